@@ -2,41 +2,52 @@
 
 namespace vx {
 
+int Cube::squarecopy(int a, int b, int f) const {
+    const int i = index(a, b, f);
+    if (lastMoved_.empty()) return copy_[i];
+    for (const SquareCycle& c : lastMoved_)
+        for (std::size_t j = 0; j < 4; ++j)
+            if (c.at[j] == i) return color_[c.at[(j + 1) & 3]];
+    return color_[i];
+}
+
+void Cube::keepSnapshot() {
+    if (lastMoved_.empty()) return;
+    copy_ = color_;
+    for (const SquareCycle& c : lastMoved_)
+        for (std::size_t j = 0; j < 4; ++j) copy_[c.at[j]] = color_[c.at[(j + 1) & 3]];
+    lastMoved_ = {};
+}
+
 void Cube::setSquarecolor(int a, int b, int f, int colour) {
+    keepSnapshot();
     color_[index(a, b, f)] = static_cast<std::uint8_t>(colour);
-    snapshotStale_ = true;
 }
 
 void Cube::setSquarecopy(int a, int b, int f, int colour) {
+    keepSnapshot();
     copy_[index(a, b, f)] = static_cast<std::uint8_t>(colour);
-    snapshotStale_ = true;
 }
 
 const TurnTables& Cube::tables(int n) {
     if (!tables_ || tables_->size() != n) {
+        // lastMoved_ points into the tables being replaced.
+        keepSnapshot();
         tables_ = std::make_shared<const TurnTables>(n);
-        // lastMoved_ pointed into the old tables.
-        snapshotStale_ = true;
-        lastMoved_ = {};
     }
     return *tables_;
 }
 
-void Cube::takeSnapshot() {
-    if (snapshotStale_) {
-        copy_ = color_;
-        snapshotStale_ = false;
-    } else {
-        for (const SquarePair& p : lastMoved_) copy_[p.dst] = color_[p.dst];
+void Cube::move(std::span<const SquareCycle> cycles) {
+    if (cycles.empty()) return;
+    for (const SquareCycle& c : cycles) {
+        const std::uint8_t last = color_[c.at[3]];
+        color_[c.at[3]] = color_[c.at[2]];
+        color_[c.at[2]] = color_[c.at[1]];
+        color_[c.at[1]] = color_[c.at[0]];
+        color_[c.at[0]] = last;
     }
-    lastMoved_ = {};
-}
-
-void Cube::move(std::span<const SquarePair> pairs) {
-    if (pairs.empty()) return;
-    takeSnapshot();
-    for (const SquarePair& p : pairs) color_[p.dst] = copy_[p.src];
-    lastMoved_ = pairs;
+    lastMoved_ = cycles;
 }
 
 void Cube::turn(const PhysicalMove& m, int n) {

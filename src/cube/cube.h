@@ -17,16 +17,16 @@ inline constexpr int kMaxCubeSize = 20;
 // never written reads as 0 and a short puzzle file leaves the squares it did
 // not reach exactly as they were.
 //
-// A turn needs the whole snapshot only in principle: it differs from the
-// colours just on the squares the previous turn moved. The cube therefore
-// refreshes only those before each turn, which keeps `squarecopy` exact at
-// every moment at the cost of the moved squares alone.
+// After a turn the snapshot is simply the colours with that turn undone, so
+// a turn only moves its own squares and remembers which ones it moved; the
+// snapshot is read back through that list (and written out in full only when
+// a square is set directly). Turns stay as cheap as the squares they move.
 class Cube {
 public:
     static constexpr int kBound = 26;
 
     int squarecolor(int a, int b, int f) const { return color_[index(a, b, f)]; }
-    int squarecopy(int a, int b, int f) const { return copy_[index(a, b, f)]; }
+    int squarecopy(int a, int b, int f) const;
     void setSquarecolor(int a, int b, int f, int colour);
     void setSquarecopy(int a, int b, int f, int colour);
 
@@ -35,22 +35,26 @@ public:
     void turn(const PhysicalMove& move, int n);
     void turnWhole(int axis, int quarter, int n);
 
+    // Works out the turns of an n-cube now rather than at the first turn.
+    // Copies of a cube share them.
+    void prepare(int n) { tables(n); }
+
     // True when every face 1..6 is of one colour on an n-cube.
     bool solved(int n) const;
 
     static constexpr int index(int a, int b, int f) { return (f * kBound + b) * kBound + a; }
 
 private:
-    void takeSnapshot();
-    void move(std::span<const SquarePair> pairs);
+    void keepSnapshot();
+    void move(std::span<const SquareCycle> cycles);
     const TurnTables& tables(int n);
 
     std::array<std::uint8_t, 8 * kBound * kBound> color_{};
+    // The snapshot, when no turn has been made since it was last set.
     std::array<std::uint8_t, 8 * kBound * kBound> copy_{};
-    // Where the snapshot may lag behind the colours: the squares the last turn
-    // wrote, or everywhere after a direct write.
-    std::span<const SquarePair> lastMoved_{};
-    bool snapshotStale_ = true;
+    // The squares the last turn moved; the snapshot is then the colours with
+    // these moves undone, and copy_ is not used.
+    std::span<const SquareCycle> lastMoved_{};
     std::shared_ptr<const TurnTables> tables_;
 };
 

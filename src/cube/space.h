@@ -9,11 +9,11 @@ namespace vx {
 // of the screen towards the player.
 struct Vec3 {
     int x = 0, y = 0, z = 0;
-    int operator[](int i) const { return i == 0 ? x : i == 1 ? y : z; }
+    constexpr int operator[](int i) const { return i == 0 ? x : i == 1 ? y : z; }
     friend bool operator==(const Vec3&, const Vec3&) = default;
-    friend Vec3 operator-(Vec3 v) { return {-v.x, -v.y, -v.z}; }
-    friend Vec3 operator+(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-    friend Vec3 operator*(int k, Vec3 v) { return {k * v.x, k * v.y, k * v.z}; }
+    friend constexpr Vec3 operator-(Vec3 v) { return {-v.x, -v.y, -v.z}; }
+    friend constexpr Vec3 operator+(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+    friend constexpr Vec3 operator*(int k, Vec3 v) { return {k * v.x, k * v.y, k * v.z}; }
 };
 
 inline int dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }

@@ -14,43 +14,63 @@ TurnTables::TurnTables(int n) : n_(n) {
     begin_.assign(slots, 0);
     end_.assign(slots, 0);
 
+    // Where the quarter turn about one axis takes each square, and which slab
+    // the square belongs to (an end face turns with the outer slab on its side).
+    constexpr std::size_t kSquares = 8 * Cube::kBound * Cube::kBound;
+    std::vector<std::uint16_t> image(kSquares);
+    std::vector<int> slabOf(kSquares, -1);
+    std::vector<std::vector<SquareCycle>> slabs(static_cast<std::size_t>(n + 1));
+
     for (int axis = 0; axis < 3; ++axis) {
         for (int quarter : {1, -1}) {
             const Vec3 w = unit(axis, quarter);
-            for (int layer = 0; layer <= n; ++layer) {
-                const int plane = 2 * layer - n - 1;
-                begin_[slot(axis, quarter, layer)] = static_cast<std::uint32_t>(pairs_.size());
-                for (int f = 1; f <= 6; ++f) {
-                    const int facing = kFaceFrames[f].n[axis];
-                    // The end face of an outer slab turns with it.
-                    const bool endFace = (layer == 1 && facing == -1) || (layer == n && facing == 1);
-                    for (int b = 1; b <= n; ++b) {
-                        for (int a = 1; a <= n; ++a) {
-                            const Vec3 p = squarePosition(a, b, f, n);
-                            if (layer != 0 && !endFace && p[axis] != plane) continue;
-                            const FaceSquare to = squareAt(quarterTurn(p, w), n);
-                            pairs_.push_back({static_cast<std::uint16_t>(Cube::index(to.a, to.b, to.f)),
-                                              static_cast<std::uint16_t>(Cube::index(a, b, f))});
-                        }
+            for (int f = 1; f <= 6; ++f) {
+                const int facing = kFaceFrames[static_cast<std::size_t>(f)].n[axis];
+                for (int b = 1; b <= n; ++b) {
+                    for (int a = 1; a <= n; ++a) {
+                        const Vec3 p = squarePosition(a, b, f, n);
+                        const FaceSquare to = squareAt(quarterTurn(p, w), n);
+                        const auto from = static_cast<std::size_t>(Cube::index(a, b, f));
+                        image[from] = static_cast<std::uint16_t>(Cube::index(to.a, to.b, to.f));
+                        slabOf[from] = facing > 0 ? n : facing < 0 ? 1 : (p[axis] + n + 1) / 2;
                     }
                 }
-                end_[slot(axis, quarter, layer)] = static_cast<std::uint32_t>(pairs_.size());
+            }
+            for (auto& slab : slabs) slab.clear();
+            std::vector<bool> done(kSquares, false);
+            for (std::size_t start = 0; start < kSquares; ++start) {
+                if (slabOf[start] < 0 || done[start] || image[start] == start) continue;
+                SquareCycle cycle{};
+                std::size_t at = start;
+                for (auto& entry : cycle.at) {
+                    entry = static_cast<std::uint16_t>(at);
+                    done[at] = true;
+                    at = image[at];
+                }
+                slabs[static_cast<std::size_t>(slabOf[start])].push_back(cycle);
+                slabs[0].push_back(cycle);
+            }
+            for (int layer = 0; layer <= n; ++layer) {
+                const auto& slab = slabs[static_cast<std::size_t>(layer)];
+                begin_[slot(axis, quarter, layer)] = static_cast<std::uint32_t>(cycles_.size());
+                cycles_.insert(cycles_.end(), slab.begin(), slab.end());
+                end_[slot(axis, quarter, layer)] = static_cast<std::uint32_t>(cycles_.size());
             }
         }
     }
 }
 
-std::span<const SquarePair> TurnTables::layer(const PhysicalMove& m) const {
+std::span<const SquareCycle> TurnTables::layer(const PhysicalMove& m) const {
     if (m.axis < 0 || m.axis > 2 || m.layer < 1 || m.layer > n_ || (m.quarter != 1 && m.quarter != -1))
         return {};
     const std::size_t s = slot(m.axis, m.quarter, m.layer);
-    return {pairs_.data() + begin_[s], pairs_.data() + end_[s]};
+    return {cycles_.data() + begin_[s], cycles_.data() + end_[s]};
 }
 
-std::span<const SquarePair> TurnTables::whole(int axis, int quarter) const {
+std::span<const SquareCycle> TurnTables::whole(int axis, int quarter) const {
     if (axis < 0 || axis > 2 || (quarter != 1 && quarter != -1)) return {};
     const std::size_t s = slot(axis, quarter, 0);
-    return {pairs_.data() + begin_[s], pairs_.data() + end_[s]};
+    return {cycles_.data() + begin_[s], cycles_.data() + end_[s]};
 }
 
 }  // namespace vx

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -17,25 +18,26 @@ struct PhysicalMove {
     friend bool operator==(const PhysicalMove&, const PhysicalMove&) = default;
 };
 
-// One square's move in a turn: squarecolor[dst] = squarecopy[src], as indexes
-// into the cube's arrays.
-struct SquarePair {
-    std::uint16_t dst;
-    std::uint16_t src;
+// A quarter turn moves squares round in fours: the colour at at[0] goes to
+// at[1], at[1]'s to at[2], at[2]'s to at[3] and at[3]'s back to at[0]. The
+// entries are indexes into the cube's arrays. (A face centre stays put and is
+// in no cycle.)
+struct SquareCycle {
+    std::array<std::uint16_t, 4> at;
 };
 
-// Every turn of an n-cube as a list of square moves, worked out once from the
+// Every turn of an n-cube as a list of square cycles, worked out once from the
 // positions of the squares in space.
 class TurnTables {
 public:
     explicit TurnTables(int n);
     int size() const { return n_; }
-    std::span<const SquarePair> layer(const PhysicalMove& m) const;
-    std::span<const SquarePair> whole(int axis, int quarter) const;
+    std::span<const SquareCycle> layer(const PhysicalMove& m) const;
+    std::span<const SquareCycle> whole(int axis, int quarter) const;
 
 private:
     int n_;
-    std::vector<SquarePair> pairs_;
+    std::vector<SquareCycle> cycles_;
     // [axis][quarter +1 / -1][layer 0..n] (layer 0: the whole cube)
     std::vector<std::uint32_t> begin_;
     std::vector<std::uint32_t> end_;

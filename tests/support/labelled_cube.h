@@ -2,6 +2,7 @@
 // A cube whose every square can be traced through turns: three cubes coloured
 // with a square's column, row and face number, turned together.
 #include <array>
+#include <optional>
 
 #include "cube/cube.h"
 #include "cube/layer_turn.h"
@@ -15,7 +16,7 @@ struct Origin {
 
 class LabelledCube {
 public:
-    explicit LabelledCube(int n) : n_(n) {
+    explicit LabelledCube(int n) : n_(n), byA_(prepared(n)), byB_(byA_), byF_(byA_) {
         for (int f = 1; f <= 6; ++f)
             for (int b = 1; b <= n; ++b)
                 for (int a = 1; a <= n; ++a) {
@@ -60,6 +61,18 @@ public:
     }
 
 private:
+    // Cubes of one size share their turn tables: building them for every
+    // traced cube would make the tests crawl.
+    static const Cube& prepared(int n) {
+        static std::array<std::optional<Cube>, 21> cubes;
+        auto& cube = cubes.at(static_cast<std::size_t>(n));
+        if (!cube) {
+            cube.emplace();
+            cube->prepare(n);
+        }
+        return *cube;
+    }
+
     template <class F>
     void forEach(F f) {
         f(byA_);
