@@ -12,6 +12,21 @@ struct HistEntry {
     friend bool operator==(const HistEntry&, const HistEntry&) = default;
 };
 
+// True when the entry names a turn on an n-cube: an axis 1..3 and both
+// coordinates on the face. Entries read from a file may be anything.
+inline bool validEntry(const HistEntry& e, int n) {
+    return e.axis >= 1 && e.axis <= 3 && e.col >= 1 && e.col <= n && e.row >= 1 && e.row <= n;
+}
+
+// The same layer turned from the other edge (1 and n exchanged).
+inline HistEntry inverseEntry(HistEntry e, int n) {
+    if (e.axis == 3)
+        e.col = n + 1 - e.col;
+    else
+        e.row = n + 1 - e.row;
+    return e;
+}
+
 // The move history: entries at indexes 1..histcount, the top at histcount.
 // Index 0 never holds a turn and reads as 0. There is no fixed capacity, and
 // the storage never shrinks: entries above the top keep their old values, as

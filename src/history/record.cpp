@@ -1,0 +1,24 @@
+#include "history/record.h"
+
+#include "history/convert.h"
+#include "history/merge.h"
+
+namespace vx {
+
+void recordTurn(History& h, HistEntry turn, MergeContext ctx) {
+    if (!validEntry(turn, ctx.n)) return;
+    if (h.histcount > 0 && h.top() == turn) {
+        h.pop();
+        return;
+    }
+    h.push(inverseEntry(turn, ctx.n));
+    if (h.histcount > 1 && h.at(h.histcount - 1).axis == turn.axis) mergeTopRun(h, ctx);
+}
+
+void recordScrambleTurn(History& h, View view, const ScreenMove& m, int n) {
+    const HistEntry turn = toAbsolute(view, m, n);
+    if (!validEntry(turn, n)) return;
+    h.push(inverseEntry(turn, n));
+}
+
+}  // namespace vx
