@@ -1,0 +1,146 @@
+#include "files/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <random>
+#include <system_error>
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() { close(); }
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now; false when the close reports an error (a late write error).
+    bool close() {
+        if (fd_ < 0) return true;
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The file a save replaces: a symbolic link stands for the file it names.
+fs::path replacementTarget(const fs::path& path) {
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(path, ec))) {
+        fs::path resolved = fs::weakly_canonical(path, ec);
+        if (!ec) return resolved;
+    }
+    return path;
+}
+
+struct TemporaryFile {
+    fs::path path;
+    int fd = -1;
+};
+
+// A new file beside the target, made with O_EXCL so it never takes over a
+// file that is already there.
+TemporaryFile createTemporary(const fs::path& target) {
+    std::random_device entropy;
+    const fs::path folder = target.parent_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path candidate =
+            folder / ("." + target.filename().string() + ".tmp" + std::to_string(entropy() % 1000000000u));
+        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) return {candidate, fd};
+        if (errno != EEXIST) break;
+    }
+    return {};
+}
+
+// Makes a finished rename last through a crash; a failure here changes
+// nothing that the rename has not already done, so it is not reported.
+void flushFolder(const fs::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+std::optional<std::string> readTextFile(const fs::path& path, std::size_t maxBytes) {
+    // O_NONBLOCK so that a pipe with the file's name cannot hang the game.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.valid()) return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) return std::nullopt;
+
+    std::string text;
+    text.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t filled = 0;
+    // The file may grow or shrink while it is read: read to its end, but
+    // never past maxBytes.
+    for (;;) {
+        if (filled == text.size()) {
+            if (text.size() > maxBytes) return std::nullopt;
+            text.resize(text.size() + 4096);
+        }
+        const ssize_t got = ::read(fd.get(), text.data() + filled, text.size() - filled);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    if (filled > maxBytes) return std::nullopt;
+    text.resize(filled);
+    return text;
+}
+
+WriteStatus writeFileReplacing(const fs::path& path, std::string_view bytes) {
+    const fs::path target = replacementTarget(path);
+    TemporaryFile temp = createTemporary(target);
+    if (temp.fd < 0) return WriteStatus::CannotCreate;
+    Descriptor fd(temp.fd);
+    const auto fail = [&](WriteStatus status) {
+        fd.close();
+        ::unlink(temp.path.c_str());
+        return status;
+    };
+
+    // The replacement keeps the permissions of the file it replaces.
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd.get(), old.st_mode & 07777);
+
+    if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.close())
+        return fail(WriteStatus::CannotWrite);
+    if (::rename(temp.path.c_str(), target.c_str()) != 0) return fail(WriteStatus::CannotReplace);
+    flushFolder(target.parent_path());
+    return WriteStatus::Ok;
+}
+
+}  // namespace vx

@@ -1,0 +1,47 @@
+#include "files/settings_file.h"
+
+#include "cube/coloring.h"
+#include "cube/cube.h"
+#include "files/numbers.h"
+
+namespace vx {
+
+std::string formatSettings(const Settings& s) {
+    std::string line;
+    for (int k = 1; k <= 6; ++k) appendPrintForm(line, s.facecolor[k]);
+    appendPrintForm(line, s.cubesize);
+    appendPrintForm(line, s.scramblecount);
+    appendPrintForm(line, s.rotationtime);
+    appendPrintForm(line, s.drawmode);
+    // The eleventh field is empty: nothing stands between the last blank
+    // and the line end.
+    line += "\r\n";
+    return line;
+}
+
+Settings parseSettings(std::string_view text) {
+    Settings s;
+    FieldReader fields(text);
+    for (int index = 1; index <= 10; ++index) {
+        const auto field = fields.next();
+        if (!field) break;
+        const double v = leadingNumber(*field);
+        if (index <= 6)
+            s.facecolor[index] = toWhole(v);
+        else if (index == 7)
+            s.cubesize = toWhole(v);
+        else if (index == 8)
+            s.scramblecount = v;
+        else if (index == 9)
+            s.rotationtime = v;
+        else
+            s.drawmode = toWhole(v);
+    }
+
+    if (!usableFaceColors(s.facecolor)) s.facecolor = kDefaultFaceColors;
+    if (s.cubesize < kMinCubeSize || s.cubesize > kMaxCubeSize) s.cubesize = Settings{}.cubesize;
+    if (s.scramblecount > kMaxScrambleCount) s.scramblecount = kMaxScrambleCount;
+    return s;
+}
+
+}  // namespace vx

@@ -1,0 +1,37 @@
+#pragma once
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+inline constexpr const char* kSettingsFileName = "vexelcz.settings";
+inline constexpr double kMaxScrambleCount = 10000;
+
+// The options kept from one run to the next.
+struct Settings {
+    std::array<int, 7> facecolor = {0, 10, 9, 12, 13, 14, 15};  // index 0 unused
+    int cubesize = 3;            // the size ticked in the size menu
+    double scramblecount = 3;    // the count as shown in its box; start-up makes scramblesleft = count + 1
+    double rotationtime = 0;     // tenths of a second
+    int drawmode = 0;
+    friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+// The settings line: the ten values in print form, one after another (the
+// blanks of the print forms alone separate them, no padding), then an empty
+// eleventh field, then CR LF. The defaults give
+// " 10  9  12  13  14  15  3  3  0  0 \r\n".
+std::string formatSettings(const Settings& s);
+
+// Reads the fields in order as far as the text goes; the others keep their
+// defaults. Each field is the number it begins with (0 if none), made whole
+// where the setting is whole. Any run of blanks, commas and line ends
+// separates fields, so padded or hand-edited lines read the same. Then: six
+// colours that are not six different colours of 1..6 and 8..15 give way to
+// the six default colours (a new cube could not be coloured otherwise); a
+// size outside 2..20 gives way to 3; a scramble count above 10000 is taken
+// as 10000.
+Settings parseSettings(std::string_view text);
+
+}  // namespace vx

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "files/file_io.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+// A fresh folder of its own for each test, removed afterwards.
+class FileIo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device entropy;
+        dir_ = fs::temp_directory_path() / ("vexel-files-test-" + std::to_string(entropy()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(dir_, ec);
+    }
+    fs::path at(const std::string& name) const { return dir_ / name; }
+    static void put(const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    static std::string contents(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    // The names in the folder, to see that no temporary file stays behind.
+    std::vector<std::string> names() const {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(dir_)) found.push_back(entry.path().filename().string());
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(FileIo, WritesANewFile) {
+    const std::string bytes = " 10  9 \r\n\0 binary"s;
+    EXPECT_EQ(writeFileReplacing(at("new.cube"), bytes), WriteStatus::Ok);
+    EXPECT_EQ(contents(at("new.cube")), bytes);
+    EXPECT_EQ(names(), std::vector<std::string>{"new.cube"});
+    EXPECT_EQ(readTextFile(at("new.cube")), bytes);
+}
+
+TEST_F(FileIo, ReplacingLeavesExactlyTheNewBytes) {
+    put(at("a.cube"), std::string(10000, 'x'));
+    EXPECT_EQ(writeFileReplacing(at("a.cube"), "short"), WriteStatus::Ok);
+    EXPECT_EQ(contents(at("a.cube")), "short");
+    EXPECT_EQ(writeFileReplacing(at("a.cube"), ""), WriteStatus::Ok);
+    EXPECT_EQ(contents(at("a.cube")), "");
+    EXPECT_EQ(names(), std::vector<std::string>{"a.cube"});
+}
+
+TEST_F(FileIo, ReplacingKeepsThePermissions) {
+    put(at("a.cube"), "old");
+    fs::permissions(at("a.cube"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_EQ(writeFileReplacing(at("a.cube"), "new"), WriteStatus::Ok);
+    EXPECT_EQ(fs::status(at("a.cube")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(FileIo, ReplacingThroughALinkReplacesTheFileItNames) {
+    put(at("real.cube"), "old");
+    fs::create_symlink("real.cube", at("link.cube"));
+    ASSERT_EQ(writeFileReplacing(at("link.cube"), "new"), WriteStatus::Ok);
+    EXPECT_TRUE(fs::is_symlink(at("link.cube")));
+    EXPECT_EQ(contents(at("real.cube")), "new");
+}
+
+TEST_F(FileIo, FolderThatDoesNotExistFailsCleanly) {
+    EXPECT_EQ(writeFileReplacing(at("missing") / "a.cube", "x"), WriteStatus::CannotCreate);
+    EXPECT_TRUE(names().empty());
+}
+
+TEST_F(FileIo, TargetThatIsAFolderFailsAndLeavesNoTemporaryFile) {
+    fs::create_directory(at("a.cube"));
+    put(at("a.cube") / "inside", "kept");
+    EXPECT_NE(writeFileReplacing(at("a.cube"), "x"), WriteStatus::Ok);
+    EXPECT_EQ(names(), std::vector<std::string>{"a.cube"});
+    EXPECT_EQ(contents(at("a.cube") / "inside"), "kept");
+}
+
+// Saves as an ordinary user would: root ignores permission bits, so as root
+// the save runs in a child process that has given up its rights.
+WriteStatus writeAsUser(const fs::path& path, std::string_view bytes) {
+    if (::geteuid() != 0) return writeFileReplacing(path, bytes);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(100);
+        ::_exit(static_cast<int>(writeFileReplacing(path, bytes)));
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) > 3) {
+        ADD_FAILURE() << "the save as another user did not run";
+        return WriteStatus::Ok;
+    }
+    return static_cast<WriteStatus>(WEXITSTATUS(status));
+}
+
+TEST_F(FileIo, ReadOnlyFolderFailsAndKeepsTheOldFile) {
+    put(at("a.cube"), "old bytes");
+    fs::permissions(at("a.cube"), fs::perms::all);
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                              fs::perms::others_exec);
+    EXPECT_EQ(writeAsUser(at("a.cube"), "new bytes"), WriteStatus::CannotCreate);
+    fs::permissions(dir_, fs::perms::owner_all);
+    EXPECT_EQ(contents(at("a.cube")), "old bytes");
+    EXPECT_EQ(names(), std::vector<std::string>{"a.cube"});
+}
+
+TEST_F(FileIo, ReadRefusesWhatIsNotAFileOfBoundedSize) {
+    EXPECT_EQ(readTextFile(at("missing.cube")), std::nullopt);
+    EXPECT_EQ(readTextFile(dir_), std::nullopt);
+    put(at("big"), std::string(1001, 'x'));
+    EXPECT_EQ(readTextFile(at("big"), 1000), std::nullopt);
+    EXPECT_EQ(readTextFile(at("big"), 1001), std::string(1001, 'x'));
+    put(at("empty"), "");
+    EXPECT_EQ(readTextFile(at("empty")), "");
+    ASSERT_EQ(::mkfifo(at("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(readTextFile(at("pipe")), std::nullopt);
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "files/numbers.h"
+
+namespace vx {
+namespace {
+
+struct ReadCase {
+    const char* text;
+    double value;
+};
+
+TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
+    const ReadCase cases[] = {
+        // The scramble-count box's examples.
+        {"7x", 7}, {"", 0}, {"ab", 0}, {"-5", -5}, {"05", 5}, {".5", .5},
+        // Signs, points and what follows the number.
+        {"1.2.3", 1.2}, {"+3", 3}, {"-", 0}, {"+", 0}, {".", 0}, {"-.", 0}, {"-.5", -.5},
+        {"5.", 5}, {"12.25", 12.25}, {"3-4", 3}, {"1e5", 1}, {"0x10", 0}, {"- 5", 0},
+        {"--5", 0}, {"+-5", 0}, {"12 34", 12}, {"9,5", 9},
+        // Leading blanks and tabs are skipped, nothing else is.
+        {"   42", 42}, {"\t 42", 42}, {" \t-8", -8}, {"x42", 0}, {"\n42", 0},
+        // Print forms read back.
+        {" 3 ", 3}, {"-3 ", -3}, {" .5 ", .5},
+    };
+    for (const ReadCase& c : cases) EXPECT_EQ(leadingNumber(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(LeadingNumber, HugeAndTinyNumbersStayFinite) {
+    const std::string manyNines(5000, '9');
+    EXPECT_EQ(leadingNumber(manyNines), std::numeric_limits<double>::max());
+    EXPECT_EQ(leadingNumber("-" + manyNines), -std::numeric_limits<double>::max());
+    EXPECT_EQ(leadingNumber("." + std::string(5000, '0') + "1"), 0);
+    EXPECT_EQ(leadingNumber(std::string(5000, '0') + "7"), 7);
+    EXPECT_FALSE(std::signbit(leadingNumber("-0")));
+    EXPECT_FALSE(std::signbit(leadingNumber("-0.000")));
+}
+
+TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
+    const std::pair<double, double> cases[] = {
+        {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {1.5, 2}, {-0.5, 0}, {2.4999, 2},
+        {2.5001, 3}, {-2.6, -3}, {7, 7}, {0.49999999999999994, 0}, {4503599627370497.0, 4503599627370497.0},
+    };
+    for (const auto& [in, out] : cases) EXPECT_EQ(roundHalfEven(in), out) << in;
+}
+
+TEST(ToWhole, ClampsIntoIntAndMapsNaNToZero) {
+    EXPECT_EQ(toWhole(2.5), 2);
+    EXPECT_EQ(toWhole(-7.5), -8);
+    EXPECT_EQ(toWhole(1e300), std::numeric_limits<int>::max());
+    EXPECT_EQ(toWhole(-1e300), std::numeric_limits<int>::min());
+    EXPECT_EQ(toWhole(std::numeric_limits<double>::infinity()), std::numeric_limits<int>::max());
+    EXPECT_EQ(toWhole(std::nan("")), 0);
+    EXPECT_EQ(toWhole(2147483646.6), 2147483647);
+}
+
+struct FormCase {
+    double value;
+    const char* print;
+    const char* plain;
+};
+
+TEST(NumberForms, PrintAndPlainForms) {
+    const FormCase cases[] = {
+        {3, " 3 ", "3"},           {-3, "-3 ", "-3"},         {0, " 0 ", "0"},
+        {-0.0, " 0 ", "0"},        {0.5, " .5 ", ".5"},       {-0.5, "-.5 ", "-.5"},
+        {12.25, " 12.25 ", "12.25"}, {10, " 10 ", "10"},      {1e20, " 100000000000000000000 ", "100000000000000000000"},
+        {0.001, " .001 ", ".001"}, {2.5, " 2.5 ", "2.5"},     {10000, " 10000 ", "10000"},
+    };
+    for (const FormCase& c : cases) {
+        EXPECT_EQ(printForm(c.value), c.print) << c.value;
+        EXPECT_EQ(plainForm(c.value), c.plain) << c.value;
+    }
+    EXPECT_EQ(printForm(std::nan("")), " 0 ");
+}
+
+TEST(NumberForms, PrintFormReadsBackExactly) {
+    const double values[] = {0.1, 1.0 / 3, -2.0 / 3, 123456.789, 1e-7, 5e-324, 1e300,
+                             std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()};
+    for (double v : values) {
+        EXPECT_EQ(leadingNumber(printForm(v)), v) << v;
+        EXPECT_EQ(leadingNumber(plainForm(v)), v) << v;
+    }
+    EXPECT_EQ(leadingNumber(printForm(std::numeric_limits<double>::infinity())),
+              std::numeric_limits<double>::max());
+}
+
+TEST(SplitFields, AnyRunOfSeparatorsIsOneSeparator) {
+    using Fields = std::vector<std::string_view>;
+    const std::pair<const char*, Fields> cases[] = {
+        {"", {}},
+        {"  \r\n ,", {}},
+        {"1 2", {"1", "2"}},
+        {" 1  2 ", {"1", "2"}},
+        {"1,2", {"1", "2"}},
+        {"1,,2", {"1", "2"}},
+        {"1 , 2", {"1", "2"}},
+        {",1,", {"1"}},
+        {"1\r\n2\r\n", {"1", "2"}},
+        {"1\n2\n", {"1", "2"}},
+        {"1\r2\r", {"1", "2"}},
+        {"1\r\n\r\n2", {"1", "2"}},
+        {"1\t2", {"1", "2"}},
+        {"7x ab -", {"7x", "ab", "-"}},
+        {"3", {"3"}},
+    };
+    for (const auto& [text, fields] : cases) EXPECT_EQ(splitFields(text), fields) << '"' << text << '"';
+}
+
+TEST(SplitFields, ReaderStopsQuietlyAtTheEnd) {
+    FieldReader reader(" 5 ");
+    EXPECT_EQ(reader.next(), "5");
+    EXPECT_EQ(reader.next(), std::nullopt);
+    EXPECT_EQ(reader.next(), std::nullopt);
+}
+
+}  // namespace
+}  // namespace vx
