@@ -1,0 +1,62 @@
+#include "render/geometry.h"
+
+#include <cmath>
+
+#include "cube/cube.h"
+
+namespace vx {
+namespace {
+
+bool drawableSize(int n) { return n >= kMinCubeSize && n <= kMaxCubeSize; }
+
+// Int(v): the largest whole number not above v, held to a sane range so that
+// an absurd client size cannot overflow.
+int wholeDown(double v) {
+    constexpr double kLimit = 1e8;
+    if (!(v > -kLimit)) return static_cast<int>(-kLimit);
+    if (v > kLimit) return static_cast<int>(kLimit);
+    return static_cast<int>(std::floor(v));
+}
+
+// The largest multiple of n not above v.
+int multipleBelow(double v, int n) { return n * wholeDown(v / n); }
+
+}  // namespace
+
+void setSquareSize(Geometry& g, int n) {
+    if (!drawableSize(n)) return;
+    g.squarewidth = 230 / n;
+    g.squareheight = g.squarewidth;
+    g.facesize = g.squarewidth * n;
+}
+
+void setPosition(Geometry& g, int n, double clientWidth, double clientHeight) {
+    if (!drawableSize(n)) return;
+    g.cubeleft = multipleBelow(wholeDown(clientWidth / 2) - 165.0, n);
+    g.cubetop = multipleBelow(wholeDown(clientHeight / 2) - 65.0, n);
+    g.cuberight = g.cubeleft + g.squarewidth * n;
+    g.cubebottom = g.cubetop + g.squareheight * n;
+}
+
+void setDepth(Geometry& g, int n) {
+    if (!drawableSize(n)) return;
+    g.depthstep = 115 / n;
+    g.depthsize = g.depthstep * n;
+}
+
+void setUpGeometry(Geometry& g, int n, double clientWidth, double clientHeight) {
+    setSquareSize(g, n);
+    setPosition(g, n, clientWidth, clientHeight);
+    setDepth(g, n);
+}
+
+void setUpFileGeometry(Geometry& g, int n) {
+    if (!drawableSize(n)) return;
+    setSquareSize(g, n);
+    g.depthsize = g.facesize / 2.0;
+    g.depthstep = g.depthsize / n;
+    g.cuberight = g.cubeleft + g.squarewidth * n;
+    g.cubebottom = g.cubetop + g.squareheight * n;
+}
+
+}  // namespace vx

@@ -1,0 +1,134 @@
+#include "render/painter.h"
+
+#include "render/palette.h"
+#include "render/pixel_round.h"
+
+namespace vx {
+namespace {
+
+// Cleared before every repaint whatever the geometry: at the usual window
+// width it holds the whole cube.
+constexpr PaintedArea kEraseBox{220, 0, 590, 1000};
+
+// The colour of the square a face drawn with the given orientation shows in
+// screen cell (c, r).
+int cellColour(const Cube& cube, View face, int c, int r, int n) {
+    if (!validView(face)) return kBlack;
+    const Square square = cellToSquare(c, r, face.turn, n);
+    return cube.squarecolor(square.a, square.b, face.face);
+}
+
+// A puzzle read from a file can put the grid's corners on half pixels. Each
+// corner goes to its nearest pixel first and whole-pixel offsets (a line's
+// extra end pixel, a seed's distance from its corner) are added afterwards:
+// rounding the sum instead can lose the extra pixel where the right face's
+// far edge meets its bottom edge, and the fill then runs out of the cube.
+struct Pixel {
+    int x, y;
+};
+
+Pixel nearest(double x, double y) { return {nearestPixel(x), nearestPixel(y)}; }
+
+void fillFrom(Surface& surface, const Geometry& g, int colour) {
+    const Pixel corner = nearest(g.drawx, g.drawy);
+    surface.floodFill(corner.x + 3, corner.y + 3, colour, kLightGrey);
+}
+
+// Every grid line of the three faces, in one colour. The grey pass closes
+// each top and right square for its fill; the black pass is the outline the
+// player sees.
+void drawGrid(Surface& surface, const Geometry& g, int n, int colour) {
+    const double x0 = g.cubeleft, y0 = g.cubetop, x1 = g.cuberight, y1 = g.cubebottom;
+    const double size = g.squarewidth, depth = g.depthsize, step = g.depthstep;
+    auto draw = [&](Pixel from, Pixel to) { surface.line(from.x, from.y, to.x, to.y, colour); };
+    // Back edge of the top face.
+    draw(nearest(x0 + depth, y0 - depth), nearest(x1 + depth, y0 - depth));
+    // Front face: verticals, then horizontals.
+    for (int k = 0; k <= n; ++k) draw(nearest(x0 + k * size, y0), nearest(x0 + k * size, y0 + size * n));
+    for (int k = 0; k <= n; ++k) draw(nearest(x0, y0 + k * size), nearest(x0 + size * n, y0 + k * size));
+    // Top face: receding lines, then the lines across its depth.
+    for (int k = 0; k <= n; ++k) draw(nearest(x0 + k * size, y0), nearest(x0 + k * size + depth, y0 - depth));
+    for (int k = 1; k <= n; ++k) draw(nearest(x0 + k * step, y0 - k * step), nearest(x1 + k * step, y0 - k * step));
+    // Right face: receding lines, then its verticals, one pixel longer so that
+    // each reaches the bottom corner of its column.
+    for (int k = 0; k <= n; ++k) draw(nearest(x1, y0 + k * size), nearest(x1 + depth, y0 + k * size - depth));
+    for (int k = 0; k <= n; ++k) {
+        const Pixel bottom = nearest(x1 + k * step, y1 - k * step);
+        draw(nearest(x1 + k * step, y0 - k * step), {bottom.x, bottom.y + 1});
+    }
+}
+
+void paintFront(Surface& surface, Geometry& g, const Cube& cube, View view, int n) {
+    const int size = g.squarewidth;
+    for (int r = 1; r <= n; ++r) {
+        for (int c = 1; c <= n; ++c) {
+            // One pixel short of the cell on every side: the grid goes there.
+            const Pixel corner = nearest(g.drawx, g.drawy);
+            surface.box(corner.x + 1, corner.y + 1, corner.x + size - 1, corner.y + size - 1,
+                        cellColour(cube, view, c, r, n));
+            g.drawx += size;
+        }
+        g.drawx = g.cubeleft;
+        g.drawy += size;
+    }
+}
+
+// The top face's rows run from the back edge forwards, each one step further
+// left and down than the one behind it.
+void fillTop(Surface& surface, Geometry& g, const Cube& cube, View top, int n) {
+    g.drawx = g.cubeleft + g.depthsize;
+    g.drawy = g.cubetop - g.depthsize;
+    for (int r = 1; r <= n; ++r) {
+        for (int c = 1; c <= n; ++c) {
+            fillFrom(surface, g, cellColour(cube, top, c, r, n));
+            g.drawx += g.squarewidth;
+        }
+        g.drawx = g.drawx - g.squarewidth * n - g.depthstep;
+        g.drawy += g.depthstep;
+    }
+}
+
+// The right face's columns run from the front edge into the depth, each one
+// step further right and up.
+void fillRight(Surface& surface, Geometry& g, const Cube& cube, View right, int n) {
+    g.drawx = g.cuberight;
+    g.drawy = g.cubetop;
+    for (int r = 1; r <= n; ++r) {
+        for (int c = 1; c <= n; ++c) {
+            fillFrom(surface, g, cellColour(cube, right, c, r, n));
+            g.drawx += g.depthstep;
+            g.drawy -= g.depthstep;
+        }
+        g.drawx = g.cuberight;
+        g.drawy += g.squareheight + g.depthsize;
+    }
+}
+
+void erase(Surface& surface, const PaintedArea& area) {
+    if (!area.empty()) surface.box(area.x1, area.y1, area.x2, area.y2, kBlack);
+}
+
+}  // namespace
+
+PaintedArea pictureArea(const Geometry& g, int n) {
+    if (n < kMinCubeSize || n > kMaxCubeSize) return {};
+    return {g.cubeleft, nearestPixel(g.cubetop - g.depthsize), nearestPixel(g.cuberight + g.depthsize),
+            g.cubebottom};
+}
+
+void paintCube(Surface& surface, Geometry& g, const Cube& cube, View view, int n, PaintedArea& last) {
+    if (n < kMinCubeSize || n > kMaxCubeSize) return;
+    g.drawx = g.cubeleft;
+    g.drawy = g.cubetop;
+    erase(surface, kEraseBox);
+    erase(surface, last);
+    paintFront(surface, g, cube, view, n);
+    drawGrid(surface, g, n, kLightGrey);
+    const SideFaces sides = sideFaces(view);
+    fillTop(surface, g, cube, sides.top, n);
+    fillRight(surface, g, cube, sides.right, n);
+    drawGrid(surface, g, n, kBlack);
+    last = pictureArea(g, n);
+}
+
+}  // namespace vx
