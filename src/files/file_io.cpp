@@ -64,7 +64,8 @@ struct TemporaryFile {
 };
 
 // A new file beside the target, made with O_EXCL so it never takes over a
-// file that is already there.
+// file that is already there. Its name does not end in ".cube", so the
+// puzzle lists never show it.
 TemporaryFile createTemporary(const fs::path& target) {
     std::random_device entropy;
     const fs::path folder = target.parent_path();

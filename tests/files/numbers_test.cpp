@@ -111,12 +111,5 @@ TEST(SplitFields, AnyRunOfSeparatorsIsOneSeparator) {
     for (const auto& [text, fields] : cases) EXPECT_EQ(splitFields(text), fields) << '"' << text << '"';
 }
 
-TEST(SplitFields, ReaderStopsQuietlyAtTheEnd) {
-    FieldReader reader(" 5 ");
-    EXPECT_EQ(reader.next(), "5");
-    EXPECT_EQ(reader.next(), std::nullopt);
-    EXPECT_EQ(reader.next(), std::nullopt);
-}
-
 }  // namespace
 }  // namespace vx

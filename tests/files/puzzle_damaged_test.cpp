@@ -113,14 +113,6 @@ TEST(DamagedPuzzle, CompleteHeaderAndCutSquaresKeepsTheOldSquares) {
     for (int k = 1; k <= 12; ++k) EXPECT_EQ(old.history.at(k), before.history.at(k));
 }
 
-TEST(DamagedPuzzle, HeaderCutShortHoldsNoSquares) {
-    const auto p = parsePuzzle(" 4  2 ", 6);
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->header, (std::vector<int>{4, 2}));
-    EXPECT_FALSE(p->complete());
-    EXPECT_TRUE(parsePuzzle("", 3).value().header.empty());
-}
-
 TEST(DamagedPuzzle, NumbersBeyondTheHistoryAreIgnored) {
     test::Puzzle saved = test::randomPuzzle(3, 2, 9);
     const std::string text = formatPuzzle(3, saved.view, saved.history, saved.cube);
