@@ -139,23 +139,25 @@ TEST_P(MergeAxis, TwoLayersOfATwoCubeBecomeAWholeCubeTurnAlone) {
 TEST_P(MergeAxis, HalfTurnsOnTwoOfThreeLayers) {
     const int axis = GetParam();
     const int n = 3;
-    Merge m(n, ringView(axis));
-    Random untouched = m.rnd;
-    Cube played = m.cube;
-    m.h.push(quarterEntry(axis, 1, 1, n));
-    m.h.push(quarterEntry(axis, 2, 1, n));
-    m.h.push(quarterEntry(axis, 1, 1, n));
-    m.h.push(quarterEntry(axis, 2, 1, n));
-    test::playHistory(played, m.h, n);
-    mergeTopRun(m.h, m.ctx());
-    EXPECT_EQ(m.above(0), (std::vector<HistEntry>{quarterEntry(axis, 1, 1, n), quarterEntry(axis, 2, 1, n),
-                                                  quarterEntry(axis, 3, -1, n)}));
-    EXPECT_EQ(m.counters.highedgecount, -1);
-    EXPECT_EQ(m.counters.lowedgecount, 0);
-    untouched.rnd();
-    EXPECT_EQ(untouched.rnd(), m.rnd.rnd()) << "one number drawn";
-    test::playHistory(m.cube, m.h, n);
-    EXPECT_TRUE(test::sameSquares(m.cube, played, n));
+    for (int q : {1, -1}) {
+        Merge m(n, ringView(axis));
+        Random untouched = m.rnd;
+        Cube played = m.cube;
+        for (int i = 0; i < 2; ++i) {
+            m.h.push(quarterEntry(axis, 1, q, n));
+            m.h.push(quarterEntry(axis, 2, q, n));
+        }
+        test::playHistory(played, m.h, n);
+        mergeTopRun(m.h, m.ctx());
+        EXPECT_EQ(m.above(0), (std::vector<HistEntry>{quarterEntry(axis, 1, q, n), quarterEntry(axis, 2, q, n),
+                                                      quarterEntry(axis, 3, -q, n)}));
+        EXPECT_EQ(m.counters.highedgecount, q > 0 ? -1 : 0);
+        EXPECT_EQ(m.counters.lowedgecount, q > 0 ? 0 : -1);
+        untouched.rnd();
+        EXPECT_EQ(untouched.rnd(), m.rnd.rnd()) << "one number drawn";
+        test::playHistory(m.cube, m.h, n);
+        EXPECT_TRUE(test::sameSquares(m.cube, played, n));
+    }
 }
 
 TEST_P(MergeAxis, EntriesBelowTheRunAndIndexZeroStay) {

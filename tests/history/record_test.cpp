@@ -67,6 +67,21 @@ TEST(Record, TurnThenTurnBackLeavesTheHistoryAsItWas) {
             }
 }
 
+// The undo check comes first: the entries below are left as they are even when
+// they would merge (here a run read from a file, every layer the same way).
+TEST(Record, TurnUndoingTheTopOnlyPops) {
+    Game g(3);
+    for (int layer = 1; layer <= 3; ++layer) g.h.push({1, layer, 3});
+    const Cube before = g.cube;
+    const ScrambleCounters counters = g.counters;
+    recordTurn(g.h, {1, 3, 3}, g.ctx());
+    EXPECT_EQ(g.entries(), (std::vector<HistEntry>{{1, 1, 3}, {1, 2, 3}}));
+    EXPECT_EQ(g.view, (View{1, 1}));
+    EXPECT_TRUE(test::sameSquares(g.cube, before, 3));
+    EXPECT_EQ(g.counters.lowedgecount, counters.lowedgecount);
+    EXPECT_EQ(g.counters.highedgecount, counters.highedgecount);
+}
+
 TEST(Record, FirstTurnOnAnEmptyHistoryIsPushed) {
     // Index 0 reads as 0 and never matches a turn.
     Game g(3);
