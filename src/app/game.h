@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/form.h"
+#include "app/game_state.h"
+#include "render/surface.h"
+#include "ui/platform.h"
+
+namespace vx {
+
+// Everything the running game is: its shared values, its window as data, the
+// drawing surface, and the platform it talks to the outside through.
+struct Game {
+    explicit Game(Platform& p) : platform(p) {}
+
+    GameState s;
+    Form form = makeMainForm();
+    Surface surface;
+    Platform& platform;
+    bool ended = false;  // "Quit" or the window closed: the loop stops at once
+};
+
+}  // namespace vx

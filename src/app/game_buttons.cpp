@@ -1,0 +1,81 @@
+// "Start new cube" and "Quit playing", the buttons a game shows under a
+// solved cube.
+#include <string>
+
+#include "app/game.h"
+#include "app/handlers.h"
+#include "app/mode_panel.h"
+#include "panels/puzzle_load.h"
+
+namespace vx {
+
+namespace {
+
+void hideGameButtons(Form& form) {
+    form.control("Command6").visible = false;
+    form.control("Command7").visible = false;
+}
+
+// A game on a loaded puzzle plays that puzzle again, in a random view.
+bool reloadGamePuzzle(Game& g) {
+    GameState& s = g.s;
+    const std::optional<PuzzleNumbers> puzzle = readPuzzleFile(s.gamepuzzlename, s.pendingsize);
+    if (!puzzle) return false;
+    if (s.gameon != 1) {
+        s.gamestartstate = 1;
+        s.solvewasnew = 1;
+    }
+    startLoadedCube(s);
+    applyPuzzleHeader(s, *puzzle);
+    takeLoadedSize(g);
+    applyPuzzleBody(s, *puzzle);
+    randomView(s);
+    g.surface.box(5, 280, 205, 335, 0);
+    g.surface.box(590, 190, 800, 300, 0);
+    paintCube(g.surface, s.geometry, s.cube, s.view, s.cubesize, s.lastpicture);
+    hideGameButtons(g.form);
+    return true;
+}
+
+}  // namespace
+
+void Command6_Click(Game& g) {
+    GameState& s = g.s;
+    g.platform.maximise();
+    if (s.gamepuzzle == 1 && reloadGamePuzzle(g)) return;
+
+    // A new random cube for the game, scrambled as hard as the game's first.
+    g.form.control("Label5").text = "Difficulty level: " + std::to_string(s.gamescrambles - 1);
+    s.viewchanged = 1;
+    s.history.clear();
+    resetCounters(s.counters);
+    s.cubeready = 0;
+    s.scramblesleft = s.gamescrambles;
+    hideGameButtons(g.form);
+}
+
+void Command7_Click(Game& g) {
+    GameState& s = g.s;
+    Form& form = g.form;
+    form.item("createmode").enabled = true;
+    s.drawmode = form.item("createp").checked ? 1 : 0;
+    s.gamestartstate = 1;
+    for (const char* name : {"Label4", "Label5", "Command6", "Command7"}) form.control(name).visible = false;
+    form.item("newpuzzle").caption = "New puzzle";
+    if (s.solvedcount < 0) s.solvedcount = 0;
+    if (s.computersolves != 0) resetCounters(s.counters);
+    s.computersolves = 0;
+    form.item("usolve").checked = true;
+    form.item("csolve").checked = false;
+    form.item("gamemode").checked = false;
+    s.gameon = 0;
+    drawModePanel(g, Solver::User);
+    form.caption = s.drawmode == 1 ? kDrawCaption : kPracticeCaption;
+    if (s.drawmode == 1) {
+        eraseModePanel(g);
+        g.surface.box(5, 280, 205, 333, 0);
+        g.surface.box(590, 188, 790, 245, 0);
+    }
+}
+
+}  // namespace vx

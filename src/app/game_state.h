@@ -1,0 +1,91 @@
+#pragma once
+#include <array>
+#include <string>
+
+#include "cube/coloring.h"
+#include "cube/cube.h"
+#include "cube/layer_turn.h"
+#include "cube/random.h"
+#include "cube/view.h"
+#include "history/draw_sequence.h"
+#include "history/history.h"
+#include "history/scramble_counters.h"
+#include "render/geometry.h"
+#include "render/painter.h"
+
+namespace vx {
+
+// The game's shared values: the main loop and every handler read and write
+// them, and nothing else holds state. Every value starts as the game needs it
+// before the first pass of the loop; flags are 0 or 1 and tested as the
+// handlers state them.
+struct GameState {
+    // The cube and the view.
+    int cubesize = 3;               // N on the screen
+    int pendingsize = 3;            // the size ticked in the size menu
+    std::array<int, 7> facecolor = kDefaultFaceColors;
+    std::array<int, 7> usedcolor = {-2, -2, -2, -2, -2, -2, -2};
+    Cube cube;                      // squarecolor, squarecopy
+    View view{0, 0};                // frontface (view.face), frontturn (view.turn)
+
+    // Where the cube lies on the screen, and the area of its last picture.
+    Geometry geometry;
+    PaintedArea lastpicture;
+
+    // Main-loop control.
+    int cubeready = 0;
+    int viewchanged = 0;
+    int stopwaiting = 0;
+    int timertick = 0;
+    int scramblesleft = 4;          // scramble turns still owed plus one
+    double rotationtime = 0;        // tenths of a second a computer move takes at least
+
+    // The pending click and the move it asks for.
+    int clickpending = 0;
+    float clickx = 0, clicky = 0;
+    int clickbutton = 0;
+    float hitx = 0, hity = 0;
+    ScreenMove move;                // turnkind, clickcol, clickrow
+    int turndir = 0;
+
+    // Modes and the game.
+    int computersolves = 0;
+    int onemove = 0;
+    int gameon = 0;
+    int drawmode = 0;
+    int drawsavedsolving = 0;       // the wish to solve held while draw-mode is on
+    int gamescrambles = 0;
+    int solvedcount = 0;
+    int gamestartstate = 1;
+    int solvewasnew = 0;
+    int cubefinished = 0;
+    int gamepuzzle = 0;
+    std::string gamepuzzlename;
+
+    // The move history and the scrambler.
+    History history;                // histcount and the entries
+    HistEntry newturn{-1, -1, -1};  // newaxis, newcol, newrow
+    ScrambleCounters counters;      // repeatcount, lowedgecount, highedgecount, lastface, lastcol, lastrow
+    int solverkey = 0;
+    Random rnd;
+
+    // The option and file panels.
+    int colorcount = 6;
+    int colorpanelused = 0;
+    int panelopen = 0;
+    int panelshown = 0;
+    int labelshidden = 0;
+    int buttonshidden = 0;
+    std::string lastpuzzlename;
+
+    // Kept by the loop from pass to pass.
+    int solvednow = 0;              // 0 = solved, 1 = not solved
+    int solvedbefore = 0;
+    DrawSequence drawsequence;
+
+    // The window's text state: the font size in points and the text colour.
+    double fontsize = 9.75;
+    int textcolor = 0;
+};
+
+}  // namespace vx

@@ -1,0 +1,177 @@
+// The play modes: practice, computer solving, draw-mode and game mode, and
+// starting a new puzzle or game. The handlers only change the game's values;
+// the main loop does the work.
+#include <string>
+
+#include "app/game.h"
+#include "app/handlers.h"
+#include "app/mode_panel.h"
+#include "app/solve_check.h"
+#include "files/numbers.h"
+
+namespace vx {
+
+namespace {
+
+// The scramble count in its box, plus one.
+int scrambleCountPlusOne(const Game& g) { return toWhole(leadingNumber(g.form.control("Text1").text) + 1); }
+
+void eraseSolvedAndPanel(Game& g) {
+    eraseModePanel(g);
+    g.surface.box(5, 280, 205, 333, 0);
+    g.surface.box(590, 188, 790, 245, 0);
+}
+
+// The steps practice and computer solving share: leave a game, draw-mode
+// follows its menu tick again.
+void leaveGame(Game& g) {
+    GameState& s = g.s;
+    Form& form = g.form;
+    if (s.gameon == 1) s.gamestartstate = 1;
+    form.item("createmode").enabled = true;
+    s.drawmode = form.item("createp").checked ? 1 : 0;
+    for (const char* name : {"Label4", "Label5", "Command6", "Command7"}) form.control(name).visible = false;
+    form.item("newpuzzle").caption = "New puzzle";
+    form.caption = s.drawmode == 1 ? kDrawCaption : kPracticeCaption;
+}
+
+}  // namespace
+
+void usolve_Click(Game& g) {
+    GameState& s = g.s;
+    Form& form = g.form;
+    if (form.item("usolve").checked) return;
+    s.drawsavedsolving = 0;
+    leaveGame(g);
+    if (s.computersolves != 0) resetCounters(s.counters);
+    s.computersolves = 0;
+    form.item("usolve").checked = true;
+    form.item("csolve").checked = false;
+    form.item("gamemode").checked = false;
+    s.gameon = 0;
+    drawModePanel(g, Solver::User);
+    if (s.drawmode == 1) eraseSolvedAndPanel(g);
+}
+
+void csolve_Click(Game& g) {
+    GameState& s = g.s;
+    Form& form = g.form;
+    if (form.item("csolve").checked) return;
+    leaveGame(g);
+    if (s.computersolves != 1) resetCounters(s.counters);
+    // In draw-mode the wish is kept until draw-mode is switched off.
+    if (form.item("messup").checked) s.computersolves = 1;
+    s.drawsavedsolving = 1;
+    form.item("usolve").checked = false;
+    form.item("csolve").checked = true;
+    form.item("gamemode").checked = false;
+    s.gameon = 0;
+    drawModePanel(g, Solver::Computer);
+    if (s.drawmode == 1) eraseSolvedAndPanel(g);
+}
+
+void createp_Click(Game& g) {
+    GameState& s = g.s;
+    if (s.drawmode == 1) return;
+    s.drawsavedsolving = s.computersolves;
+    s.computersolves = 0;
+    s.drawmode = 1;
+    g.form.item("messup").checked = false;
+    g.form.item("createp").checked = true;
+    eraseModePanel(g);
+    g.form.caption = kDrawCaption;
+    g.surface.box(5, 280, 205, 333, 0);
+    g.surface.box(590, 188, 790, 245, 0);
+}
+
+void messup_Click(Game& g) {
+    GameState& s = g.s;
+    if (s.drawmode == 0) return;
+    s.computersolves = s.drawsavedsolving;
+    s.drawmode = 0;
+    g.form.item("messup").checked = true;
+    g.form.item("createp").checked = false;
+    if (s.panelopen != 1) drawModePanel(g, s.computersolves == 1 ? Solver::Computer : Solver::User);
+    g.form.caption = kPracticeCaption;
+    // No move since the cube was built or solved: it counts as solved.
+    if (s.history.histcount < 1) justSolved(g, SolvedBlock::Short);
+}
+
+void gamemode_Click(Game& g) {
+    GameState& s = g.s;
+    Form& form = g.form;
+    if (form.item("gamemode").checked || s.gameon == 1) return;
+    s.gamepuzzle = 0;
+    // The fresh cube of the game passes through a solved state before it is
+    // scrambled; when the old cube was unsolved, that solve must not count.
+    if (!cubeSolved(g)) {
+        eraseSolvedTexts(g);
+        if (s.gamestartstate == 1) s.gamestartstate = 2;
+    }
+    s.cubefinished = 0;
+    s.viewchanged = 1;
+    s.cubesize = s.pendingsize;
+    s.history.clear();
+    resetCounters(s.counters);
+
+    s.scramblesleft = std::max(scrambleCountPlusOne(g), 2);  // a game always scrambles
+    s.gamescrambles = s.scramblesleft;
+    s.cubeready = 0;
+    s.solvedcount = 0;
+
+    form.item("newpuzzle").caption = "New game";
+    form.caption = gameCaption(s.cubesize);
+    eraseModePanel(g);
+    s.computersolves = 0;
+    form.item("usolve").checked = false;
+    form.item("csolve").checked = false;
+    form.item("gamemode").checked = true;
+    s.gameon = 1;
+    form.control("Label4").visible = true;
+    form.control("Label5").visible = true;
+    form.control("Label4").text = "Number of cubes solved: " + std::to_string(s.solvedcount);
+    form.control("Label5").text = "Difficulty level: " + std::to_string(s.gamescrambles - 1);
+    form.item("createmode").enabled = false;
+    s.drawmode = 0;
+}
+
+void newpuzzle_Click(Game& g) {
+    GameState& s = g.s;
+    Form& form = g.form;
+    s.stopwaiting = 1;
+    g.platform.maximise();
+    s.gamepuzzle = 0;
+    form.control("Notice").visible = false;
+    if (s.gameon == 1) {
+        // An unsolved cube of the game given up: the next solve counts only
+        // if the buttons are shown.
+        s.solvewasnew = form.control("Command6").visible ? 0 : 1;
+    } else {
+        s.gamestartstate = 1;
+        s.solvewasnew = 1;
+    }
+    s.cubefinished = 0;
+    s.viewchanged = 1;
+    s.cubesize = s.pendingsize;
+    s.history.clear();
+    resetCounters(s.counters);
+
+    s.scramblesleft = std::max(scrambleCountPlusOne(g), 1);
+    if (s.drawmode == 1) s.scramblesleft = 0;  // a cube to colour is not scrambled
+    s.gamescrambles = s.scramblesleft;
+    if (s.gameon == 1) {
+        s.scramblesleft = std::max(s.scramblesleft, 2);
+        s.gamescrambles = s.scramblesleft;
+        form.control("Label4").text = "Number of cubes solved: 0";
+        form.control("Label5").text = "Difficulty level: " + std::to_string(s.gamescrambles - 1);
+        form.caption = gameCaption(s.cubesize);
+    }
+    s.cubeready = 0;
+    s.solvedcount = 0;
+}
+
+void quit_Click(Game& g) { g.ended = true; }
+
+void Form_Unload(Game& g) { g.ended = true; }
+
+}  // namespace vx

@@ -1,0 +1,60 @@
+// "Save settings", and reading the settings back at start-up.
+#include "app/settings.h"
+
+#include "app/game.h"
+#include "app/handlers.h"
+#include "app/mode_panel.h"
+#include "files/file_io.h"
+#include "files/numbers.h"
+#include "files/settings_file.h"
+#include "panels/size_menu.h"
+
+namespace vx {
+
+void savesettings_Click(Game& g) {
+    const GameState& s = g.s;
+    Settings settings;
+    settings.facecolor = s.facecolor;
+    settings.cubesize = s.pendingsize;
+    settings.scramblecount = leadingNumber(g.form.control("Text1").text);
+    settings.rotationtime = s.rotationtime;
+    settings.drawmode = s.drawmode;
+    Control& notice = g.form.control("Notice");
+    if (writeFileReplacing(kSettingsFileName, formatSettings(settings)) != WriteStatus::Ok) {
+        notice.text = "Could not save the settings in " + std::string(kSettingsFileName) + ".";
+        notice.visible = true;
+        return;
+    }
+    notice.visible = false;
+}
+
+void readSettingsAtStartUp(Game& g) {
+    GameState& s = g.s;
+    Form& form = g.form;
+    const std::optional<std::string> text = readTextFile(kSettingsFileName);
+    if (!text) return;
+    const Settings settings = parseSettings(*text);
+    s.facecolor = settings.facecolor;
+    s.cubesize = settings.cubesize;
+    s.rotationtime = settings.rotationtime;
+    s.drawmode = settings.drawmode;
+
+    if (s.drawmode == 1) {
+        eraseModePanel(g);
+        form.caption = kDrawCaption;
+    }
+    form.item("messup").checked = s.drawmode == 0;
+    form.item("createp").checked = s.drawmode == 1;
+    s.pendingsize = s.cubesize;
+    s.scramblesleft = toWhole(settings.scramblecount + 1);
+    form.control("Text1").text = plainForm(s.scramblesleft - 1);
+    if (s.scramblesleft == 1) form.item("savepuzzle").enabled = false;
+    if (s.drawmode == 1) {
+        form.item("savepuzzle").enabled = false;
+        s.scramblesleft = 0;
+        s.gamescrambles = 0;
+    }
+    tickSize(form, s.cubesize);
+}
+
+}  // namespace vx

@@ -1,0 +1,58 @@
+// Keys on the main form: the arrows turn the whole cube, r and t turn it
+// about the line of sight, b asks the computer for one move.
+#include "app/game.h"
+#include "app/handlers.h"
+#include "app/mode_panel.h"
+
+namespace vx {
+
+namespace {
+
+enum : int { kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kB = 66, kR = 82, kT = 84 };
+
+// Letters count in either case.
+int upperCase(int keycode) { return keycode >= 'a' && keycode <= 'z' ? keycode - 'a' + 'A' : keycode; }
+
+void oneComputerMove(Game& g) {
+    GameState& s = g.s;
+    if (s.drawmode == 1 || s.gameon == 1) return;
+    if (s.computersolves != 1) resetCounters(s.counters);
+    s.computersolves = 1;
+    g.form.item("usolve").checked = false;
+    g.form.item("csolve").checked = true;
+    g.form.item("gamemode").checked = false;
+    s.gameon = 0;
+    drawModePanel(g, Solver::Computer);
+    s.onemove = 1;
+}
+
+}  // namespace
+
+void Form_KeyDown(Game& g, int keycode) {
+    GameState& s = g.s;
+    if (s.computersolves != 0 || s.panelshown == 1) return;
+    switch (upperCase(keycode)) {
+    case kLeft:
+    case kUp:
+    case kRight:
+    case kDown:
+        s.viewchanged = 1;
+        s.view = arrowTurn(s.view, static_cast<Arrow>(keycode));
+        break;
+    case kB:
+        oneComputerMove(g);
+        break;
+    case kR:
+        s.view = keyR(s.view);
+        s.viewchanged = 1;
+        break;
+    case kT:
+        s.view = keyT(s.view);
+        s.viewchanged = 1;
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace vx

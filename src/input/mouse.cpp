@@ -1,0 +1,48 @@
+// Mouse buttons on the main form: the two boxes of the mode panel switch
+// between practice and computer solving; any other click waits for the main
+// loop, which hit-tests it against the front face.
+#include "app/game.h"
+#include "app/handlers.h"
+#include "app/mode_panel.h"
+
+namespace vx {
+
+namespace {
+
+bool inBox(float x, float y, int left, int top, int right, int bottom) {
+    return x >= left && x <= right && y >= top && y <= bottom;
+}
+
+void switchSolver(Game& g, Solver solver) {
+    GameState& s = g.s;
+    const int solving = solver == Solver::Computer ? 1 : 0;
+    if (s.computersolves != solving) resetCounters(s.counters);
+    s.computersolves = solving;
+    g.form.item("usolve").checked = solving == 0;
+    g.form.item("csolve").checked = solving == 1;
+    g.form.item("gamemode").checked = false;
+    s.gameon = 0;
+    drawModePanel(g, solver);
+}
+
+}  // namespace
+
+void Form_MouseDown(Game& g, int button, float x, float y) {
+    GameState& s = g.s;
+    // Only the left and right buttons mean anything on the cube.
+    if (button != 1 && button != 2) return;
+    if (s.panelopen != 0 || g.form.control("Command6").visible) return;
+    const bool modesOffered = s.gameon != 1 && s.drawmode != 1;
+    if (modesOffered && inBox(x, y, 32, 32, 113, 65)) {
+        switchSolver(g, Solver::User);
+    } else if (modesOffered && inBox(x, y, 32, 96, 113, 129)) {
+        switchSolver(g, Solver::Computer);
+    } else if (s.panelshown != 1 && s.computersolves == 0) {
+        s.clickx = x;
+        s.clicky = y;
+        s.clickpending = 1;
+        s.clickbutton = button;
+    }
+}
+
+}  // namespace vx

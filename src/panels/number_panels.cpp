@@ -1,0 +1,46 @@
+// The two number panels: the scramble count and the computer's minimum
+// rotation time, each a label, a two-character box and Done.
+#include "app/game.h"
+#include "app/handlers.h"
+#include "files/numbers.h"
+#include "panels/panel_frame.h"
+
+namespace vx {
+
+void difficulty_Click(Game& g) {
+    openPanel(g);
+    showControls(g, {"Command3", "Label1", "Text1"}, true);
+    g.form.focus = "Text1";
+}
+
+void Command3_Click(Game& g) {
+    closePanel(g);
+    // The box keeps the number it begins with, written plainly; the count is
+    // read from it whenever a new cube is made.
+    Control& text1 = g.form.control("Text1");
+    const double count = leadingNumber(text1.text);
+    text1.text = count < 0 ? "0" : plainForm(count);
+    showControls(g, {"Label1", "Text1", "Command3"}, false);
+    g.form.focus = "";
+    finishClosingPanel(g);
+}
+
+void Command3_KeyDown(Game& g, int) { g.form.focus = ""; }
+
+void choosetime_Click(Game& g) {
+    openPanel(g);
+    showControls(g, {"Label3", "Text2"}, true);
+    g.form.control("Text2").text = plainForm(g.s.rotationtime);
+    showControls(g, {"Command5"}, true);
+    g.form.focus = "Text2";
+}
+
+void Command5_Click(Game& g) {
+    closePanel(g);
+    g.s.rotationtime = leadingNumber(g.form.control("Text2").text);
+    showControls(g, {"Label3", "Text2", "Command5"}, false);
+    g.form.focus = "";
+    finishClosingPanel(g);
+}
+
+}  // namespace vx

@@ -1,0 +1,21 @@
+#include "panels/size_menu.h"
+
+#include <string>
+
+#include "app/game.h"
+#include "app/handlers.h"
+
+namespace vx {
+
+void tickSize(Form& form, int size) {
+    for (int k = kMinCubeSize; k <= kMaxCubeSize; ++k) form.item("by" + std::to_string(k)).checked = k == size;
+}
+
+// The size takes effect with the next new cube.
+void bySize_Click(Game& g, int size) {
+    if (size < kMinCubeSize || size > kMaxCubeSize) return;
+    g.s.pendingsize = size;
+    tickSize(g.form, size);
+}
+
+}  // namespace vx
