@@ -45,6 +45,8 @@ public:
     }
     HistEntry top() const { return at(histcount); }
     void push(const HistEntry& e) {
+        // A count from a damaged file is never a reason to write below index 1.
+        if (histcount < 0) histcount = 0;
         ++histcount;
         (*this)[histcount] = e;
     }

@@ -104,14 +104,6 @@ TEST(Conversion, SameEntryFromUpsideDownFrontFace) {
     }
 }
 
-TEST(Conversion, ParallelAxesOfEachFrontFace) {
-    // [front face] -> the axis whose layers lie flat on the screen.
-    const int parallel[7] = {0, 2, 3, 2, 3, 1, 1};
-    for (View view : allViews())
-        for (int axis = 1; axis <= 3; ++axis)
-            EXPECT_EQ(parallelToScreen(view, axis), axis == parallel[view.face]);
-}
-
 TEST(Conversion, NoEntryForWhatIsNoTurn) {
     const HistEntry none{-1, -1, -1};
     const int n = 3;

@@ -96,11 +96,6 @@ inline Vec3 positionAt(View view, Vec3 onScreen) {
     return onScreen.x * s.right + onScreen.y * s.down + onScreen.z * s.out;
 }
 
-inline Vec3 onScreen(View view, Vec3 position) {
-    const ScreenFrame s = screenFrame(view);
-    return {dot(position, s.right), dot(position, s.down), dot(position, s.out)};
-}
-
 }  // namespace vx::test
 
 namespace vx::test {

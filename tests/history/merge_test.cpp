@@ -193,15 +193,6 @@ TEST(Merge, DamagedEntryBelowIsNotPartOfTheRun) {
     EXPECT_EQ(m.h.at(2), (HistEntry{1, 25, 1}));
 }
 
-TEST(Merge, NothingToMergeWithoutTwoEntriesOfOneAxis) {
-    Merge m(3);
-    m.h.push({1, 1, 3});
-    mergeTopRun(m.h, m.ctx());
-    m.h.push({3, 3, 1});
-    mergeTopRun(m.h, m.ctx());
-    EXPECT_EQ(m.h.histcount, 2);
-}
-
 // A front face across the run's axis cannot follow a shift; the run is then
 // merged without one.
 TEST(Merge, NoShiftWhenTheViewCannotFollow) {

@@ -129,7 +129,7 @@ TEST_P(PlayAndSolve, ComputerAlwaysGetsBackToASolvedCube) {
     const std::vector<Cube> solvedPositions =
         n <= 6 ? test::allRigidTurns(test::uniquelyLabelled(n), n) : std::vector<Cube>{};
     int shifts = 0, merges = 0;
-    const int sessions = n <= 6 ? 400 : 150;
+    const int sessions = n <= 6 ? 250 : 60;
     for (int s = 0; s < sessions; ++s) {
         Session session(n, 7919u * static_cast<std::uint64_t>(n) + static_cast<std::uint64_t>(s));
         session.playAtRandom(60);
