@@ -30,12 +30,12 @@ HistEntry entryFor(int axis, int layer, int quarter, int n) {
 
 // Counts the layers each shift would shorten and decides on one. The counts
 // and then the choice are left in the counters (-1 marks the chosen side).
-std::optional<Shift> chooseShift(const LayerTurns& turns, int n, ScrambleCounters& c, Random& rnd) {
+std::optional<Shift> chooseShift(const LayerTurns& layerturns, int n, ScrambleCounters& c, Random& rnd) {
     int positive = 0, negative = 0;
     c.lowedgecount = 0;
     c.highedgecount = 0;
     for (int l = 1; l <= n; ++l) {
-        const int q = turns[l];
+        const int q = layerturns[l];
         if (q > 0 || q == -2) ++c.highedgecount;
         if (q < 0 || q == 2) ++c.lowedgecount;
         if (q > 0) ++positive;
@@ -80,27 +80,27 @@ void mergeTopRun(History& h, MergeContext ctx) {
     while (base > 0 && h.at(base).axis == axis && validEntry(h.at(base), n)) --base;
     if (top - base < 2) return;
 
-    LayerTurns turns{};
+    LayerTurns layerturns{};
     for (int i = base + 1; i <= top; ++i) {
         const HistEntry e = h.at(i);
-        int& q = turns[layerOf(e)];
+        int& q = layerturns[layerOf(e)];
         q = normalised(q + quarterOf(e, n));
     }
 
-    std::optional<Shift> shift = chooseShift(turns, n, ctx.counters, ctx.rnd);
+    std::optional<Shift> shift = chooseShift(layerturns, n, ctx.counters, ctx.rnd);
     // A click never turns layers parallel to the screen, so the front face
     // lies in the ring of the run's axis; should it not, the cube is left
     // unshifted rather than shown differently.
     if (shift && !viewFollowsShift(ctx.view, axis)) shift.reset();
     if (shift) {
         const int by = *shift == Shift::Low ? 1 : -1;
-        for (int l = 1; l <= n; ++l) turns[l] = normalised(turns[l] + by);
+        for (int l = 1; l <= n; ++l) layerturns[l] = normalised(layerturns[l] + by);
         shiftWholeCube(ctx.cube, ctx.view, axis, *shift, n);
     }
 
     h.histcount = base;
     for (int l = 1; l <= n; ++l) {
-        const int q = turns[l];
+        const int q = layerturns[l];
         for (int k = 0; k < (q < 0 ? -q : q); ++k) h.push(entryFor(axis, l, q, n));
     }
 }
