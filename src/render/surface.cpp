@@ -81,7 +81,12 @@ void Surface::line(int x1, int y1, int x2, int y2, int colour) {
         if (x1 < 0 || x1 >= width_) return;
         const std::int64_t from = std::max<std::int64_t>(dy > 0 ? y1 : y2 + std::int64_t{1}, 0);
         const std::int64_t to = std::min<std::int64_t>(dy > 0 ? y2 - std::int64_t{1} : y1, height_ - 1);
-        for (std::int64_t y = from; y <= to; ++y) row(static_cast<int>(y))[x1] = ink;
+        std::uint8_t* column = pixels_.data() + x1;
+        for (std::int64_t y = from; y <= to; ++y) column[y * width_] = ink;
+        return;
+    }
+    if (adx == ady) {
+        diagonal(x1, y1, dx > 0 ? 1 : -1, dy > 0 ? 1 : -1, length, ink);
         return;
     }
 
@@ -125,6 +130,28 @@ void Surface::line(int x1, int y1, int x2, int y2, int colour) {
             ++offset;
         }
     }
+}
+
+// Steps i = 0 .. length - 1 of a 45-degree line from (x, y): only the steps on
+// the image, found once, so the walk itself needs no checks.
+void Surface::diagonal(std::int64_t x, std::int64_t y, int stepX, int stepY, std::int64_t length, std::uint8_t ink) {
+    std::int64_t first = 0, last = length - 1;
+    const auto keepInside = [&](std::int64_t start, int step, int limit) {
+        // start + i * step within [0, limit)
+        if (step > 0) {
+            first = std::max(first, -start);
+            last = std::min(last, limit - 1 - start);
+        } else {
+            first = std::max(first, start - (limit - 1));
+            last = std::min(last, start);
+        }
+    };
+    keepInside(x, stepX, width_);
+    keepInside(y, stepY, height_);
+    if (first > last) return;
+    const std::int64_t start = (y + first * stepY) * width_ + (x + first * stepX);
+    const std::int64_t stride = std::int64_t{stepY} * width_ + stepX;
+    for (std::int64_t i = 0; i <= last - first; ++i) pixels_[static_cast<std::size_t>(start + i * stride)] = ink;
 }
 
 void Surface::print(const GlyphMask& mask, int colour) {

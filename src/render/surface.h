@@ -59,19 +59,21 @@ private:
     struct Span {
         int y, left, right;
     };
-    struct Seed {
-        int x, y;
+    // Row `from` is filled from left to right; row from + dy is to be
+    // looked at below that stretch.
+    struct Segment {
+        int from, left, right, dy;
     };
 
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
     std::uint8_t* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
-    void pushRuns(int y, int left, int right, int border);
+    void diagonal(std::int64_t x, std::int64_t y, int stepX, int stepY, std::int64_t length, std::uint8_t ink);
 
     int width_ = 0, height_ = 0;
     std::vector<std::uint8_t> pixels_;
     // Flood-fill work space, kept between fills so that the hundreds of small
     // fills of a repaint allocate nothing.
-    std::vector<Seed> fillSeeds_;
+    std::vector<Segment> fillSegments_;
     std::vector<Span> fillSpans_;
 };
 

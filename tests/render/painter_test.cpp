@@ -3,6 +3,7 @@
 // picture left behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -74,10 +75,8 @@ std::string wrongCell(const Painting& p, const Cube& cube, View view, int n) {
 }
 
 int countColour(const Surface& s, int colour) {
-    int count = 0;
-    for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x) count += s.pixel(x, y) == colour;
-    return count;
+    const std::uint8_t* pixels = s.data();
+    return static_cast<int>(std::count(pixels, pixels + static_cast<std::size_t>(s.width()) * s.height(), colour));
 }
 
 std::string firstDifference(const Surface& s, const std::vector<std::uint8_t>& want) {
@@ -157,7 +156,7 @@ TEST(PaintCube, FileGeometryPaintsEveryCellWithoutLeaks) {
             // Nothing outside the cube.
             for (int y = 0; y < 560; ++y)
                 for (int x = 0; x < 800; ++x)
-                    if (p.surface.pixel(x, y) != kBlack) {
+                    if (p.surface.data()[y * 800 + x] != kBlack) {
                         ASSERT_TRUE(test::nearCube(p.g, x, y)) << x << ", " << y;
                     }
         }
@@ -206,7 +205,7 @@ TEST(PaintCube, PictureAreaIsTheBoundingBoxOfWhatIsDrawn) {
             PaintedArea changed{2400, 1400, -1, -1};
             for (int y = 0; y < 1400; ++y)
                 for (int x = 600; x < 2400; ++x)
-                    if (p.surface.pixel(x, y) != 9) {
+                    if (p.surface.data()[y * 2400 + x] != 9) {
                         changed.x1 = std::min(changed.x1, x);
                         changed.y1 = std::min(changed.y1, y);
                         changed.x2 = std::max(changed.x2, x);
