@@ -62,3 +62,24 @@ inline std::string solvedStart(int size = 3, double rotation = 0) {
 }
 
 }  // namespace vx::test
+
+namespace vx::test {
+
+// The clicks (and whole-cube turns) that undo a dump's history from the top,
+// for a player looking at the cube in the standard view: every click is the
+// turn its entry records, so each pops the entry.
+inline std::string undoByClicks(const Json& d) {
+    const int n = d["cubesize"].integer();
+    std::string script;
+    const auto& history = d["history"].array();
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+        const int axis = (*it)[0].integer(), x = (*it)[1].integer(), y = (*it)[2].integer();
+        if (axis == 1) script += clickCell(d, x, y, "left");
+        if (axis == 3) script += clickCell(d, x, y, "right");
+        if (axis == 2)  // from the right face, where these layers are columns
+            script += "key left\n" + clickCell(d, n + 1 - x, n + 1 - y, "left") + "key right\n";
+    }
+    return script;
+}
+
+}  // namespace vx::test
