@@ -4,6 +4,7 @@
 // its marker for pixels already reached.
 #include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -81,5 +82,19 @@ struct ClosedBytes {
         return q;
     }
 };
+
+// Sets n bytes from p to v. Most runs of a repaint are a few pixels long,
+// too short to be worth a call to memset.
+inline void fillBytes(std::uint8_t* p, std::size_t n, std::uint8_t v) {
+    if (n >= 8 && n <= 16) {
+        const Word w = kOnes * v;
+        std::memcpy(p, &w, sizeof w);
+        std::memcpy(p + n - 8, &w, sizeof w);
+    } else if (n < 8) {
+        for (std::size_t i = 0; i < n; ++i) p[i] = v;
+    } else {
+        std::memset(p, v, n);
+    }
+}
 
 }  // namespace vx::scan

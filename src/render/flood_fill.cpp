@@ -63,7 +63,7 @@ void Surface::floodFill(int x, int y, int fill, int border) {
         while (px <= segment.right) {
             const int left = closed.runEndLeft(line, px, 0);
             const int right = closed.runEndRight(line, px, width_ - 1);
-            std::memset(line + left, kReached, right - left + 1);
+            scan::fillBytes(line + left, right - left + 1, kReached);
             fillSpans_.push_back({rowY, left, right});
 
             if (look(rowY, left, right, segment.dy, found)) {
@@ -80,7 +80,9 @@ void Surface::floodFill(int x, int y, int fill, int border) {
             px = closed.nextOpen(line, right + 2, segment.right);  // right + 1 is closed
         }
     }
-    for (const Span& span : fillSpans_) std::memset(row(span.y) + span.left, fill, span.right - span.left + 1);
+    for (const Span& span : fillSpans_)
+        scan::fillBytes(row(span.y) + span.left, span.right - span.left + 1, static_cast<std::uint8_t>(fill));
+    fillSpans_.clear();
 }
 
 }  // namespace vx

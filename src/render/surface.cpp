@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+#include "render/byte_scan.h"
 #include "render/palette.h"
 
 namespace vx {
@@ -55,7 +56,7 @@ void Surface::box(int x1, int y1, int x2, int y2, int colour) {
     const int top = std::max(std::min(y1, y2), 0);
     const int bottom = std::min(std::max(y1, y2), height_ - 1);
     if (left > right || top > bottom) return;
-    for (int y = top; y <= bottom; ++y) std::memset(row(y) + left, colour, right - left + 1);
+    for (int y = top; y <= bottom; ++y) scan::fillBytes(row(y) + left, right - left + 1, static_cast<std::uint8_t>(colour));
 }
 
 void Surface::line(int x1, int y1, int x2, int y2, int colour) {

@@ -158,6 +158,30 @@ TEST(FloodFill, AgreesWithAPlainFillOnRandomPictures) {
     }
 }
 
+// Random drawings of border lines, at all slopes, over a scattering of
+// pixels already of the fill colour: large regions of odd shapes.
+TEST(FloodFill, AgreesWithAPlainFillOnRandomDrawings) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 200; ++round) {
+        const int w = 20 + random() % 100, h = 20 + random() % 80;
+        Surface s(w, h);
+        for (int i = 0; i < w * h / 20; ++i) {
+            const int x = random() % w, y = random() % h;
+            s.box(x, y, x, y, 4);
+        }
+        const int lines = 3 + random() % 25;
+        for (int i = 0; i < lines; ++i)
+            s.line(static_cast<int>(random() % (w + 20)) - 10, static_cast<int>(random() % (h + 20)) - 10,
+                   static_cast<int>(random() % (w + 20)) - 10, static_cast<int>(random() % (h + 20)) - 10, 7);
+        for (int seeds = 0; seeds < 3; ++seeds) {
+            const int x = random() % w, y = random() % h, fill = seeds == 0 ? 4 : 1 + seeds;
+            const auto want = referenceFill(s, x, y, fill, 7);
+            s.floodFill(x, y, fill, 7);
+            ASSERT_EQ(pixels(s), want) << "round " << round << " seed " << seeds;
+        }
+    }
+}
+
 TEST(FloodFill, FillsAWholeLargeSurfaceAndCanFillAgain) {
     Surface s(800, 560);
     s.floodFill(400, 300, 13, 7);
