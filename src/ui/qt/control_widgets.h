@@ -1,0 +1,42 @@
+#pragma once
+#include <QWidget>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "app/form.h"
+
+namespace vx {
+
+struct Game;
+
+// Runs a change of the game that a widget event asks for (through the
+// events of app/events.h), then brings every widget in step again.
+using Deliver = std::function<void(const std::function<void(Game&)>&)>;
+
+// The form's controls as real widgets, children of the drawing surface at
+// their pixel places. The form stays the one source of truth: sync() shows it
+// (setting only what changed since the last sync), and a widget event is
+// handed to `deliver` as the matching game event instead of being acted on.
+class ControlWidgets {
+public:
+    ControlWidgets(QWidget* surface, const std::vector<Control>& controls, Deliver deliver);
+
+    void sync(const std::vector<Control>& controls);
+    // The widget of a control; nullptr for an unknown name.
+    QWidget* widget(std::string_view name) const;
+
+private:
+    struct Shown {
+        QWidget* widget;
+        Control control;  // as last shown
+    };
+
+    QWidget* create(QWidget* surface, const Control& c);
+    void show(Shown& shown, const Control& c, bool first);
+
+    std::vector<Shown> shown_;
+    Deliver deliver_;
+};
+
+}  // namespace vx

@@ -1,0 +1,119 @@
+#include "ui/qt/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QWindow>
+
+#include "app/game.h"
+#include "app/handlers.h"
+#include "ui/qt/cube_icon.h"
+#include "ui/qt/key_codes.h"
+
+namespace vx {
+
+MainWindow::MainWindow() : surface_(new SurfaceView(this)) {
+    setObjectName(QStringLiteral("vexelcube"));
+    setCentralWidget(surface_);
+    setWindowIcon(cubeIcon());
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    surface_->setPalette(black);
+    // Keys are seen here before any control gets them.
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+void MainWindow::attach(Game& game) {
+    game_ = &game;
+    const Deliver deliver = [this](const std::function<void(Game&)>& event) { this->deliver(event); };
+    menus_ = std::make_unique<MenuMirror>(*menuBar(), game.form.menu, deliver);
+    controls_ = std::make_unique<ControlWidgets>(surface_, game.form.controls, deliver);
+    connect(surface_, &SurfaceView::mouseDown, this, [this](int button, QPointF at) {
+        this->deliver([&](Game& g) { Form_MouseDown(g, button, static_cast<float>(at.x()), static_cast<float>(at.y())); });
+    });
+    // The surface always covers the client area; the game places a new cube
+    // by the size it then has.
+    connect(surface_, &SurfaceView::resized, this, [this](QSize size) {
+        if (!game_ || size == QSize(game_->surface.width(), game_->surface.height())) return;
+        game_->surface.resize(size.width(), size.height());
+        surface_->take(game_->surface);
+    });
+    game.surface.resize(surface_->width(), surface_->height());
+    sync();
+}
+
+bool MainWindow::accepting() const { return game_ && live_ && !game_->ended; }
+
+void MainWindow::deliver(const std::function<void(Game&)>& event) {
+    if (!accepting()) return;
+    event(*game_);
+    sync();
+}
+
+void MainWindow::sync() {
+    if (!game_) return;
+    const Form& form = game_->form;
+    if (form.caption != caption_) {
+        caption_ = form.caption;
+        setWindowTitle(QString::fromStdString(caption_));
+    }
+    menus_->sync(form.menu);
+    controls_->sync(form.controls);
+    syncFocus(false);
+    surface_->take(game_->surface);
+}
+
+// The form names the control that is to have the keyboard focus; the empty
+// name gives it back to the window itself. It is given when the name changes,
+// so the player may still click into another control meanwhile.
+void MainWindow::syncFocus(bool force) {
+    const std::string& wanted = game_->form.focus;
+    if (!force && wanted == focus_) return;
+    focus_ = wanted;
+    QWidget* target = wanted.empty() ? nullptr : controls_->widget(wanted);
+    if (target && target->isVisible() && target->isEnabled())
+        target->setFocus(Qt::OtherFocusReason);
+    else
+        surface_->setFocus(Qt::OtherFocusReason);
+}
+
+// Key presses come to the window first (before its focused control), once
+// each; the game's key handler sees them there and the control then gets
+// them as usual, so typing in a text box still works.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == windowHandle() && !QApplication::activePopupWidget())
+        keyDown(static_cast<QKeyEvent*>(event)->key());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::keyDown(int qtKey) {
+    if (!accepting()) return;
+    const int code = gameKeyCode(qtKey);
+    QWidget* focused = QApplication::focusWidget();
+    const bool onCommand3 = focused && focused == controls_->widget("Command3");
+    if (code != 0) Form_KeyDown(*game_, code);
+    if (onCommand3 && !game_->ended) {
+        Command3_KeyDown(*game_, code);
+        sync();
+        syncFocus(true);
+        return;
+    }
+    sync();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing ends the game at once, wherever its loop is.
+    if (game_) Form_Unload(*game_);
+    event->accept();
+}
+
+QAction* MainWindow::menuAction(std::string_view name) const { return menus_ ? menus_->action(name) : nullptr; }
+
+QWidget* MainWindow::controlWidget(std::string_view name) const {
+    return controls_ ? controls_->widget(name) : nullptr;
+}
+
+}  // namespace vx

@@ -1,0 +1,89 @@
+#include "ui/qt/menu_mirror.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <algorithm>
+#include <map>
+
+#include "app/events.h"
+
+namespace vx {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Captions are shown as they are: an ampersand is no mnemonic here.
+QString menuText(const std::string& caption) { return qs(caption).replace('&', QStringLiteral("&&")); }
+
+// The usual shortcuts of a desktop program; none of them is a game key.
+QKeySequence shortcutOf(std::string_view name) {
+    if (name == "newpuzzle") return QKeySequence(Qt::CTRL | Qt::Key_N);
+    if (name == "loadpuzzle") return QKeySequence(Qt::CTRL | Qt::Key_O);
+    if (name == "savepuzzle") return QKeySequence(Qt::CTRL | Qt::Key_S);
+    if (name == "quit") return QKeySequence(Qt::CTRL | Qt::Key_Q);
+    return {};
+}
+
+bool hasChildren(const std::vector<MenuItem>& items, const std::string& name) {
+    return std::any_of(items.begin(), items.end(), [&](const MenuItem& m) { return m.parent == name; });
+}
+
+}  // namespace
+
+MenuMirror::MenuMirror(QMenuBar& bar, const std::vector<MenuItem>& items, Deliver deliver) {
+    std::map<std::string, QMenu*> menus;
+    shown_.reserve(items.size());
+    for (const MenuItem& item : items) {
+        const auto parent = menus.find(item.parent);
+        QMenu* under = parent == menus.end() ? nullptr : parent->second;
+        QAction* action = nullptr;
+        const bool isMenu = hasChildren(items, item.name);
+        if (isMenu) {
+            QMenu* menu = under ? under->addMenu(menuText(item.caption)) : bar.addMenu(menuText(item.caption));
+            menus[item.name] = menu;
+            action = menu->menuAction();
+        } else {
+            action = under ? under->addAction(menuText(item.caption)) : bar.addAction(menuText(item.caption));
+            action->setShortcut(shortcutOf(item.name));
+            QObject::connect(action, &QAction::triggered, action, [deliver, name = item.name] {
+                deliver([&](Game& g) { chooseMenu(g, name); });
+            });
+        }
+        action->setObjectName(qs(item.name));
+        shown_.push_back({action, isMenu, item.caption});
+    }
+    sync(items);
+}
+
+void MenuMirror::sync(const std::vector<MenuItem>& items) {
+    const std::size_t count = std::min(items.size(), shown_.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const MenuItem& item = items[i];
+        Shown& shown = shown_[i];
+        QAction& a = *shown.action;
+        if (item.caption != shown.caption) {
+            a.setText(menuText(item.caption));
+            shown.caption = item.caption;
+        }
+        if (a.isEnabled() != item.enabled) a.setEnabled(item.enabled);
+        // A tick shows only on ticked items; the check state is compared with
+        // the action itself, since Qt flips a checkable action when it is
+        // chosen, whatever the game then makes of it.
+        if (!shown.isMenu && (a.isCheckable() != item.checked || a.isChecked() != item.checked)) {
+            a.setCheckable(item.checked);
+            a.setChecked(item.checked);
+        }
+    }
+}
+
+QAction* MenuMirror::action(std::string_view name) const {
+    for (const Shown& s : shown_)
+        if (s.action->objectName() == QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())))
+            return s.action;
+    return nullptr;
+}
+
+}  // namespace vx
