@@ -20,7 +20,9 @@ protected:
 };
 
 // A check box that never flips itself: a click only asks for the change
-// (toggleRequested), and the game's model decides what the box shows.
+// (toggleRequested), and the game's model decides what the box shows. The
+// whole box takes clicks, not only its small square: the colour boxes have
+// no caption to click on.
 class ModelCheckBox final : public QCheckBox {
     Q_OBJECT
 public:
@@ -31,6 +33,7 @@ signals:
 
 protected:
     void nextCheckState() override { emit toggleRequested(); }
+    bool hitButton(const QPoint& at) const override { return rect().contains(at); }
 };
 
 // A label that keeps mouse presses to itself, so that a click on its text

@@ -30,14 +30,21 @@ QFont controlFont(double points) {
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 std::string str(const QString& s) { return s.toStdString(); }
 
-// Labels may take a second line below their place when their text needs it;
-// only beyond that does the text get smaller.
+// A label's text stays on its one line if a slightly smaller font lets it;
+// otherwise it may take a second line below its place, and only beyond that
+// does the text get smaller still.
+QFont labelFont(const Control& c, const QString& text) {
+    const QFont base = controlFont(c.points);
+    QFont oneLine = fittedFont(base, text, QSize(c.width, c.height + 4), false);
+    if (oneLine.pixelSize() * 5 >= base.pixelSize() * 4) return oneLine;
+    return fittedFont(base, text, QSize(c.width, 2 * c.height + 4), true);
+}
+
 void showLabel(QLabel& label, const Control& c) {
     label.setText(qs(c.text));
-    const QSize room(c.width, 2 * c.height + 4);
-    const QFont font = fittedFont(controlFont(c.points), label.text(), room, true);
+    const QFont font = labelFont(c, label.text());
     label.setFont(font);
-    const QRect need = QFontMetrics(font).boundingRect(QRect(0, 0, c.width, room.height()),
+    const QRect need = QFontMetrics(font).boundingRect(QRect(0, 0, c.width, 1 << 16),
                                                        Qt::AlignLeft | Qt::TextWordWrap, label.text());
     label.setGeometry(c.left, c.top, c.width, std::max(c.height, need.height()));
     QPalette palette = label.palette();

@@ -1,0 +1,179 @@
+#include "window/window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPixmap>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <cstdlib>
+#include <fstream>
+
+#include "app/handlers.h"
+#include "render/palette.h"
+
+namespace vx::test {
+
+namespace {
+
+// Long enough for any step sequence here, short enough to fail clearly.
+constexpr int kTimeLimitMs = 20000;
+constexpr int kPollMs = 2;
+
+// One application for the whole test program, as Qt wants it, made before
+// the first test and gone before the program's static objects are.
+class QtApplication final : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[12] = "test_window";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] const ::testing::Environment* const kQt = ::testing::AddGlobalTestEnvironment(new QtApplication);
+
+}  // namespace
+
+void WindowTest::SetUp() {
+    // A folder of its own: the game reads its settings and puzzles there.
+    oldFolder_ = std::filesystem::current_path();
+    std::string pattern = (std::filesystem::temp_directory_path() / "vx-window-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+    std::filesystem::current_path(folder_);
+}
+
+void WindowTest::TearDown() {
+    session_.reset();
+    std::filesystem::current_path(oldFolder_);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+void WindowTest::writeSettings(const std::string& line) { std::ofstream(folder_ / "vexelcz.settings") << line << "\r\n"; }
+
+void WindowTest::start() {
+    session_ = std::make_unique<GameWindow>();
+    session_->show();
+    window().activateWindow();
+}
+
+void WindowTest::then(std::function<void()> step) { steps_.push_back(std::move(step)); }
+
+bool WindowTest::idle() const {
+    const GameState& s = session_->game().s;
+    return session_->platform().lastYield() == YieldPoint::IdlePoll && s.clickpending == 0 && s.viewchanged == 0 &&
+           s.scramblesleft <= 0 && (s.computersolves == 0 || s.history.histcount == 0);
+}
+
+void WindowTest::poll() {
+    // A step runs only in a later yield than the step before, so the game
+    // has gone through a pass of its loop with whatever the step did.
+    if (session_->game().ended || session_->platform().yields() <= stepYield_ || !idle()) return;
+    stepYield_ = session_->platform().yields();
+    if (!steps_.empty()) {
+        const auto step = std::move(steps_.front());
+        steps_.pop_front();
+        step();
+    } else if (!quitChosen_) {
+        quitChosen_ = true;
+        choose("quit");
+    }
+}
+
+bool WindowTest::play() {
+    QTimer poller;
+    QObject::connect(&poller, &QTimer::timeout, &poller, [this] { poll(); });
+    poller.start(kPollMs);
+    bool late = false;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &limit, [&] {
+        late = true;
+        Form_Unload(game());
+    });
+    limit.start(kTimeLimitMs);
+    session_->run();
+    EXPECT_FALSE(late) << "the game was still busy after " << kTimeLimitMs << " ms, " << steps_.size()
+                       << " steps left";
+    return !late;
+}
+
+void WindowTest::choose(const char* menuItem) {
+    QAction* action = window().menuAction(menuItem);
+    ASSERT_NE(action, nullptr) << menuItem;
+    action->trigger();
+}
+
+void WindowTest::press(const char* button) {
+    QWidget* w = window().controlWidget(button);
+    ASSERT_NE(w, nullptr) << button;
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
+void WindowTest::click(QPoint at, Qt::MouseButton button) {
+    QTest::mouseClick(&window().surfaceView(), button, Qt::NoModifier, at);
+}
+
+// Keys come from the window system to the window, as a player's do.
+void WindowTest::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(window().windowHandle(), key, modifiers);
+}
+
+void WindowTest::typeInto(const char* textBox, const QString& text) {
+    QWidget* w = window().controlWidget(textBox);
+    ASSERT_NE(w, nullptr) << textBox;
+    QTest::keyClicks(w, text);
+}
+
+QPoint WindowTest::squareCentre(int col, int row) {
+    const Geometry& g = game().s.geometry;
+    return {g.cubeleft + (col - 1) * g.squarewidth + g.squarewidth / 2,
+            g.cubetop + (row - 1) * g.squareheight + g.squareheight / 2};
+}
+
+QImage WindowTest::shownPicture(double ratio) {
+    SurfaceView& view = window().surfaceView();
+    QPixmap pixmap(view.size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    // The surface alone, without the controls over it.
+    view.render(&pixmap, {}, {}, QWidget::DrawWindowBackground);
+    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void WindowTest::expectShowsSurface(const QImage& picture, int scale) {
+    const Surface& s = game().surface;
+    ASSERT_EQ(picture.width(), s.width() * scale);
+    ASSERT_EQ(picture.height(), s.height() * scale);
+    int wrong = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            const Rgb c = kPalette[static_cast<std::size_t>(s.pixel(x / scale, y / scale))];
+            if (row[x] != qRgb(c.r, c.g, c.b) && ++wrong <= 3)
+                ADD_FAILURE() << "pixel (" << x << ", " << y << ") shows " << std::hex << row[x];
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+}  // namespace vx::test
+
+namespace vx::test {
+
+void WindowTest::keepPicture(const char* name) {
+    const QString folder = qEnvironmentVariable("VX_WINDOW_SHOTS");
+    if (folder.isEmpty()) return;
+    const QString file = folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+    EXPECT_TRUE(window().grab().save(file)) << file.toStdString();
+}
+
+}  // namespace vx::test

@@ -1,0 +1,303 @@
+// The game in its real window: the picture, the mouse, the keys, the menus,
+// the controls and the end of the program.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/game.h"
+#include "cube/layer_turn.h"
+#include "render/palette.h"
+#include "window/window_fixture.h"
+
+namespace vx::test {
+namespace {
+
+// Face colours, size 3, no scramble, no pacing, draw-mode off: every game
+// here starts from a solved cube in the standard view.
+constexpr const char* kSolvedStart = "10 9 12 13 14 15 3 0 0 0";
+
+bool sameSquares(const Cube& a, const Cube& b, int n) {
+    for (int f = 1; f <= 6; ++f)
+        for (int row = 1; row <= n; ++row)
+            for (int col = 1; col <= n; ++col)
+                if (a.squarecolor(col, row, f) != b.squarecolor(col, row, f)) return false;
+    return true;
+}
+
+TEST_F(WindowTest, ShowsTheGamesPictureAsItIs) {
+    start();
+    then([&] {
+        EXPECT_EQ(window().windowTitle().toStdString(), game().form.caption);
+        const SurfaceView& view = window().surfaceView();
+        EXPECT_EQ(game().surface.width(), view.width());
+        EXPECT_EQ(game().surface.height(), view.height());
+        // The cube is painted: its front face's top-left square has a colour.
+        const QPoint square = squareCentre(1, 1);
+        EXPECT_NE(game().surface.pixel(square.x(), square.y()), 0);
+        keepPicture("start");
+        expectShowsSurface(shownPicture(1.0));
+        // On a screen of twice the density every pixel is a 2 x 2 block of
+        // the same colour: no smoothing.
+        expectShowsSurface(shownPicture(2.0), 2);
+    });
+    EXPECT_TRUE(play());
+}
+
+TEST_F(WindowTest, TheSurfaceFollowsTheWindowsSize) {
+    start();
+    then([&] { window().resize(window().width() - 150, window().height() - 100); });
+    then([&] {
+        const SurfaceView& view = window().surfaceView();
+        EXPECT_EQ(game().surface.width(), view.width());
+        EXPECT_EQ(game().surface.height(), view.height());
+        expectShowsSurface(shownPicture());
+    });
+    EXPECT_TRUE(play());
+}
+
+struct EdgeClick {
+    Qt::MouseButton button;
+    int turnkind, col, row;
+};
+
+class EdgeClickTest : public WindowTest, public ::testing::WithParamInterface<EdgeClick> {};
+
+TEST_P(EdgeClickTest, TurnsTheLayerUnderTheMouse) {
+    const EdgeClick c = GetParam();
+    writeSettings(kSolvedStart);
+    start();
+    Cube expected;
+    then([&] {
+        ASSERT_EQ(game().s.history.histcount, 0);
+        expected = game().s.cube;
+        layerTurn(expected, game().s.view, ScreenMove{c.turnkind, c.col, c.row}, game().s.cubesize);
+        click(squareCentre(c.col, c.row), c.button);
+    });
+    then([&] {
+        EXPECT_EQ(game().s.history.histcount, 1);
+        EXPECT_TRUE(sameSquares(game().s.cube, expected, game().s.cubesize));
+        EXPECT_FALSE(game().s.cube.solved(game().s.cubesize));
+        expectShowsSurface(shownPicture());
+    });
+    EXPECT_TRUE(play());
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, EdgeClickTest,
+                         ::testing::Values(EdgeClick{Qt::LeftButton, 1, 1, 1}, EdgeClick{Qt::LeftButton, 1, 2, 3},
+                                           EdgeClick{Qt::RightButton, 2, 3, 2}, EdgeClick{Qt::RightButton, 2, 1, 1}),
+                         [](const auto& info) {
+                             const EdgeClick& c = info.param;
+                             return std::string(c.turnkind == 1 ? "Left" : "Right") + "OnColumn" +
+                                    std::to_string(c.col) + "Row" + std::to_string(c.row);
+                         });
+
+TEST_F(WindowTest, AClickOffTheEdgesOrOffTheCubeTurnsNothing) {
+    writeSettings(kSolvedStart);
+    start();
+    then([&] { click(squareCentre(2, 2), Qt::LeftButton); });
+    then([&] { click(squareCentre(2, 1), Qt::RightButton); });
+    then([&] { click(QPoint(game().s.geometry.cubeleft - 20, game().s.geometry.cubetop + 5)); });
+    then([&] {
+        EXPECT_EQ(game().s.history.histcount, 0);
+        EXPECT_TRUE(game().s.cube.solved(game().s.cubesize));
+    });
+    EXPECT_TRUE(play());
+}
+
+TEST_F(WindowTest, KeysReachTheGameFirstAndTheFocusedBoxAfter) {
+    writeSettings(kSolvedStart);
+    start();
+    View before{};
+    then([&] {
+        choose("difficulty");
+    });
+    then([&] {
+        keepPicture("scramble-count-panel");
+        QWidget* text1 = window().controlWidget("Text1");
+        EXPECT_TRUE(text1->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), text1);
+        before = game().s.view;
+        // Keys go nowhere in the game while a panel is shown ...
+        key(Qt::Key_Left);
+        key(Qt::Key_B);
+        // ... but typing still reaches the box; it holds two characters.
+        key(Qt::Key_A, Qt::ControlModifier);
+        key(Qt::Key_1);
+        key(Qt::Key_2);
+        key(Qt::Key_3);
+    });
+    then([&] {
+        EXPECT_EQ(game().s.view, before);
+        EXPECT_EQ(game().s.computersolves, 0);
+        EXPECT_EQ(game().form.control("Text1").text, "12");
+        EXPECT_EQ(static_cast<QLineEdit*>(window().controlWidget("Text1"))->text(), "12");
+        press("Command3");
+    });
+    then([&] {
+        EXPECT_FALSE(window().controlWidget("Text1")->isVisible());
+        EXPECT_NE(QApplication::focusWidget(), window().controlWidget("Text1"));
+        key(Qt::Key_Left);
+    });
+    then([&] {
+        EXPECT_EQ(game().s.view, arrowTurn(before, Arrow::Left));
+        expectShowsSurface(shownPicture());
+    });
+    EXPECT_TRUE(play());
+}
+
+TEST_F(WindowTest, AKeyOnTheFocusedDoneButtonGivesTheFocusBack) {
+    start();
+    then([&] { choose("difficulty"); });
+    then([&] {
+        window().controlWidget("Command3")->setFocus();
+        key(Qt::Key_Shift);
+    });
+    then([&] {
+        EXPECT_EQ(game().form.focus, "");
+        EXPECT_NE(QApplication::focusWidget(), window().controlWidget("Command3"));
+    });
+    EXPECT_TRUE(play());
+}
+
+TEST_F(WindowTest, TheMenusShowTheGamesTicksAndEnabledStates) {
+    start();
+    const auto ticked = [&](const char* name) {
+        const QAction* a = window().menuAction(name);
+        EXPECT_EQ(a->isChecked(), game().form.item(name).checked) << name;
+        return a->isChecked();
+    };
+    const auto enabled = [&](const char* name) { return window().menuAction(name)->isEnabled(); };
+    then([&] {
+        EXPECT_TRUE(ticked("usolve"));
+        EXPECT_FALSE(ticked("csolve"));
+        EXPECT_TRUE(ticked("by3"));
+        choose("csolve");
+    });
+    then([&] {
+        EXPECT_TRUE(ticked("csolve"));
+        EXPECT_FALSE(ticked("usolve"));
+        // Choosing a ticked item again: Qt would untick it, the game keeps it.
+        choose("csolve");
+        choose("by12");
+        choose("by12");
+    });
+    then([&] {
+        EXPECT_TRUE(ticked("csolve"));
+        EXPECT_TRUE(ticked("by12"));
+        EXPECT_FALSE(ticked("by3"));
+        choose("choosetime");
+    });
+    then([&] {
+        keepPicture("rotation-time-panel");
+        for (const char* name :
+             {"choosecolors", "difficulty", "solvingoptions", "newpuzzle", "loadpuzzle", "savepuzzle"})
+            EXPECT_FALSE(enabled(name)) << name;
+        EXPECT_TRUE(enabled("sizeofcube"));
+        press("Command5");
+    });
+    then([&] {
+        for (const char* name : {"choosecolors", "difficulty", "solvingoptions", "newpuzzle", "loadpuzzle"})
+            EXPECT_TRUE(enabled(name)) << name;
+        choose("gamemode");
+    });
+    then([&] {
+        keepPicture("game-mode");
+        EXPECT_TRUE(ticked("gamemode"));
+        EXPECT_FALSE(enabled("createmode"));
+        EXPECT_EQ(window().menuAction("newpuzzle")->text(), "New game");
+        EXPECT_EQ(window().windowTitle().toStdString(), game().form.caption);
+        EXPECT_TRUE(window().controlWidget("Label4")->isVisible());
+    });
+    EXPECT_TRUE(play());
+}
+
+TEST_F(WindowTest, AShortcutOfADisabledItemDoesNothing) {
+    writeSettings(kSolvedStart);
+    start();
+    then([&] { choose("difficulty"); });
+    then([&] {
+        ASSERT_FALSE(window().menuAction("newpuzzle")->isEnabled());
+        key(Qt::Key_N, Qt::ControlModifier);
+    });
+    then([&] {
+        EXPECT_EQ(game().s.cubeready, 1);
+        EXPECT_EQ(game().s.panelshown, 1);
+        press("Command3");
+    });
+    then([&] { key(Qt::Key_N, Qt::ControlModifier); });
+    then([&] {
+        // New puzzle ran: with no scramble the new cube is solved, in the
+        // standard view.
+        EXPECT_EQ(game().s.solvewasnew, 1);
+        EXPECT_EQ(game().s.view, (View{1, 1}));
+    });
+    EXPECT_TRUE(play());
+}
+
+TEST_F(WindowTest, TheGameDecidesWhatAColourBoxShows) {
+    start();
+    then([&] { choose("choosecolors"); });
+    then([&] {
+        keepPicture("colour-panel");
+        int ticked = 0, usable = 0;
+        for (const ColourBox& box : kColourBoxes) {
+            const auto* w = static_cast<QCheckBox*>(window().controlWidget(box.name));
+            EXPECT_TRUE(w->isVisible());
+            EXPECT_EQ(w->isChecked(), game().form.control(box.name).ticked) << box.name;
+            ticked += w->isChecked();
+            usable += w->isEnabled();
+            const QColor back = w->palette().color(QPalette::Window);
+            const Rgb c = kPalette[static_cast<std::size_t>(box.colour)];
+            EXPECT_EQ(back, QColor(c.r, c.g, c.b)) << box.name;
+        }
+        // Six ticked, and only they can be used.
+        EXPECT_EQ(ticked, 6);
+        EXPECT_EQ(usable, 6);
+        EXPECT_TRUE(window().controlWidget("Command1")->isEnabled());
+        // A disabled box takes no click.
+        press("Check35");
+        press("Check2");
+    });
+    then([&] {
+        EXPECT_FALSE(game().form.control("Check35").ticked);
+        EXPECT_FALSE(static_cast<QCheckBox*>(window().controlWidget("Check35"))->isChecked());
+        EXPECT_FALSE(game().form.control("Check2").ticked);
+        EXPECT_FALSE(static_cast<QCheckBox*>(window().controlWidget("Check2"))->isChecked());
+        EXPECT_EQ(game().s.colorcount, 5);
+        // Five ticked: Done waits, every box can be ticked.
+        EXPECT_FALSE(window().controlWidget("Command1")->isEnabled());
+        EXPECT_TRUE(window().controlWidget("Check35")->isEnabled());
+        press("Check35");
+    });
+    then([&] {
+        EXPECT_TRUE(static_cast<QCheckBox*>(window().controlWidget("Check35"))->isChecked());
+        press("Command1");
+    });
+    then([&] {
+        EXPECT_EQ(game().s.facecolor, (std::array<int, 7>{game().s.facecolor[0], 1, 9, 10, 12, 13, 14}));
+        EXPECT_FALSE(window().controlWidget("Check35")->isVisible());
+    });
+    EXPECT_TRUE(play());
+}
+
+TEST_F(WindowTest, ChoosingQuitEndsTheProgram) {
+    start();
+    then([&] { choose("quit"); });
+    then([&] { ADD_FAILURE() << "the game went on after Quit"; });
+    EXPECT_TRUE(play());
+    EXPECT_TRUE(game().ended);
+}
+
+TEST_F(WindowTest, ClosingTheWindowEndsTheProgram) {
+    start();
+    then([&] { window().close(); });
+    then([&] { ADD_FAILURE() << "the game went on after its window closed"; });
+    EXPECT_TRUE(play());
+    EXPECT_TRUE(game().ended);
+}
+
+}  // namespace
+}  // namespace vx::test
