@@ -1,0 +1,87 @@
+// Whatever lies in the working directory, start-up, the file lists and the
+// load panel carry on.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include "game/game_support.h"
+
+namespace vx::test {
+namespace {
+
+TEST(HostileFiles, DamagedPuzzlesAreRefusedAndTheCubeStays) {
+    ScriptFolder folder;
+    folder.write("vexelcz.settings", solvedStart());
+    const std::pair<const char*, std::string> files[] = {
+        {"huge.cube", " 3  1  1  999999999999  1 \r\n"},
+        {"junk.cube", std::string("\x00\x01\xfe\xff binary \x7f", 13)},
+        {"big.cube", " 99  1  1  0  0 \r\n"},
+        {"colour.cube", " 2  1  1  0  0 \r\n 7 \r\n 7 \r\n"},
+        {"empty.cube", ""},
+        {"negative.cube", " 3  1  1 -5  1 \r\n"},
+    };
+    std::string script = "dump\n";
+    for (const auto& [name, bytes] : files) {
+        folder.write(name, bytes);
+        script += std::string("menu loadpuzzle\nselect File2 ") + name + "\npress Command8\ndump\n";
+    }
+    const ScriptResult r = folder.run(script);
+    ASSERT_EQ(r.status, 0) << r.errors;
+    const std::vector<Json> d = r.dumps();
+    for (std::size_t i = 1; i < d.size(); ++i) {
+        EXPECT_EQ(d[i]["cubesize"].integer(), 3) << i;
+        EXPECT_TRUE(solved(d[i])) << i;
+        EXPECT_EQ(d[i]["panelopen"].integer(), 0);
+    }
+    // A file that ends early is read as far as it goes.
+    EXPECT_EQ(d.back()["histcount"].integer(), 0);
+}
+
+TEST(HostileFiles, FoldersLinksAndUnreadableFilesInTheLists) {
+    ScriptFolder folder;
+    std::filesystem::create_directory(folder.path() / "folder.cube");
+    folder.write("locked.cube", " 3  1  1  0  0 \r\n");
+    std::filesystem::permissions(folder.path() / "locked.cube", std::filesystem::perms::none);
+    std::filesystem::create_symlink("nowhere.cube", folder.path() / "dangling.cube");
+    ASSERT_EQ(mkfifo((folder.path() / "pipe.cube").c_str(), 0600), 0);
+    const ScriptResult r = folder.run("menu loadpuzzle\ndump\nselect File2 locked.cube\npress Command8\ndump\n"
+                                      "menu loadpuzzle\nselect File2 folder.cube\npress Command8\n"
+                                      "menu loadpuzzle\nselect File2 pipe.cube\npress Command8\ndump\n");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    const std::vector<Json> d = r.dumps();
+    // Only regular files are listed.
+    std::set<std::string> entries;
+    for (const Json& e : d[0]["controls"]["File2"]["entries"].array()) entries.insert(e.string());
+    EXPECT_EQ(entries.count("folder.cube"), 0u);
+    EXPECT_EQ(entries.count("dangling.cube"), 0u);
+    EXPECT_EQ(entries.count("pipe.cube"), 0u);
+    EXPECT_EQ(d.back()["panelopen"].integer(), 0);
+}
+
+TEST(HostileFiles, SettingsFileThatIsAFolderOrHuge) {
+    ScriptFolder folder;
+    std::filesystem::create_directory(folder.path() / "vexelcz.settings");
+    EXPECT_EQ(folder.run("dump\n").lastDump()["cubesize"].integer(), 3);
+    ScriptFolder other;
+    other.write("vexelcz.settings", std::string(5 << 20, '9'));
+    const ScriptResult r = other.run("dump\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.lastDump()["cubesize"].integer(), 3);
+}
+
+TEST(HostileFiles, LongHistoryFileLoadsAndSolves) {
+    ScriptFolder folder;
+    folder.write("vexelcz.settings", settingsLine({10, 9, 12, 13, 14, 15, 20, 0, 0, 0}));
+    // A scramble of 3000 turns, saved by the game and read back.
+    const ScriptResult made = folder.run("menu difficulty\ntype Text1 99\npress Command3\nmenu createp\nmenu messup\n"
+                                         "menu newpuzzle\nsettle\nmenu savepuzzle\ntype Text4 long\npress Command10\n"
+                                         "menu loadpuzzle\nselect File2 long.cube\npress Command8\ndump\n"
+                                         "menu csolve\nsettle\ndump\n");
+    ASSERT_EQ(made.status, 0) << made.errors;
+    const std::vector<Json> d = made.dumps();
+    EXPECT_EQ(d[0]["histcount"].integer(), 99);
+    EXPECT_TRUE(solved(d[1]));
+}
+
+}  // namespace
+}  // namespace vx::test
