@@ -74,8 +74,12 @@ void savePuzzle(Game& g) {
         s.newturn.axis = 0;
         return;
     }
-    s.newturn.axis = s.history.top().axis;
     const std::string file = puzzleFileName(*name);
+    if (s.history.histcount > kMaxFileHistory) {
+        tell(g, "The history is too long to keep in " + file + ".");
+        return;
+    }
+    s.newturn.axis = s.history.top().axis;
     if (writeFileReplacing(file, formatPuzzle(s.cubesize, s.view, s.history, s.cube)) != WriteStatus::Ok) {
         tell(g, "Could not save the puzzle " + file + ".");
         return;
