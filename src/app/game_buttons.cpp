@@ -5,6 +5,7 @@
 #include "app/game.h"
 #include "app/handlers.h"
 #include "app/mode_panel.h"
+#include "app/modes.h"
 #include "panels/puzzle_load.h"
 
 namespace vx {
@@ -56,21 +57,9 @@ void Command6_Click(Game& g) {
 
 void Command7_Click(Game& g) {
     GameState& s = g.s;
-    Form& form = g.form;
-    form.item("createmode").enabled = true;
-    s.drawmode = form.item("createp").checked ? 1 : 0;
-    s.gamestartstate = 1;
-    for (const char* name : {"Label4", "Label5", "Command6", "Command7"}) form.control(name).visible = false;
-    form.item("newpuzzle").caption = "New puzzle";
+    leaveGame(g);
     if (s.solvedcount < 0) s.solvedcount = 0;
-    if (s.computersolves != 0) resetCounters(s.counters);
-    s.computersolves = 0;
-    form.item("usolve").checked = true;
-    form.item("csolve").checked = false;
-    form.item("gamemode").checked = false;
-    s.gameon = 0;
-    drawModePanel(g, Solver::User);
-    form.caption = s.drawmode == 1 ? kDrawCaption : kPracticeCaption;
+    setSolver(g, Solver::User);
     if (s.drawmode == 1) {
         eraseModePanel(g);
         g.surface.box(5, 280, 205, 333, 0);

@@ -9,6 +9,7 @@
 #include "app/game.h"
 #include "app/handlers.h"
 #include "app/mode_panel.h"
+#include "app/modes.h"
 #include "app/settings.h"
 #include "app/solve_check.h"
 #include "history/computer_step.h"
@@ -178,13 +179,7 @@ Stage countdown(GameState& s) {
 void oneMoveReturn(Game& g) {
     GameState& s = g.s;
     if (s.onemove != 1) return;
-    if (s.computersolves != 0) resetCounters(s.counters);
-    s.computersolves = 0;
-    g.form.item("usolve").checked = true;
-    g.form.item("csolve").checked = false;
-    g.form.item("gamemode").checked = false;
-    s.gameon = 0;
-    drawModePanel(g, Solver::User);
+    setSolver(g, Solver::User);
     s.onemove = 0;
     s.computersolves = 0;
 }

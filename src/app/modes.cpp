@@ -6,6 +6,7 @@
 #include "app/game.h"
 #include "app/handlers.h"
 #include "app/mode_panel.h"
+#include "app/modes.h"
 #include "app/solve_check.h"
 #include "files/numbers.h"
 
@@ -22,19 +23,6 @@ void eraseSolvedAndPanel(Game& g) {
     g.surface.box(590, 188, 790, 245, 0);
 }
 
-// The steps practice and computer solving share: leave a game, draw-mode
-// follows its menu tick again.
-void leaveGame(Game& g) {
-    GameState& s = g.s;
-    Form& form = g.form;
-    if (s.gameon == 1) s.gamestartstate = 1;
-    form.item("createmode").enabled = true;
-    s.drawmode = form.item("createp").checked ? 1 : 0;
-    for (const char* name : {"Label4", "Label5", "Command6", "Command7"}) form.control(name).visible = false;
-    form.item("newpuzzle").caption = "New puzzle";
-    form.caption = s.drawmode == 1 ? kDrawCaption : kPracticeCaption;
-}
-
 }  // namespace
 
 void usolve_Click(Game& g) {
@@ -43,13 +31,7 @@ void usolve_Click(Game& g) {
     if (form.item("usolve").checked) return;
     s.drawsavedsolving = 0;
     leaveGame(g);
-    if (s.computersolves != 0) resetCounters(s.counters);
-    s.computersolves = 0;
-    form.item("usolve").checked = true;
-    form.item("csolve").checked = false;
-    form.item("gamemode").checked = false;
-    s.gameon = 0;
-    drawModePanel(g, Solver::User);
+    setSolver(g, Solver::User);
     if (s.drawmode == 1) eraseSolvedAndPanel(g);
 }
 
@@ -62,13 +44,36 @@ void csolve_Click(Game& g) {
     // In draw-mode the wish is kept until draw-mode is switched off.
     if (form.item("messup").checked) s.computersolves = 1;
     s.drawsavedsolving = 1;
-    form.item("usolve").checked = false;
-    form.item("csolve").checked = true;
-    form.item("gamemode").checked = false;
-    s.gameon = 0;
-    drawModePanel(g, Solver::Computer);
+    showSolver(g, Solver::Computer);
     if (s.drawmode == 1) eraseSolvedAndPanel(g);
 }
+
+void setSolver(Game& g, Solver solver) {
+    const int solving = solver == Solver::Computer ? 1 : 0;
+    if (g.s.computersolves != solving) resetCounters(g.s.counters);
+    g.s.computersolves = solving;
+    showSolver(g, solver);
+}
+
+void showSolver(Game& g, Solver solver) {
+    g.form.item("usolve").checked = solver == Solver::User;
+    g.form.item("csolve").checked = solver == Solver::Computer;
+    g.form.item("gamemode").checked = false;
+    g.s.gameon = 0;
+    drawModePanel(g, solver);
+}
+
+void leaveGame(Game& g) {
+    GameState& s = g.s;
+    Form& form = g.form;
+    if (s.gameon == 1) s.gamestartstate = 1;
+    form.item("createmode").enabled = true;
+    s.drawmode = form.item("createp").checked ? 1 : 0;
+    for (const char* name : {"Label4", "Label5", "Command6", "Command7"}) form.control(name).visible = false;
+    form.item("newpuzzle").caption = "New puzzle";
+    form.caption = s.drawmode == 1 ? kDrawCaption : kPracticeCaption;
+}
+
 
 void createp_Click(Game& g) {
     GameState& s = g.s;

@@ -2,7 +2,7 @@
 // about the line of sight, b asks the computer for one move.
 #include "app/game.h"
 #include "app/handlers.h"
-#include "app/mode_panel.h"
+#include "app/modes.h"
 
 namespace vx {
 
@@ -16,13 +16,7 @@ int upperCase(int keycode) { return keycode >= 'a' && keycode <= 'z' ? keycode -
 void oneComputerMove(Game& g) {
     GameState& s = g.s;
     if (s.drawmode == 1 || s.gameon == 1) return;
-    if (s.computersolves != 1) resetCounters(s.counters);
-    s.computersolves = 1;
-    g.form.item("usolve").checked = false;
-    g.form.item("csolve").checked = true;
-    g.form.item("gamemode").checked = false;
-    s.gameon = 0;
-    drawModePanel(g, Solver::Computer);
+    setSolver(g, Solver::Computer);
     s.onemove = 1;
 }
 

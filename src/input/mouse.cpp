@@ -3,7 +3,7 @@
 // loop, which hit-tests it against the front face.
 #include "app/game.h"
 #include "app/handlers.h"
-#include "app/mode_panel.h"
+#include "app/modes.h"
 
 namespace vx {
 
@@ -11,18 +11,6 @@ namespace {
 
 bool inBox(float x, float y, int left, int top, int right, int bottom) {
     return x >= left && x <= right && y >= top && y <= bottom;
-}
-
-void switchSolver(Game& g, Solver solver) {
-    GameState& s = g.s;
-    const int solving = solver == Solver::Computer ? 1 : 0;
-    if (s.computersolves != solving) resetCounters(s.counters);
-    s.computersolves = solving;
-    g.form.item("usolve").checked = solving == 0;
-    g.form.item("csolve").checked = solving == 1;
-    g.form.item("gamemode").checked = false;
-    s.gameon = 0;
-    drawModePanel(g, solver);
 }
 
 }  // namespace
@@ -34,9 +22,9 @@ void Form_MouseDown(Game& g, int button, float x, float y) {
     if (s.panelopen != 0 || g.form.control("Command6").visible) return;
     const bool modesOffered = s.gameon != 1 && s.drawmode != 1;
     if (modesOffered && inBox(x, y, 32, 32, 113, 65)) {
-        switchSolver(g, Solver::User);
+        setSolver(g, Solver::User);
     } else if (modesOffered && inBox(x, y, 32, 96, 113, 129)) {
-        switchSolver(g, Solver::Computer);
+        setSolver(g, Solver::Computer);
     } else if (s.panelshown != 1 && s.computersolves == 0) {
         s.clickx = x;
         s.clicky = y;
