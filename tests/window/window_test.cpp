@@ -3,9 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
 #include <QMenuBar>
 #include <QPushButton>
+#include <filesystem>
 
 #include "app/game.h"
 #include "cube/layer_turn.h"
@@ -62,6 +66,10 @@ struct EdgeClick {
     Qt::MouseButton button;
     int turnkind, col, row;
 };
+
+void PrintTo(const EdgeClick& c, std::ostream* out) {
+    *out << (c.turnkind == 1 ? "left" : "right") << " click on column " << c.col << ", row " << c.row;
+}
 
 class EdgeClickTest : public WindowTest, public ::testing::WithParamInterface<EdgeClick> {};
 
@@ -279,6 +287,84 @@ TEST_F(WindowTest, TheGameDecidesWhatAColourBoxShows) {
     then([&] {
         EXPECT_EQ(game().s.facecolor, (std::array<int, 7>{game().s.facecolor[0], 1, 9, 10, 12, 13, 14}));
         EXPECT_FALSE(window().controlWidget("Check35")->isVisible());
+    });
+    EXPECT_TRUE(play());
+}
+
+TEST_F(WindowTest, TheComputerSolvesPacedByTheTimer) {
+    // Three scramble turns, a tenth of a second a computer move.
+    writeSettings("10 9 12 13 14 15 3 3 1 0");
+    start();
+    then([&] {
+        ASSERT_GT(game().s.history.histcount, 0);
+        choose("csolve");
+    });
+    then([&] {
+        EXPECT_EQ(game().s.history.histcount, 0);
+        EXPECT_TRUE(game().s.cube.solved(game().s.cubesize));
+        EXPECT_EQ(game().surface.pixel(9, 299), 10) << "no Solved Cube! shown";
+        expectShowsSurface(shownPicture());
+    });
+    EXPECT_TRUE(play());
+}
+
+TEST_F(WindowTest, SavesAndLoadsAPuzzleThroughItsPanels) {
+    start();  // a scrambled cube, so there is a puzzle to save
+    Cube saved;
+    then([&] { choose("savepuzzle"); });
+    then([&] {
+        EXPECT_EQ(QApplication::focusWidget(), window().controlWidget("Text4"));
+        key(Qt::Key_A);
+        key(Qt::Key_Slash);
+        key(Qt::Key_B);
+    });
+    then([&] {
+        EXPECT_EQ(game().form.control("Text4").text, "a/b");
+        press("Command10");
+    });
+    then([&] {
+        // Refused, and said so in the window.
+        const auto* notice = static_cast<QLabel*>(window().controlWidget("Notice"));
+        EXPECT_TRUE(notice->isVisible());
+        EXPECT_EQ(notice->text().toStdString(), game().form.control("Notice").text);
+        EXPECT_FALSE(notice->text().isEmpty());
+        choose("savepuzzle");
+    });
+    then([&] {
+        EXPECT_FALSE(window().controlWidget("Notice")->isVisible());
+        typeInto("Text4", "mine");
+    });
+    then([&] {
+        saved = game().s.cube;
+        press("Command10");
+    });
+    then([&] {
+        EXPECT_TRUE(std::filesystem::exists("mine.cube"));
+        // Turn the cube away from the saved puzzle, then load it back.
+        click(squareCentre(1, 1));
+    });
+    then([&] {
+        EXPECT_FALSE(sameSquares(game().s.cube, saved, game().s.cubesize));
+        choose("loadpuzzle");
+    });
+    then([&] {
+        auto* list = static_cast<QListWidget*>(window().controlWidget("File2"));
+        ASSERT_EQ(list->count(), 1);
+        EXPECT_EQ(list->item(0)->text(), "mine.cube");
+        ASSERT_EQ(game().form.control("File2").selected, -1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(list->item(0)).center());
+    });
+    then([&] {
+        EXPECT_EQ(game().form.control("File2").selected, 0);
+        EXPECT_EQ(game().form.control("Text3").text, "mine.cube");
+        EXPECT_EQ(static_cast<QLineEdit*>(window().controlWidget("Text3"))->text(), "mine.cube");
+        press("Command8");
+    });
+    then([&] {
+        EXPECT_TRUE(sameSquares(game().s.cube, saved, game().s.cubesize));
+        EXPECT_FALSE(window().controlWidget("File2")->isVisible());
+        expectShowsSurface(shownPicture());
     });
     EXPECT_TRUE(play());
 }

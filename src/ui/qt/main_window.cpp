@@ -32,7 +32,8 @@ void MainWindow::attach(Game& game) {
     menus_ = std::make_unique<MenuMirror>(*menuBar(), game.form.menu, deliver);
     controls_ = std::make_unique<ControlWidgets>(surface_, game.form.controls, deliver);
     connect(surface_, &SurfaceView::mouseDown, this, [this](int button, QPointF at) {
-        this->deliver([&](Game& g) { Form_MouseDown(g, button, static_cast<float>(at.x()), static_cast<float>(at.y())); });
+        const auto x = static_cast<float>(at.x()), y = static_cast<float>(at.y());
+        this->deliver([&](Game& g) { Form_MouseDown(g, button, x, y); });
     });
     // The surface always covers the client area; the game places a new cube
     // by the size it then has.
