@@ -109,10 +109,13 @@ bool moveWait(Game& g) {
 
 // Lets the window's events run until there is something to do. Only the
 // first round looks without waiting; a round that finds nothing to do waits
-// for the next event. False when the game ended.
+// for the next event. A computer that solves with nothing left to undo waits
+// at once: until an event comes, every further pass would do just what the
+// last one did. False when the game ended.
 bool idlePoll(Game& g) {
     GameState& s = g.s;
-    for (bool wait = false;; wait = true) {
+    const bool nothingToUndo = s.computersolves == 1 && s.history.histcount == 0 && s.onemove != 1;
+    for (bool wait = nothingToUndo;; wait = true) {
         s.clickpending = 0;
         s.viewchanged = 0;
         g.platform.pumpEvents(g, YieldPoint::IdlePoll, wait);
