@@ -99,6 +99,7 @@ bool WindowTest::play() {
     QTimer poller;
     QObject::connect(&poller, &QTimer::timeout, &poller, [this] { poll(); });
     poller.start(kPollMs);
+    poller_ = &poller;
     bool late = false;
     QTimer limit;
     limit.setSingleShot(true);
@@ -108,9 +109,19 @@ bool WindowTest::play() {
     });
     limit.start(kTimeLimitMs);
     session_->run();
+    poller_ = nullptr;
     EXPECT_FALSE(late) << "the game was still busy after " << kTimeLimitMs << " ms, " << steps_.size()
                        << " steps left";
     return !late;
+}
+
+void WindowTest::leaveAlone(int ms, std::function<void(long long yields)> check) {
+    poller_->stop();
+    const long long before = session_->platform().yields();
+    QTimer::singleShot(ms, poller_, [this, before, check = std::move(check)] {
+        check(session_->platform().yields() - before);
+        poller_->start(kPollMs);
+    });
 }
 
 void WindowTest::choose(const char* menuItem) {

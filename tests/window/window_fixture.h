@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QTimer>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -31,6 +32,10 @@ protected:
     void then(std::function<void()> step);
     // Runs the game through all steps; true when it ended in time.
     bool play();
+    // Within a step: lets the game alone for `ms` milliseconds, with no
+    // event but the one that ends the time, then tells how often its loop
+    // yielded meanwhile. The next step waits for that.
+    void leaveAlone(int ms, std::function<void(long long yields)> check);
 
     GameWindow& session() { return *session_; }
     Game& game() { return session_->game(); }
@@ -60,6 +65,7 @@ private:
     std::filesystem::path oldFolder_, folder_;
     std::unique_ptr<GameWindow> session_;
     std::deque<std::function<void()>> steps_;
+    QTimer* poller_ = nullptr;
     long long stepYield_ = -1;
     bool quitChosen_ = false;
 };
