@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QWindow>
 #include <filesystem>
 
 #include "app/game.h"
@@ -46,6 +47,17 @@ TEST_F(WindowTest, ShowsTheGamesPictureAsItIs) {
         // On a screen of twice the density every pixel is a 2 x 2 block of
         // the same colour: no smoothing.
         expectShowsSurface(shownPicture(2.0), 2);
+    });
+    EXPECT_TRUE(play());
+}
+
+TEST_F(WindowTest, TheCaptionIsShownAsItIs) {
+    start();
+    then([&] {
+        // A caption may hold a puzzle's name, and so Qt's "[*]" placeholder.
+        game().form.caption = "Vexel-cube Zandrel: by Kestrin (Solving \"3 by 3 by 3\" Vexel-cube)-{[*]}";
+        window().sync();
+        EXPECT_EQ(window().windowHandle()->title().toStdString(), game().form.caption);
     });
     EXPECT_TRUE(play());
 }
@@ -346,6 +358,7 @@ TEST_F(WindowTest, SavesAndLoadsAPuzzleThroughItsPanels) {
         EXPECT_TRUE(notice->isVisible());
         EXPECT_EQ(notice->text().toStdString(), game().form.control("Notice").text);
         EXPECT_FALSE(notice->text().isEmpty());
+        EXPECT_EQ(notice->textFormat(), Qt::PlainText);
         choose("savepuzzle");
     });
     then([&] {

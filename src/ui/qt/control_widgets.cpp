@@ -104,6 +104,8 @@ QWidget* ControlWidgets::create(QWidget* surface, const Control& c) {
     }
     case ControlKind::Label: {
         auto* label = new InertLabel(surface);
+        // Texts may hold names the player typed or gave files: never markup.
+        label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         w = label;

@@ -59,7 +59,9 @@ void MainWindow::sync() {
     const Form& form = game_->form;
     if (form.caption != caption_) {
         caption_ = form.caption;
-        setWindowTitle(QString::fromStdString(caption_));
+        // "[*]" in a title is Qt's placeholder for a modified mark; a puzzle
+        // name in the caption may hold it, doubled it shows as it is.
+        setWindowTitle(QString::fromStdString(caption_).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
     }
     menus_->sync(form.menu);
     controls_->sync(form.controls);
