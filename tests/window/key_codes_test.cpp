@@ -8,7 +8,7 @@
 namespace vx {
 namespace {
 
-TEST(GameKeyCode, GivesTheCodesTheGameKnows) {
+TEST(windowKeyCode, GivesTheCodesTheGameKnows) {
     const struct {
         int qtKey, code;
     } table[] = {
@@ -20,7 +20,7 @@ TEST(GameKeyCode, GivesTheCodesTheGameKnows) {
     for (const auto& [qtKey, code] : table) EXPECT_EQ(gameKeyCode(qtKey), code) << std::hex << qtKey;
 }
 
-TEST(GameKeyCode, KeysWithoutACodeGiveNone) {
+TEST(windowKeyCode, KeysWithoutACodeGiveNone) {
     for (int qtKey : {0, int(Qt::Key_unknown), int(Qt::Key_VolumeUp), int(Qt::Key_Eacute), int(Qt::Key_Exclam)})
         EXPECT_EQ(gameKeyCode(qtKey), 0) << std::hex << qtKey;
 }

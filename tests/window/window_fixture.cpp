@@ -65,7 +65,7 @@ void WindowTest::writeSettings(const std::string& line) {
 void WindowTest::start() {
     session_ = std::make_unique<GameWindow>();
     session_->show();
-    window().activateWindow();
+    mainWindow().activateWindow();
 }
 
 void WindowTest::then(std::function<void()> step) { steps_.push_back(std::move(step)); }
@@ -125,28 +125,28 @@ void WindowTest::leaveAlone(int ms, std::function<void(long long yields)> check)
 }
 
 void WindowTest::choose(const char* menuItem) {
-    QAction* action = window().menuAction(menuItem);
+    QAction* action = mainWindow().menuAction(menuItem);
     ASSERT_NE(action, nullptr) << menuItem;
     action->trigger();
 }
 
 void WindowTest::press(const char* button) {
-    QWidget* w = window().controlWidget(button);
+    QWidget* w = mainWindow().controlWidget(button);
     ASSERT_NE(w, nullptr) << button;
     QTest::mouseClick(w, Qt::LeftButton);
 }
 
 void WindowTest::click(QPoint at, Qt::MouseButton button) {
-    QTest::mouseClick(&window().surfaceView(), button, Qt::NoModifier, at);
+    QTest::mouseClick(&mainWindow().surfaceView(), button, Qt::NoModifier, at);
 }
 
 // Keys come from the window system to the window, as a player's do.
 void WindowTest::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    QTest::keyClick(window().windowHandle(), key, modifiers);
+    QTest::keyClick(mainWindow().windowHandle(), key, modifiers);
 }
 
 void WindowTest::typeInto(const char* textBox, const QString& text) {
-    QWidget* w = window().controlWidget(textBox);
+    QWidget* w = mainWindow().controlWidget(textBox);
     ASSERT_NE(w, nullptr) << textBox;
     QTest::keyClicks(w, text);
 }
@@ -158,7 +158,7 @@ QPoint WindowTest::squareCentre(int col, int row) {
 }
 
 QImage WindowTest::shownPicture(double ratio) {
-    SurfaceView& view = window().surfaceView();
+    SurfaceView& view = mainWindow().surfaceView();
     QPixmap pixmap(view.size() * ratio);
     pixmap.setDevicePixelRatio(ratio);
     // The surface alone, without the controls over it.
@@ -190,7 +190,7 @@ void WindowTest::keepPicture(const char* name) {
     const QString folder = qEnvironmentVariable("VX_WINDOW_SHOTS");
     if (folder.isEmpty()) return;
     const QString file = folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
-    EXPECT_TRUE(window().grab().save(file)) << file.toStdString();
+    EXPECT_TRUE(mainWindow().grab().save(file)) << file.toStdString();
 }
 
 }  // namespace vx::test

@@ -39,7 +39,7 @@ protected:
 
     GameWindow& session() { return *session_; }
     Game& game() { return session_->game(); }
-    MainWindow& window() { return session_->window(); }
+    MainWindow& mainWindow() { return session_->window(); }
 
     // What the player does.
     void choose(const char* menuItem);

@@ -24,6 +24,9 @@ namespace {
 // here starts from a solved cube in the standard view.
 constexpr const char* kSolvedStart = "10 9 12 13 14 15 3 0 0 0";
 
+// The tests' names begin with "window", so that `ctest -R window` runs them.
+using window = WindowTest;
+
 bool sameSquares(const Cube& a, const Cube& b, int n) {
     for (int f = 1; f <= 6; ++f)
         for (int row = 1; row <= n; ++row)
@@ -32,11 +35,11 @@ bool sameSquares(const Cube& a, const Cube& b, int n) {
     return true;
 }
 
-TEST_F(WindowTest, ShowsTheGamesPictureAsItIs) {
+TEST_F(window, ShowsTheGamesPictureAsItIs) {
     start();
     then([&] {
-        EXPECT_EQ(window().windowTitle().toStdString(), game().form.caption);
-        const SurfaceView& view = window().surfaceView();
+        EXPECT_EQ(mainWindow().windowTitle().toStdString(), game().form.caption);
+        const SurfaceView& view = mainWindow().surfaceView();
         EXPECT_EQ(game().surface.width(), view.width());
         EXPECT_EQ(game().surface.height(), view.height());
         // The cube is painted: its front face's top-left square has a colour.
@@ -51,22 +54,22 @@ TEST_F(WindowTest, ShowsTheGamesPictureAsItIs) {
     EXPECT_TRUE(play());
 }
 
-TEST_F(WindowTest, TheCaptionIsShownAsItIs) {
+TEST_F(window, TheCaptionIsShownAsItIs) {
     start();
     then([&] {
         // A caption may hold a puzzle's name, and so Qt's "[*]" placeholder.
         game().form.caption = "Vexel-cube Zandrel: by Kestrin (Solving \"3 by 3 by 3\" Vexel-cube)-{[*]}";
-        window().sync();
-        EXPECT_EQ(window().windowHandle()->title().toStdString(), game().form.caption);
+        mainWindow().sync();
+        EXPECT_EQ(mainWindow().windowHandle()->title().toStdString(), game().form.caption);
     });
     EXPECT_TRUE(play());
 }
 
-TEST_F(WindowTest, TheSurfaceFollowsTheWindowsSize) {
+TEST_F(window, TheSurfaceFollowsTheWindowsSize) {
     start();
-    then([&] { window().resize(window().width() - 150, window().height() - 100); });
+    then([&] { mainWindow().resize(mainWindow().width() - 150, mainWindow().height() - 100); });
     then([&] {
-        const SurfaceView& view = window().surfaceView();
+        const SurfaceView& view = mainWindow().surfaceView();
         EXPECT_EQ(game().surface.width(), view.width());
         EXPECT_EQ(game().surface.height(), view.height());
         expectShowsSurface(shownPicture());
@@ -105,7 +108,7 @@ TEST_P(EdgeClickTest, TurnsTheLayerUnderTheMouse) {
     EXPECT_TRUE(play());
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, EdgeClickTest,
+INSTANTIATE_TEST_SUITE_P(window, EdgeClickTest,
                          ::testing::Values(EdgeClick{Qt::LeftButton, 1, 1, 1}, EdgeClick{Qt::LeftButton, 1, 2, 3},
                                            EdgeClick{Qt::RightButton, 2, 3, 2}, EdgeClick{Qt::RightButton, 2, 1, 1}),
                          [](const auto& info) {
@@ -114,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Window, EdgeClickTest,
                                     std::to_string(c.col) + "Row" + std::to_string(c.row);
                          });
 
-TEST_F(WindowTest, AClickOffTheEdgesOrOffTheCubeTurnsNothing) {
+TEST_F(window, AClickOffTheEdgesOrOffTheCubeTurnsNothing) {
     writeSettings(kSolvedStart);
     start();
     then([&] { click(squareCentre(2, 2), Qt::LeftButton); });
@@ -127,7 +130,7 @@ TEST_F(WindowTest, AClickOffTheEdgesOrOffTheCubeTurnsNothing) {
     EXPECT_TRUE(play());
 }
 
-TEST_F(WindowTest, KeysReachTheGameFirstAndTheFocusedBoxAfter) {
+TEST_F(window, KeysReachTheGameFirstAndTheFocusedBoxAfter) {
     writeSettings(kSolvedStart);
     start();
     View before{};
@@ -136,7 +139,7 @@ TEST_F(WindowTest, KeysReachTheGameFirstAndTheFocusedBoxAfter) {
     });
     then([&] {
         keepPicture("scramble-count-panel");
-        QWidget* text1 = window().controlWidget("Text1");
+        QWidget* text1 = mainWindow().controlWidget("Text1");
         EXPECT_TRUE(text1->isVisible());
         EXPECT_EQ(QApplication::focusWidget(), text1);
         before = game().s.view;
@@ -153,12 +156,12 @@ TEST_F(WindowTest, KeysReachTheGameFirstAndTheFocusedBoxAfter) {
         EXPECT_EQ(game().s.view, before);
         EXPECT_EQ(game().s.computersolves, 0);
         EXPECT_EQ(game().form.control("Text1").text, "12");
-        EXPECT_EQ(static_cast<QLineEdit*>(window().controlWidget("Text1"))->text(), "12");
+        EXPECT_EQ(static_cast<QLineEdit*>(mainWindow().controlWidget("Text1"))->text(), "12");
         press("Command3");
     });
     then([&] {
-        EXPECT_FALSE(window().controlWidget("Text1")->isVisible());
-        EXPECT_NE(QApplication::focusWidget(), window().controlWidget("Text1"));
+        EXPECT_FALSE(mainWindow().controlWidget("Text1")->isVisible());
+        EXPECT_NE(QApplication::focusWidget(), mainWindow().controlWidget("Text1"));
         key(Qt::Key_Left);
     });
     then([&] {
@@ -168,28 +171,28 @@ TEST_F(WindowTest, KeysReachTheGameFirstAndTheFocusedBoxAfter) {
     EXPECT_TRUE(play());
 }
 
-TEST_F(WindowTest, AKeyOnTheFocusedDoneButtonGivesTheFocusBack) {
+TEST_F(window, AKeyOnTheFocusedDoneButtonGivesTheFocusBack) {
     start();
     then([&] { choose("difficulty"); });
     then([&] {
-        window().controlWidget("Command3")->setFocus();
+        mainWindow().controlWidget("Command3")->setFocus();
         key(Qt::Key_Shift);
     });
     then([&] {
         EXPECT_EQ(game().form.focus, "");
-        EXPECT_NE(QApplication::focusWidget(), window().controlWidget("Command3"));
+        EXPECT_NE(QApplication::focusWidget(), mainWindow().controlWidget("Command3"));
     });
     EXPECT_TRUE(play());
 }
 
-TEST_F(WindowTest, TheMenusShowTheGamesTicksAndEnabledStates) {
+TEST_F(window, TheMenusShowTheGamesTicksAndEnabledStates) {
     start();
     const auto ticked = [&](const char* name) {
-        const QAction* a = window().menuAction(name);
+        const QAction* a = mainWindow().menuAction(name);
         EXPECT_EQ(a->isChecked(), game().form.item(name).checked) << name;
         return a->isChecked();
     };
-    const auto enabled = [&](const char* name) { return window().menuAction(name)->isEnabled(); };
+    const auto enabled = [&](const char* name) { return mainWindow().menuAction(name)->isEnabled(); };
     then([&] {
         EXPECT_TRUE(ticked("usolve"));
         EXPECT_FALSE(ticked("csolve"));
@@ -227,19 +230,19 @@ TEST_F(WindowTest, TheMenusShowTheGamesTicksAndEnabledStates) {
         keepPicture("game-mode");
         EXPECT_TRUE(ticked("gamemode"));
         EXPECT_FALSE(enabled("createmode"));
-        EXPECT_EQ(window().menuAction("newpuzzle")->text(), "New game");
-        EXPECT_EQ(window().windowTitle().toStdString(), game().form.caption);
-        EXPECT_TRUE(window().controlWidget("Label4")->isVisible());
+        EXPECT_EQ(mainWindow().menuAction("newpuzzle")->text(), "New game");
+        EXPECT_EQ(mainWindow().windowTitle().toStdString(), game().form.caption);
+        EXPECT_TRUE(mainWindow().controlWidget("Label4")->isVisible());
     });
     EXPECT_TRUE(play());
 }
 
-TEST_F(WindowTest, AShortcutOfADisabledItemDoesNothing) {
+TEST_F(window, AShortcutOfADisabledItemDoesNothing) {
     writeSettings(kSolvedStart);
     start();
     then([&] { choose("difficulty"); });
     then([&] {
-        ASSERT_FALSE(window().menuAction("newpuzzle")->isEnabled());
+        ASSERT_FALSE(mainWindow().menuAction("newpuzzle")->isEnabled());
         key(Qt::Key_N, Qt::ControlModifier);
     });
     then([&] {
@@ -257,14 +260,14 @@ TEST_F(WindowTest, AShortcutOfADisabledItemDoesNothing) {
     EXPECT_TRUE(play());
 }
 
-TEST_F(WindowTest, TheGameDecidesWhatAColourBoxShows) {
+TEST_F(window, TheGameDecidesWhatAColourBoxShows) {
     start();
     then([&] { choose("choosecolors"); });
     then([&] {
         keepPicture("colour-panel");
         int ticked = 0, usable = 0;
         for (const ColourBox& box : kColourBoxes) {
-            const auto* w = static_cast<QCheckBox*>(window().controlWidget(box.name));
+            const auto* w = static_cast<QCheckBox*>(mainWindow().controlWidget(box.name));
             EXPECT_TRUE(w->isVisible());
             EXPECT_EQ(w->isChecked(), game().form.control(box.name).ticked) << box.name;
             ticked += w->isChecked();
@@ -276,34 +279,34 @@ TEST_F(WindowTest, TheGameDecidesWhatAColourBoxShows) {
         // Six ticked, and only they can be used.
         EXPECT_EQ(ticked, 6);
         EXPECT_EQ(usable, 6);
-        EXPECT_TRUE(window().controlWidget("Command1")->isEnabled());
+        EXPECT_TRUE(mainWindow().controlWidget("Command1")->isEnabled());
         // A disabled box takes no click.
         press("Check35");
         press("Check2");
     });
     then([&] {
         EXPECT_FALSE(game().form.control("Check35").ticked);
-        EXPECT_FALSE(static_cast<QCheckBox*>(window().controlWidget("Check35"))->isChecked());
+        EXPECT_FALSE(static_cast<QCheckBox*>(mainWindow().controlWidget("Check35"))->isChecked());
         EXPECT_FALSE(game().form.control("Check2").ticked);
-        EXPECT_FALSE(static_cast<QCheckBox*>(window().controlWidget("Check2"))->isChecked());
+        EXPECT_FALSE(static_cast<QCheckBox*>(mainWindow().controlWidget("Check2"))->isChecked());
         EXPECT_EQ(game().s.colorcount, 5);
         // Five ticked: Done waits, every box can be ticked.
-        EXPECT_FALSE(window().controlWidget("Command1")->isEnabled());
-        EXPECT_TRUE(window().controlWidget("Check35")->isEnabled());
+        EXPECT_FALSE(mainWindow().controlWidget("Command1")->isEnabled());
+        EXPECT_TRUE(mainWindow().controlWidget("Check35")->isEnabled());
         press("Check35");
     });
     then([&] {
-        EXPECT_TRUE(static_cast<QCheckBox*>(window().controlWidget("Check35"))->isChecked());
+        EXPECT_TRUE(static_cast<QCheckBox*>(mainWindow().controlWidget("Check35"))->isChecked());
         press("Command1");
     });
     then([&] {
         EXPECT_EQ(game().s.facecolor, (std::array<int, 7>{game().s.facecolor[0], 1, 9, 10, 12, 13, 14}));
-        EXPECT_FALSE(window().controlWidget("Check35")->isVisible());
+        EXPECT_FALSE(mainWindow().controlWidget("Check35")->isVisible());
     });
     EXPECT_TRUE(play());
 }
 
-TEST_F(WindowTest, TheComputerSolvesPacedByTheTimer) {
+TEST_F(window, TheComputerSolvesPacedByTheTimer) {
     // Three scramble turns, a tenth of a second a computer move.
     writeSettings("10 9 12 13 14 15 3 3 1 0");
     start();
@@ -324,7 +327,7 @@ TEST_F(WindowTest, TheComputerSolvesPacedByTheTimer) {
 // that spins yields thousands of times in that time.
 constexpr long long kFewYields = 10;
 
-TEST_F(WindowTest, AnIdleGameWaitsForEvents) {
+TEST_F(window, AnIdleGameWaitsForEvents) {
     start();
     then([&] {
         leaveAlone(100, [](long long yields) { EXPECT_LE(yields, kFewYields) << "practice"; });
@@ -338,12 +341,12 @@ TEST_F(WindowTest, AnIdleGameWaitsForEvents) {
     EXPECT_TRUE(play());
 }
 
-TEST_F(WindowTest, SavesAndLoadsAPuzzleThroughItsPanels) {
+TEST_F(window, SavesAndLoadsAPuzzleThroughItsPanels) {
     start();  // a scrambled cube, so there is a puzzle to save
     Cube saved;
     then([&] { choose("savepuzzle"); });
     then([&] {
-        EXPECT_EQ(QApplication::focusWidget(), window().controlWidget("Text4"));
+        EXPECT_EQ(QApplication::focusWidget(), mainWindow().controlWidget("Text4"));
         key(Qt::Key_A);
         key(Qt::Key_Slash);
         key(Qt::Key_B);
@@ -354,7 +357,7 @@ TEST_F(WindowTest, SavesAndLoadsAPuzzleThroughItsPanels) {
     });
     then([&] {
         // Refused, and said so in the window.
-        const auto* notice = static_cast<QLabel*>(window().controlWidget("Notice"));
+        const auto* notice = static_cast<QLabel*>(mainWindow().controlWidget("Notice"));
         EXPECT_TRUE(notice->isVisible());
         EXPECT_EQ(notice->text().toStdString(), game().form.control("Notice").text);
         EXPECT_FALSE(notice->text().isEmpty());
@@ -362,7 +365,7 @@ TEST_F(WindowTest, SavesAndLoadsAPuzzleThroughItsPanels) {
         choose("savepuzzle");
     });
     then([&] {
-        EXPECT_FALSE(window().controlWidget("Notice")->isVisible());
+        EXPECT_FALSE(mainWindow().controlWidget("Notice")->isVisible());
         typeInto("Text4", "mine");
     });
     then([&] {
@@ -379,7 +382,7 @@ TEST_F(WindowTest, SavesAndLoadsAPuzzleThroughItsPanels) {
         choose("loadpuzzle");
     });
     then([&] {
-        auto* list = static_cast<QListWidget*>(window().controlWidget("File2"));
+        auto* list = static_cast<QListWidget*>(mainWindow().controlWidget("File2"));
         ASSERT_EQ(list->count(), 1);
         EXPECT_EQ(list->item(0)->text(), "mine.cube");
         ASSERT_EQ(game().form.control("File2").selected, -1);
@@ -389,18 +392,18 @@ TEST_F(WindowTest, SavesAndLoadsAPuzzleThroughItsPanels) {
     then([&] {
         EXPECT_EQ(game().form.control("File2").selected, 0);
         EXPECT_EQ(game().form.control("Text3").text, "mine.cube");
-        EXPECT_EQ(static_cast<QLineEdit*>(window().controlWidget("Text3"))->text(), "mine.cube");
+        EXPECT_EQ(static_cast<QLineEdit*>(mainWindow().controlWidget("Text3"))->text(), "mine.cube");
         press("Command8");
     });
     then([&] {
         EXPECT_TRUE(sameSquares(game().s.cube, saved, game().s.cubesize));
-        EXPECT_FALSE(window().controlWidget("File2")->isVisible());
+        EXPECT_FALSE(mainWindow().controlWidget("File2")->isVisible());
         expectShowsSurface(shownPicture());
     });
     EXPECT_TRUE(play());
 }
 
-TEST_F(WindowTest, ChoosingQuitEndsTheProgram) {
+TEST_F(window, ChoosingQuitEndsTheProgram) {
     start();
     then([&] { choose("quit"); });
     then([&] { ADD_FAILURE() << "the game went on after Quit"; });
@@ -408,9 +411,9 @@ TEST_F(WindowTest, ChoosingQuitEndsTheProgram) {
     EXPECT_TRUE(game().ended);
 }
 
-TEST_F(WindowTest, ClosingTheWindowEndsTheProgram) {
+TEST_F(window, ClosingTheWindowEndsTheProgram) {
     start();
-    then([&] { window().close(); });
+    then([&] { mainWindow().close(); });
     then([&] { ADD_FAILURE() << "the game went on after its window closed"; });
     EXPECT_TRUE(play());
     EXPECT_TRUE(game().ended);
