@@ -52,6 +52,8 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 
 bench: build
 	$(BUILD)/bench/vexel_bench $(if $(BENCH_JSON),--benchmark_out=$(BENCH_JSON) --benchmark_out_format=json)
+	bench/script_startup.sh $(BUILD)
+	bench/window_startup.sh $(BUILD)
 
 $(FUZZ_BUILD)/build.ninja: | deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
