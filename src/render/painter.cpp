@@ -108,6 +108,10 @@ void erase(Surface& surface, const PaintedArea& area) {
     if (!area.empty()) surface.box(area.x1, area.y1, area.x2, area.y2, kBlack);
 }
 
+bool inside(const PaintedArea& a, const PaintedArea& box) {
+    return a.x1 >= box.x1 && a.x2 <= box.x2 && a.y1 >= box.y1 && a.y2 <= box.y2;
+}
+
 }  // namespace
 
 PaintedArea pictureArea(const Geometry& g, int n) {
@@ -121,7 +125,8 @@ void paintCube(Surface& surface, Geometry& g, const Cube& cube, View view, int n
     g.drawx = g.cubeleft;
     g.drawy = g.cubetop;
     erase(surface, kEraseBox);
-    erase(surface, last);
+    // At the usual window width the last picture lay inside the box already.
+    if (!inside(last, kEraseBox)) erase(surface, last);
     paintFront(surface, g, cube, view, n);
     drawGrid(surface, g, n, kLightGrey);
     const SideFaces sides = sideFaces(view);
