@@ -29,13 +29,10 @@ void Cube::setSquarecopy(int a, int b, int f, int colour) {
     copy_[index(a, b, f)] = static_cast<std::uint8_t>(colour);
 }
 
-const TurnTables& Cube::tables(int n) {
-    if (!tables_ || tables_->size() != n) {
-        // lastMoved_ points into the tables being replaced.
-        keepSnapshot();
-        tables_ = std::make_shared<const TurnTables>(n);
-    }
-    return *tables_;
+void Cube::newTables(int n) {
+    // lastMoved_ points into the tables being replaced.
+    keepSnapshot();
+    tables_ = std::make_shared<const TurnTables>(n);
 }
 
 void Cube::move(std::span<const SquareCycle> cycles) {
@@ -48,11 +45,6 @@ void Cube::move(std::span<const SquareCycle> cycles) {
         color_[c.at[0]] = last;
     }
     lastMoved_ = cycles;
-}
-
-void Cube::turn(const PhysicalMove& m, int n) {
-    if (n < kMinCubeSize || n > kMaxCubeSize) return;
-    move(tables(n).layer(m));
 }
 
 void Cube::turnWhole(int axis, int quarter, int n) {

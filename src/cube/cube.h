@@ -32,7 +32,9 @@ public:
 
     // A quarter turn of one slab (a layer turn), or of the whole cube, for a
     // cube of edge `n`: takes the snapshot, then moves the squares.
-    void turn(const PhysicalMove& move, int n);
+    void turn(const PhysicalMove& m, int n) {
+        if (n >= kMinCubeSize && n <= kMaxCubeSize) move(tables(n).layer(m));
+    }
     void turnWhole(int axis, int quarter, int n);
 
     // Works out the turns of an n-cube now rather than at the first turn.
@@ -47,7 +49,11 @@ public:
 private:
     void keepSnapshot();
     void move(std::span<const SquareCycle> cycles);
-    const TurnTables& tables(int n);
+    const TurnTables& tables(int n) {
+        if (!tables_ || tables_->size() != n) newTables(n);
+        return *tables_;
+    }
+    void newTables(int n);
 
     std::array<std::uint8_t, 8 * kBound * kBound> color_{};
     // The snapshot, when no turn has been made since it was last set.

@@ -5,10 +5,6 @@
 
 namespace vx {
 
-std::size_t TurnTables::slot(int axis, int quarter, int layer) const {
-    return (static_cast<std::size_t>(axis) * 2 + (quarter > 0 ? 0 : 1)) * (n_ + 1) + layer;
-}
-
 TurnTables::TurnTables(int n) : n_(n) {
     const std::size_t slots = 3 * 2 * static_cast<std::size_t>(n + 1);
     begin_.assign(slots, 0);
@@ -60,17 +56,9 @@ TurnTables::TurnTables(int n) : n_(n) {
     }
 }
 
-std::span<const SquareCycle> TurnTables::layer(const PhysicalMove& m) const {
-    if (m.axis < 0 || m.axis > 2 || m.layer < 1 || m.layer > n_ || (m.quarter != 1 && m.quarter != -1))
-        return {};
-    const std::size_t s = slot(m.axis, m.quarter, m.layer);
-    return {cycles_.data() + begin_[s], cycles_.data() + end_[s]};
-}
-
 std::span<const SquareCycle> TurnTables::whole(int axis, int quarter) const {
     if (axis < 0 || axis > 2 || (quarter != 1 && quarter != -1)) return {};
-    const std::size_t s = slot(axis, quarter, 0);
-    return {cycles_.data() + begin_[s], cycles_.data() + end_[s]};
+    return cycles(slot(axis, quarter, 0));
 }
 
 }  // namespace vx

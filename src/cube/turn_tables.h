@@ -32,7 +32,12 @@ class TurnTables {
 public:
     explicit TurnTables(int n);
     int size() const { return n_; }
-    std::span<const SquareCycle> layer(const PhysicalMove& m) const;
+    // The turns are looked up on every layer turn: kept inline.
+    std::span<const SquareCycle> layer(const PhysicalMove& m) const {
+        if (m.axis < 0 || m.axis > 2 || m.layer < 1 || m.layer > n_ || (m.quarter != 1 && m.quarter != -1))
+            return {};
+        return cycles(slot(m.axis, m.quarter, m.layer));
+    }
     std::span<const SquareCycle> whole(int axis, int quarter) const;
 
 private:
@@ -41,7 +46,13 @@ private:
     // [axis][quarter +1 / -1][layer 0..n] (layer 0: the whole cube)
     std::vector<std::uint32_t> begin_;
     std::vector<std::uint32_t> end_;
-    std::size_t slot(int axis, int quarter, int layer) const;
+    std::size_t slot(int axis, int quarter, int layer) const {
+        return (static_cast<std::size_t>(axis) * 2 + (quarter > 0 ? 0 : 1)) * static_cast<std::size_t>(n_ + 1) +
+               static_cast<std::size_t>(layer);
+    }
+    std::span<const SquareCycle> cycles(std::size_t s) const {
+        return {cycles_.data() + begin_[s], cycles_.data() + end_[s]};
+    }
 };
 
 }  // namespace vx
