@@ -1,5 +1,7 @@
 #include "render/painter.h"
 
+#include <array>
+
 #include "render/palette.h"
 #include "render/pixel_round.h"
 
@@ -34,27 +36,46 @@ void fillFrom(Surface& surface, const Geometry& g, int colour) {
     surface.floodFill(corner.x + 3, corner.y + 3, colour, kLightGrey);
 }
 
-// Every grid line of the three faces, in one colour. The grey pass closes
-// each top and right square for its fill; the black pass is the outline the
-// player sees.
-void drawGrid(Surface& surface, const Geometry& g, int n, int colour) {
+struct GridLine {
+    Pixel from, to;
+};
+
+// Every grid line of the three faces: at most one back edge and six groups
+// of n + 1 lines.
+struct Grid {
+    std::array<GridLine, 1 + 6 * (kMaxCubeSize + 1)> lines;
+    std::size_t count = 0;
+    void add(Pixel from, Pixel to) { lines[count++] = {from, to}; }
+};
+
+Grid gridLines(const Geometry& g, int n) {
     const double x0 = g.cubeleft, y0 = g.cubetop, x1 = g.cuberight, y1 = g.cubebottom;
     const double size = g.squarewidth, depth = g.depthsize, step = g.depthstep;
-    auto draw = [&](Pixel from, Pixel to) { surface.line(from.x, from.y, to.x, to.y, colour); };
+    Grid grid;
     // Back edge of the top face.
-    draw(nearest(x0 + depth, y0 - depth), nearest(x1 + depth, y0 - depth));
+    grid.add(nearest(x0 + depth, y0 - depth), nearest(x1 + depth, y0 - depth));
     // Front face: verticals, then horizontals.
-    for (int k = 0; k <= n; ++k) draw(nearest(x0 + k * size, y0), nearest(x0 + k * size, y0 + size * n));
-    for (int k = 0; k <= n; ++k) draw(nearest(x0, y0 + k * size), nearest(x0 + size * n, y0 + k * size));
+    for (int k = 0; k <= n; ++k) grid.add(nearest(x0 + k * size, y0), nearest(x0 + k * size, y0 + size * n));
+    for (int k = 0; k <= n; ++k) grid.add(nearest(x0, y0 + k * size), nearest(x0 + size * n, y0 + k * size));
     // Top face: receding lines, then the lines across its depth.
-    for (int k = 0; k <= n; ++k) draw(nearest(x0 + k * size, y0), nearest(x0 + k * size + depth, y0 - depth));
-    for (int k = 1; k <= n; ++k) draw(nearest(x0 + k * step, y0 - k * step), nearest(x1 + k * step, y0 - k * step));
+    for (int k = 0; k <= n; ++k) grid.add(nearest(x0 + k * size, y0), nearest(x0 + k * size + depth, y0 - depth));
+    for (int k = 1; k <= n; ++k) grid.add(nearest(x0 + k * step, y0 - k * step), nearest(x1 + k * step, y0 - k * step));
     // Right face: receding lines, then its verticals, one pixel longer so that
     // each reaches the bottom corner of its column.
-    for (int k = 0; k <= n; ++k) draw(nearest(x1, y0 + k * size), nearest(x1 + depth, y0 + k * size - depth));
+    for (int k = 0; k <= n; ++k) grid.add(nearest(x1, y0 + k * size), nearest(x1 + depth, y0 + k * size - depth));
     for (int k = 0; k <= n; ++k) {
         const Pixel bottom = nearest(x1 + k * step, y1 - k * step);
-        draw(nearest(x1 + k * step, y0 - k * step), {bottom.x, bottom.y + 1});
+        grid.add(nearest(x1 + k * step, y0 - k * step), {bottom.x, bottom.y + 1});
+    }
+    return grid;
+}
+
+// The grid in one colour. The grey pass closes each top and right square for
+// its fill; the black pass is the outline the player sees.
+void drawGrid(Surface& surface, const Grid& grid, int colour) {
+    for (std::size_t i = 0; i < grid.count; ++i) {
+        const GridLine& l = grid.lines[i];
+        surface.line(l.from.x, l.from.y, l.to.x, l.to.y, colour);
     }
 }
 
@@ -128,11 +149,12 @@ void paintCube(Surface& surface, Geometry& g, const Cube& cube, View view, int n
     // At the usual window width the last picture lay inside the box already.
     if (!inside(last, kEraseBox)) erase(surface, last);
     paintFront(surface, g, cube, view, n);
-    drawGrid(surface, g, n, kLightGrey);
+    const Grid grid = gridLines(g, n);
+    drawGrid(surface, grid, kLightGrey);
     const SideFaces sides = sideFaces(view);
     fillTop(surface, g, cube, sides.top, n);
     fillRight(surface, g, cube, sides.right, n);
-    drawGrid(surface, g, n, kBlack);
+    drawGrid(surface, grid, kBlack);
     last = pictureArea(g, n);
 }
 
