@@ -6,6 +6,7 @@
 #include "app/handlers.h"
 #include "app/mode_panel.h"
 #include "app/modes.h"
+#include "app/solve_check.h"
 #include "panels/puzzle_load.h"
 
 namespace vx {
@@ -31,8 +32,7 @@ bool reloadGamePuzzle(Game& g) {
     takeLoadedSize(g);
     applyPuzzleBody(s, *puzzle);
     randomView(s);
-    g.surface.box(5, 280, 205, 335, 0);
-    g.surface.box(590, 190, 800, 300, 0);
+    clearSolvedTextsForLoad(g);
     paintCube(g.surface, s.geometry, s.cube, s.view, s.cubesize, s.lastpicture);
     hideGameButtons(g.form);
     return true;
@@ -62,8 +62,7 @@ void Command7_Click(Game& g) {
     setSolver(g, Solver::User);
     if (s.drawmode == 1) {
         eraseModePanel(g);
-        g.surface.box(5, 280, 205, 333, 0);
-        g.surface.box(590, 188, 790, 245, 0);
+        eraseSolvedBands(g);
     }
 }
 

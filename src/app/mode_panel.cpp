@@ -1,11 +1,52 @@
 #include "app/mode_panel.h"
 
+#include <algorithm>
+
 #include "app/game.h"
 
 namespace vx {
 
 void printText(Game& g, std::string_view text) {
     g.surface.print(g.platform.glyphs().render(text, g.s.fontsize), g.s.textcolor);
+}
+
+namespace {
+
+bool inArea(const PaintedArea& a, int x, int y) { return x >= a.x1 && x <= a.x2 && y >= a.y1 && y <= a.y2; }
+
+}  // namespace
+
+void boxBesideCube(Game& g, int x1, int y1, int x2, int y2, int colour) {
+    const PaintedArea cube = g.s.lastpicture;
+    const PaintedArea box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+    const PaintedArea both{std::max(box.x1, cube.x1), std::max(box.y1, cube.y1), std::min(box.x2, cube.x2),
+                           std::min(box.y2, cube.y2)};
+    if (cube.empty() || both.empty()) {
+        g.surface.box(x1, y1, x2, y2, colour);
+        return;
+    }
+    // The box less the cube's area: the bands above and below it, then the
+    // parts left and right of it.
+    if (box.y1 < both.y1) g.surface.box(box.x1, box.y1, box.x2, both.y1 - 1, colour);
+    if (both.y2 < box.y2) g.surface.box(box.x1, both.y2 + 1, box.x2, box.y2, colour);
+    if (box.x1 < both.x1) g.surface.box(box.x1, both.y1, both.x1 - 1, both.y2, colour);
+    if (both.x2 < box.x2) g.surface.box(both.x2 + 1, both.y1, box.x2, both.y2, colour);
+    // Drawing leaves the text position at the box's second corner.
+    g.surface.currentX = x2;
+    g.surface.currentY = y2;
+}
+
+void printBesideCube(Game& g, std::string_view text) {
+    GlyphMask mask = g.platform.glyphs().render(text, g.s.fontsize);
+    const PaintedArea& cube = g.s.lastpicture;
+    const int left = g.surface.currentX, top = g.surface.currentY;
+    if (!cube.empty() && mask.bits.size() == static_cast<std::size_t>(mask.width) * static_cast<std::size_t>(mask.height))
+        for (int y = 0; y < mask.height; ++y)
+            for (int x = 0; x < mask.width; ++x)
+                if (inArea(cube, left + x, top + y))
+                    mask.bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(mask.width) +
+                              static_cast<std::size_t>(x)] = 0;
+    g.surface.print(mask, g.s.textcolor);
 }
 
 void drawModePanel(Game& g, Solver highlighted, bool atStartUp) {

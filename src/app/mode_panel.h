@@ -19,4 +19,11 @@ void eraseModePanel(Game& g);
 // colour and font size.
 void printText(Game& g, std::string_view text);
 
+// The side texts ("Solved Cube!") and the boxes that clear them stand where a
+// window about 800 pixels wide has room beside the cube; in other windows the
+// cube can reach into them. The cube stays in front: these draw everywhere
+// but on its picture.
+void boxBesideCube(Game& g, int x1, int y1, int x2, int y2, int colour);
+void printBesideCube(Game& g, std::string_view text);
+
 }  // namespace vx

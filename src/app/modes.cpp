@@ -19,8 +19,7 @@ int scrambleCountPlusOne(const Game& g) { return toWhole(leadingNumber(g.form.co
 
 void eraseSolvedAndPanel(Game& g) {
     eraseModePanel(g);
-    g.surface.box(5, 280, 205, 333, 0);
-    g.surface.box(590, 188, 790, 245, 0);
+    eraseSolvedBands(g);
 }
 
 }  // namespace
@@ -85,8 +84,7 @@ void createp_Click(Game& g) {
     g.form.item("createp").checked = true;
     eraseModePanel(g);
     g.form.caption = kDrawCaption;
-    g.surface.box(5, 280, 205, 333, 0);
-    g.surface.box(590, 188, 790, 245, 0);
+    eraseSolvedBands(g);
 }
 
 void messup_Click(Game& g) {

@@ -10,8 +10,13 @@ namespace vx {
 bool cubeSolved(const Game& g) { return g.s.cube.solved(g.s.cubesize); }
 
 void eraseSolvedTexts(Game& g) {
-    g.surface.box(7, 255, 208, 355, 0);
-    g.surface.box(591, 167, 792, 267, 0);
+    boxBesideCube(g, 7, 255, 208, 355, 0);
+    boxBesideCube(g, 591, 167, 792, 267, 0);
+}
+
+void eraseSolvedBands(Game& g) {
+    boxBesideCube(g, 5, 280, 205, 333, 0);
+    boxBesideCube(g, 590, 188, 790, 245, 0);
 }
 
 void solveCheck(Game& g) {
@@ -51,19 +56,19 @@ void countSolve(Game& g) {
 // of the large text lies outside its band.
 void showSolvedTexts(Game& g, int leftTextY) {
     Surface& surface = g.surface;
-    surface.box(8, 288, 201, 329, 10);
+    boxBesideCube(g, 8, 288, 201, 329, 10);
     surface.currentX = 8;
     surface.currentY = leftTextY;
-    printText(g, "Solved Cube!");
-    surface.box(7, 255, 208, 287, 0);
-    surface.box(7, 330, 208, 355, 0);
+    printBesideCube(g, "Solved Cube!");
+    boxBesideCube(g, 7, 255, 208, 287, 0);
+    boxBesideCube(g, 7, 330, 208, 355, 0);
 
-    surface.box(592, 200, 785, 241, 10);
+    boxBesideCube(g, 592, 200, 785, 241, 10);
     surface.currentX = 592;
     surface.currentY = 202;
-    printText(g, "Solved Cube!");
-    surface.box(591, 167, 792, 199, 0);
-    surface.box(591, 242, 792, 267, 0);
+    printBesideCube(g, "Solved Cube!");
+    boxBesideCube(g, 591, 167, 792, 199, 0);
+    boxBesideCube(g, 591, 242, 792, 267, 0);
 }
 
 }  // namespace
@@ -99,10 +104,7 @@ void justSolved(Game& g, SolvedBlock block) {
 
     showSolvedTexts(g, full ? 290 : 291);
     s.fontsize = savedFontSize;
-    if (s.drawmode == 1) {
-        g.surface.box(5, 280, 205, 333, 0);
-        g.surface.box(590, 188, 790, 245, 0);
-    }
+    if (s.drawmode == 1) eraseSolvedBands(g);
 }
 
 }  // namespace vx

@@ -110,8 +110,7 @@ void loadPuzzle(Game& g) {
     startLoadedCube(s);
     applyPuzzleHeader(s, *puzzle);
     if (s.gameon == 1) randomView(s);
-    g.surface.box(5, 280, 205, 335, 0);
-    g.surface.box(590, 190, 800, 300, 0);
+    clearSolvedTextsForLoad(g);
     if (s.gameon == 1) {
         const std::string n = std::to_string(s.cubesize);
         g.form.caption = "Vexel-cube Zandrel: by Kestrin (Solving \"" + n + " by " + n + " by " + n +

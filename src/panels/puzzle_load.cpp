@@ -41,6 +41,11 @@ void applyPuzzleBody(GameState& s, const PuzzleNumbers& p) {
     applyHistory(p, s.history.histcount, s.history);
 }
 
+void clearSolvedTextsForLoad(Game& g) {
+    g.surface.box(5, 280, 205, 335, 0);
+    g.surface.box(590, 190, 800, 300, 0);
+}
+
 void randomView(GameState& s) {
     s.view.face = s.rnd.upTo(6);
     s.view.turn = s.rnd.upTo(4);

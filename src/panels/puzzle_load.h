@@ -24,6 +24,8 @@ void applyPuzzleHeader(GameState& s, const PuzzleNumbers& p);
 void takeLoadedSize(Game& g);
 // The squares and the history.
 void applyPuzzleBody(GameState& s, const PuzzleNumbers& p);
+// The "Solved Cube!" texts go before the loaded cube is painted.
+void clearSolvedTextsForLoad(Game& g);
 // A random view, as a game shows a loaded puzzle.
 void randomView(GameState& s);
 

@@ -50,3 +50,32 @@ TEST(SolvedDisplay, InDrawModeTheTextsGoAtOnce) {
 
 }  // namespace
 }  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+// In a window wider than 800 pixels the cube reaches into the place of the
+// right-hand "Solved Cube!": the cube stays whole, scrambled or solved.
+TEST(SolvedDisplay, TheCubeStaysInFrontOfTheTextsInAWideWindow) {
+    ScriptFolder folder;
+    const std::vector<std::string> client = {"--clock", "1000", "--client", "1366x749"};
+    const Json start = folder.run("dump\n", client).lastDump();
+    const Json& g = start["geometry"];
+    const int n = 3, s = g["squarewidth"].integer(), d = g["depthsize"].integer();
+    // The seed of the top face's back-right cell, inside the text's place.
+    const int x = g["cubeleft"].integer() + d + (n - 1) * s + 3;
+    const int y = g["cubetop"].integer() - d + 3;
+    ASSERT_GE(x, 591);
+    ASSERT_LE(y, 267);
+    const std::string probe = "pixel " + std::to_string(x) + " " + std::to_string(y) + "\n";
+    const ScriptResult r = folder.run(probe + "menu csolve\nsettle\n" + probe + "pixel 9 299\n", client);
+    ASSERT_EQ(r.status, 0) << r.errors;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const int colour = std::stoi(r.lines[i]);
+        EXPECT_TRUE(colour != 0 && colour != 7) << "probe " << i << " shows colour " << colour;
+    }
+    EXPECT_EQ(r.lines[2], "10") << "the left-hand text is shown";
+}
+
+}  // namespace
+}  // namespace vx::test
