@@ -43,34 +43,50 @@ constexpr auto kScreenAxes = [] {
     return table;
 }();
 
-// Shared by the two entry points below so that the turn stage pays for no call.
-inline std::optional<PhysicalMove> screenToPhysical(View view, const ScreenMove& m, int n) {
-    if (!validView(view) || m.clickcol < 1 || m.clickcol > n || m.clickrow < 1 || m.clickrow > n)
-        return std::nullopt;
-    const int dir = turnDirection(m, n);
-    if (dir == 0) return std::nullopt;
+// A screen move resolved: the physical turn and `turndir` (0: no turn).
+struct Resolved {
+    PhysicalMove move;
+    int dir = 0;
+};
 
+// Shared by the two entry points below, and kept inline: the turn stage pays
+// for no call and nothing is worked out twice.
+inline Resolved resolve(View view, const ScreenMove& m, int n) {
+    const auto outside = [n](int k) { return static_cast<unsigned>(k - 1) >= static_cast<unsigned>(n); };
+    if (!validView(view) || outside(m.clickcol) || outside(m.clickrow)) return {};
+    const ScreenAxes& axes = kScreenAxes[static_cast<std::size_t>(view.face)][static_cast<std::size_t>(view.turn)];
     // The slab is picked along the screen's right (columns) or down (rows)
     // direction and turns about that same direction: column up and row right
     // about -along, column down and row left about +along.
-    const ScreenAxes& axes = kScreenAxes[static_cast<std::size_t>(view.face)][static_cast<std::size_t>(view.turn)];
-    const SignedAxis along = m.turnkind == 1 ? axes.right : axes.down;
-    const int line = m.turnkind == 1 ? m.clickcol : m.clickrow;
+    SignedAxis along;
+    int line = 0;
+    if (m.turnkind == 1) {
+        along = axes.right;
+        line = m.clickcol;
+    } else if (m.turnkind == 2) {
+        along = axes.down;
+        line = m.clickrow;
+    } else {
+        return {};
+    }
+    const int dir = turnDirection(m, n);
+    if (dir == 0) return {};
     const int about = dir == 1 ? -1 : 1;
-    return PhysicalMove{along.axis, along.sign > 0 ? line : n + 1 - line, about * along.sign};
+    return {{along.axis, along.sign > 0 ? line : n + 1 - line, about * along.sign}, dir};
 }
 
 }  // namespace
 
 std::optional<PhysicalMove> physicalMove(View view, const ScreenMove& m, int n) {
-    return screenToPhysical(view, m, n);
+    const Resolved r = resolve(view, m, n);
+    if (r.dir == 0) return std::nullopt;
+    return r.move;
 }
 
 int layerTurn(Cube& cube, View view, const ScreenMove& m, int n) {
-    const std::optional<PhysicalMove> move = screenToPhysical(view, m, n);
-    if (!move) return 0;
-    cube.turn(*move, n);
-    return turnDirection(m, n);
+    const Resolved r = resolve(view, m, n);
+    if (r.dir != 0) cube.turn(r.move, n);
+    return r.dir;
 }
 
 }  // namespace vx

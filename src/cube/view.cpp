@@ -33,8 +33,6 @@ constexpr View kArrows[7][5][4] = {
 
 }  // namespace
 
-bool validView(View v) { return v.face >= 1 && v.face <= 6 && v.turn >= 1 && v.turn <= 4; }
-
 SideFaces sideFaces(View front) {
     if (!validView(front)) return {{0, 0}, {0, 0}};
     return kSides[front.face][front.turn];

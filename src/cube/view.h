@@ -54,6 +54,6 @@ View arrowTurn(View v, Arrow key);
 View keyR(View v);
 View keyT(View v);
 
-bool validView(View v);
+constexpr bool validView(View v) { return v.face >= 1 && v.face <= 6 && v.turn >= 1 && v.turn <= 4; }
 
 }  // namespace vx
