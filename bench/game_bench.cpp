@@ -1,6 +1,7 @@
 // The real main loop in script mode: a 20-cube scrambled 10,000 times, then
-// solved by the computer move by move, with the cube repainted after every
-// move and the solve check at the end of every pass.
+// 10,000 moves of the computer solving it, each a pass of the loop with its
+// repaint and solve check. (With no pacing every pass yields once: the
+// script's first line starts the computer, each `wait` lets one more pass run.)
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -47,22 +48,24 @@ private:
     std::filesystem::path path_, old_;
 };
 
-void BM_ScriptSolve10k(benchmark::State& state) {
+void BM_ScriptComputerMoves10k(benchmark::State& state) {
     Folder folder;
     BlankGlyphs glyphs;
     std::int64_t moves = 0;
     for (auto _ : state) {
-        std::istringstream script("menu csolve\nsettle\n");
+        std::istringstream script("menu csolve\nwait 9999\n");
         std::ostringstream out, err;
         vx::ScriptPlatform platform(script, out, err, glyphs, {800, 560, 1000.0});
         vx::Game game(platform);
         vx::Form_Activate(game);
-        if (platform.exitStatus() != 0 || game.s.history.histcount != 0 || !game.s.cube.solved(20))
-            state.SkipWithError("the cube was not solved");
+        // Some of the moves turn the whole cube and leave the history as it was.
+        const int left = game.s.history.histcount;
+        if (platform.exitStatus() != 0 || left <= 0 || left >= 10000 - 10000 / 2)
+            state.SkipWithError("the computer did not make its moves");
         moves += 10000;
     }
     state.counters["moves"] = benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_ScriptSolve10k)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ScriptComputerMoves10k)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
