@@ -139,5 +139,24 @@ TEST_F(DrawMode, NamesTakeTheTextBeforeTheFirstDot) {
     EXPECT_EQ(e["panelopen"].integer(), 0);
 }
 
+TEST_F(DrawMode, AFailedSaveShowsANoticeAndKeepsWhatWasThere) {
+    std::filesystem::create_directory(folder.path() / "busy.cube");
+    const std::string turned = "menu createp\n" + clickCell(start, 2, 2, "left") + "menu messup\n";
+    const ScriptResult r = folder.run(turned + "dump\nmenu savepuzzle\ntype Text4 busy\npress Command10\ndump\n");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    const std::vector<Json> d = r.dumps();
+    EXPECT_TRUE(visible(d[1], "Notice"));
+    EXPECT_NE(caption(d[1], "Notice").find("busy.cube"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "busy.cube"));
+    // Nothing else changed: the cube, its history, the panel closed as usual.
+    EXPECT_EQ(d[1]["histcount"].integer(), d[0]["histcount"].integer());
+    EXPECT_EQ(d[1]["panelopen"].integer(), 0);
+    EXPECT_TRUE(enabled(d[1], "savepuzzle"));
+    // The next panel opened puts the notice away.
+    EXPECT_FALSE(visible(folder.run(turned + "menu savepuzzle\ntype Text4 busy\npress Command10\nmenu loadpuzzle\ndump\n")
+                             .lastDump(),
+                         "Notice"));
+}
+
 }  // namespace
 }  // namespace vx::test
