@@ -4,19 +4,13 @@
 
 #include <vector>
 
+#include "bench_support.h"
 #include "cube/coloring.h"
 #include "cube/layer_turn.h"
 
 namespace {
 
-vx::Cube newCube(int n) {
-    vx::Cube cube;
-    vx::Random rnd;
-    std::array<int, 7> used{};
-    vx::colourNewCube(cube, n, vx::kDefaultFaceColors, used, rnd);
-    cube.prepare(n);
-    return cube;
-}
+using vx::bench::newCube;
 
 // Every move a click can make in one view, in turn: columns from the top and
 // bottom rows, rows from the left and right columns, inner and outer alike.

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "bench_support.h"
 #include "cube/coloring.h"
 #include "history/computer_step.h"
 #include "history/convert.h"
@@ -15,14 +16,7 @@ namespace {
 
 constexpr int kTurns = 10000;
 
-vx::Cube newCube(int n) {
-    vx::Cube cube;
-    vx::Random rnd;
-    std::array<int, 7> used{};
-    vx::colourNewCube(cube, n, vx::kDefaultFaceColors, used, rnd);
-    cube.prepare(n);
-    return cube;
-}
+using vx::bench::newCube;
 
 void scramble(vx::Cube& cube, vx::View& view, vx::History& h, vx::Random& rnd, int n) {
     vx::ScrambleCounters counters;
