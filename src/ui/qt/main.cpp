@@ -1,6 +1,8 @@
 // vexelcube: the game in its window, or, with --script, the same game driven
 // by a script with no window.
 #include <QGuiApplication>
+#include <QString>
+#include <QtGlobal>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -53,9 +55,16 @@ Options parseOptions(int argc, char** argv) {
     return o;
 }
 
+// Qt's own chatter (a missing runtime folder and the like) is no business of
+// a script's driver: standard error carries the script's warnings only.
+void quietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "vexelcube: " << message.toStdString() << '\n';
+}
+
 int runScript(int argc, char** argv, const Options& o) {
     // Text is rendered by Qt, which needs no display for it.
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(quietQt);
     QGuiApplication app(argc, argv);
     std::ifstream file;
     std::istream* in = &std::cin;
