@@ -84,52 +84,40 @@ void addMenus(Form& f) {
     }
 }
 
-Control label(const char* name, std::string caption, int l, int t, int w, int h, Color24 color, double points = 0) {
+// A control of a kind, with its text and place; the builders below add what
+// their kind has besides.
+Control control(const char* name, ControlKind kind, std::string text, int l, int t, int w, int h) {
     Control c;
     c.name = name;
-    c.kind = ControlKind::Label;
-    c.text = std::move(caption);
+    c.kind = kind;
+    c.text = std::move(text);
     c.left = l, c.top = t, c.width = w, c.height = h;
+    return c;
+}
+
+Control label(const char* name, std::string caption, int l, int t, int w, int h, Color24 color, double points = 0) {
+    Control c = control(name, ControlKind::Label, std::move(caption), l, t, w, h);
     c.color = color;
     c.points = points;
     return c;
 }
 
 Control button(const char* name, std::string caption, int l, int t, int w, int h) {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::Button;
-    c.text = std::move(caption);
-    c.left = l, c.top = t, c.width = w, c.height = h;
-    return c;
+    return control(name, ControlKind::Button, std::move(caption), l, t, w, h);
 }
 
 Control textBox(const char* name, std::string text, int l, int t, int w, int h, int maxlength, bool readonly) {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::TextBox;
-    c.text = std::move(text);
-    c.left = l, c.top = t, c.width = w, c.height = h;
+    Control c = control(name, ControlKind::TextBox, std::move(text), l, t, w, h);
     c.maxlength = maxlength;
     c.readonly = readonly;
     return c;
 }
 
 Control fileList(const char* name, int l, int t, int w, int h) {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::FileList;
-    c.left = l, c.top = t, c.width = w, c.height = h;
-    return c;
+    return control(name, ControlKind::FileList, "", l, t, w, h);
 }
 
-Control checkBox(const char* name, int l, int t) {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::CheckBox;
-    c.left = l, c.top = t, c.width = 81, c.height = 33;
-    return c;
-}
+Control checkBox(const char* name, int l, int t) { return control(name, ControlKind::CheckBox, "", l, t, 81, 33); }
 
 void addControls(Form& f) {
     auto& c = f.controls;
