@@ -10,8 +10,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/game.h"
-#include "app/handlers.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
 #include "ui/headless/script_platform.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "app/handlers.h"
+#include "shell/handlers.h"
 #include "render/palette.h"
 
 namespace vx::test {

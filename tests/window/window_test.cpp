@@ -12,7 +12,7 @@
 #include <QWindow>
 #include <filesystem>
 
-#include "app/game.h"
+#include "shell/game.h"
 #include "cube/layer_turn.h"
 #include "render/palette.h"
 #include "window/window_fixture.h"

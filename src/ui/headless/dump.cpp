@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <type_traits>
 
-#include "app/game.h"
+#include "shell/game.h"
 
 namespace vx {
 

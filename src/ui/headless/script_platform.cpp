@@ -6,9 +6,9 @@
 #include <istream>
 #include <ostream>
 
-#include "app/events.h"
-#include "app/game.h"
-#include "app/handlers.h"
+#include "shell/events.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
 #include "render/png.h"
 #include "ui/headless/dump.h"
 

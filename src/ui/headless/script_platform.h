@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/form.h"
-#include "ui/platform.h"
+#include "shell/form.h"
+#include "shell/platform.h"
 
 namespace vx {
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/events.h"
+#include "shell/events.h"
 #include "render/palette.h"
 #include "ui/qt/control_kinds.h"
 

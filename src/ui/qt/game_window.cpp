@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "app/handlers.h"
+#include "shell/handlers.h"
 
 namespace vx {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/game.h"
+#include "shell/game.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/window_platform.h"
 

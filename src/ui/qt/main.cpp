@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/game.h"
-#include "app/handlers.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
 #include "ui/headless/script_platform.h"
 #include "ui/qt/qt_glyphs.h"
 

@@ -6,8 +6,8 @@
 #include <QMenuBar>
 #include <QWindow>
 
-#include "app/game.h"
-#include "app/handlers.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
 #include "ui/qt/cube_icon.h"
 #include "ui/qt/key_codes.h"
 

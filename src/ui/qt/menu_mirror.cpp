@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <map>
 
-#include "app/events.h"
+#include "shell/events.h"
 
 namespace vx {
 

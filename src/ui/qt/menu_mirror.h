@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/form.h"
+#include "shell/form.h"
 #include "ui/qt/control_widgets.h"
 
 class QAction;

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QTime>
 
-#include "app/game.h"
-#include "app/handlers.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
 #include "ui/qt/main_window.h"
 
 namespace vx {

@@ -1,7 +1,7 @@
 #pragma once
 #include <QTimer>
 
-#include "ui/platform.h"
+#include "shell/platform.h"
 #include "ui/qt/qt_glyphs.h"
 
 namespace vx {

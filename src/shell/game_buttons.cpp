@@ -2,12 +2,12 @@
 // solved cube.
 #include <string>
 
-#include "app/game.h"
-#include "app/handlers.h"
-#include "app/mode_panel.h"
-#include "app/modes.h"
-#include "app/solve_check.h"
-#include "panels/puzzle_load.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
+#include "shell/mode_panel.h"
+#include "shell/modes.h"
+#include "shell/solve_check.h"
+#include "shell/puzzle_load.h"
 
 namespace vx {
 

@@ -1,9 +1,9 @@
 // Mouse buttons on the main form: the two boxes of the mode panel switch
 // between practice and computer solving; any other click waits for the main
 // loop, which hit-tests it against the front face.
-#include "app/game.h"
-#include "app/handlers.h"
-#include "app/modes.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
+#include "shell/modes.h"
 
 namespace vx {
 

@@ -1,9 +1,9 @@
 // The two number panels: the scramble count and the computer's minimum
 // rotation time, each a label, a two-character box and Done.
-#include "app/game.h"
-#include "app/handlers.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
 #include "files/numbers.h"
-#include "panels/panel_frame.h"
+#include "shell/panel_frame.h"
 
 namespace vx {
 

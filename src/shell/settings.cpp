@@ -1,13 +1,13 @@
 // "Save settings", and reading the settings back at start-up.
-#include "app/settings.h"
+#include "shell/settings.h"
 
-#include "app/game.h"
-#include "app/handlers.h"
-#include "app/mode_panel.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
+#include "shell/mode_panel.h"
 #include "files/file_io.h"
 #include "files/numbers.h"
 #include "files/settings_file.h"
-#include "panels/size_menu.h"
+#include "shell/size_menu.h"
 
 namespace vx {
 

@@ -1,8 +1,8 @@
 // Keys on the main form: the arrows turn the whole cube, r and t turn it
 // about the line of sight, b asks the computer for one move.
-#include "app/game.h"
-#include "app/handlers.h"
-#include "app/modes.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
+#include "shell/modes.h"
 
 namespace vx {
 

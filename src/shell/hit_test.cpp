@@ -1,6 +1,6 @@
-#include "input/hit_test.h"
+#include "shell/hit_test.h"
 
-#include "app/game_state.h"
+#include "shell/game_state.h"
 
 namespace vx {
 

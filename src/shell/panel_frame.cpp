@@ -1,9 +1,9 @@
-#include "panels/panel_frame.h"
+#include "shell/panel_frame.h"
 
 #include <initializer_list>
 
-#include "app/game.h"
-#include "app/mode_panel.h"
+#include "shell/game.h"
+#include "shell/mode_panel.h"
 
 namespace vx {
 

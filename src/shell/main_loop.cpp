@@ -6,18 +6,18 @@
 #include <climits>
 #include <cmath>
 
-#include "app/game.h"
-#include "app/handlers.h"
-#include "app/mode_panel.h"
-#include "app/modes.h"
-#include "app/settings.h"
-#include "app/solve_check.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
+#include "shell/mode_panel.h"
+#include "shell/modes.h"
+#include "shell/settings.h"
+#include "shell/solve_check.h"
 #include "history/computer_step.h"
 #include "history/convert.h"
 #include "history/record.h"
 #include "history/scrambler.h"
-#include "input/hit_test.h"
-#include "panels/colour_panel.h"
+#include "shell/hit_test.h"
+#include "shell/colour_panel.h"
 
 namespace vx {
 

@@ -1,9 +1,9 @@
-#include "panels/puzzle_load.h"
+#include "shell/puzzle_load.h"
 
-#include "app/game.h"
+#include "shell/game.h"
 #include "files/file_io.h"
 #include "files/puzzle_name.h"
-#include "panels/size_menu.h"
+#include "shell/size_menu.h"
 
 namespace vx {
 

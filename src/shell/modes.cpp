@@ -3,11 +3,11 @@
 // the main loop does the work.
 #include <string>
 
-#include "app/game.h"
-#include "app/handlers.h"
-#include "app/mode_panel.h"
-#include "app/modes.h"
-#include "app/solve_check.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
+#include "shell/mode_panel.h"
+#include "shell/modes.h"
+#include "shell/solve_check.h"
 #include "files/numbers.h"
 
 namespace vx {

@@ -1,9 +1,9 @@
-#include "panels/size_menu.h"
+#include "shell/size_menu.h"
 
 #include <string>
 
-#include "app/game.h"
-#include "app/handlers.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
 
 namespace vx {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/form.h"
-#include "app/game_state.h"
+#include "shell/form.h"
+#include "shell/game_state.h"
 #include "render/surface.h"
-#include "ui/platform.h"
+#include "shell/platform.h"
 
 namespace vx {
 

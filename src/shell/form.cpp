@@ -1,4 +1,4 @@
-#include "app/form.h"
+#include "shell/form.h"
 
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/mode_panel.h"
+#include "shell/mode_panel.h"
 
 namespace vx {
 

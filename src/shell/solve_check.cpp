@@ -1,9 +1,9 @@
-#include "app/solve_check.h"
+#include "shell/solve_check.h"
 
 #include <string>
 
-#include "app/game.h"
-#include "app/mode_panel.h"
+#include "shell/game.h"
+#include "shell/mode_panel.h"
 
 namespace vx {
 

@@ -1,11 +1,11 @@
-#include "app/events.h"
+#include "shell/events.h"
 
 #include <charconv>
 #include <string>
 
-#include "app/game.h"
-#include "app/handlers.h"
-#include "panels/colour_panel.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
+#include "shell/colour_panel.h"
 
 namespace vx {
 

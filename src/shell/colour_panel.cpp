@@ -1,9 +1,9 @@
 // The colour panel: six of fourteen palette colours for the faces.
-#include "panels/colour_panel.h"
+#include "shell/colour_panel.h"
 
-#include "app/game.h"
-#include "app/handlers.h"
-#include "panels/panel_frame.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
+#include "shell/panel_frame.h"
 
 namespace vx {
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <system_error>
 
-#include "app/game.h"
-#include "app/handlers.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
 #include "files/file_io.h"
 #include "files/puzzle_name.h"
-#include "panels/panel_frame.h"
-#include "panels/puzzle_load.h"
+#include "shell/panel_frame.h"
+#include "shell/puzzle_load.h"
 
 namespace vx {
 

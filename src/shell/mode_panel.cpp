@@ -1,8 +1,8 @@
-#include "app/mode_panel.h"
+#include "shell/mode_panel.h"
 
 #include <algorithm>
 
-#include "app/game.h"
+#include "shell/game.h"
 
 namespace vx {
 
