@@ -1,11 +1,8 @@
 #include "shell/events.h"
 
-#include <charconv>
-#include <string>
-
+#include "shell/colour_panel.h"
 #include "shell/game.h"
 #include "shell/handlers.h"
-#include "shell/colour_panel.h"
 
 namespace vx {
 
@@ -13,36 +10,48 @@ namespace {
 
 using Handler = void (*)(Game&);
 
-struct Named {
-    std::string_view name;
-    Handler handler;
+template <typename Id, std::size_t N>
+struct HandlerTable {
+    std::array<Handler, N> handlers{};
+    constexpr HandlerTable(std::initializer_list<std::pair<Id, Handler>> entries) {
+        for (const auto& [id, h] : entries) handlers[index(id)] = h;
+    }
+    constexpr Handler operator[](Id id) const { return handlers[index(id)]; }
 };
 
-constexpr Named kMenuHandlers[] = {
-    {"newpuzzle", newpuzzle_Click},       {"loadpuzzle", loadpuzzle_Click},   {"savepuzzle", savepuzzle_Click},
-    {"savesettings", savesettings_Click}, {"messup", messup_Click},           {"createp", createp_Click},
-    {"usolve", usolve_Click},             {"csolve", csolve_Click},           {"choosetime", choosetime_Click},
-    {"gamemode", gamemode_Click},         {"difficulty", difficulty_Click},   {"choosecolors", choosecolors_Click},
-    {"quit", quit_Click},
+// The Click handler of every menu item that has one; the menu headings and
+// the explanations of the Instructions menu do nothing. The size items are
+// handled by bySize_Click.
+constexpr HandlerTable<MenuId, kMenuCount> kMenuHandlers = {
+    {MenuId::newpuzzle, newpuzzle_Click},     {MenuId::loadpuzzle, loadpuzzle_Click},
+    {MenuId::savepuzzle, savepuzzle_Click},   {MenuId::savesettings, savesettings_Click},
+    {MenuId::messup, messup_Click},           {MenuId::createp, createp_Click},
+    {MenuId::usolve, usolve_Click},           {MenuId::csolve, csolve_Click},
+    {MenuId::choosetime, choosetime_Click},   {MenuId::gamemode, gamemode_Click},
+    {MenuId::difficulty, difficulty_Click},   {MenuId::choosecolors, choosecolors_Click},
+    {MenuId::quit, quit_Click},
 };
 
-constexpr Named kButtonHandlers[] = {
-    {"Command1", Command1_Click},   {"Command2", Command2_Click},   {"Command3", Command3_Click},
-    {"Command4", Command4_Click},   {"Command5", Command5_Click},   {"Command6", Command6_Click},
-    {"Command7", Command7_Click},   {"Command8", Command8_Click},   {"Command9", Command9_Click},
-    {"Command10", Command10_Click}, {"Command11", Command11_Click},
+constexpr HandlerTable<ControlId, kControlCount> kButtonHandlers = {
+    {ControlId::Command1, Command1_Click},   {ControlId::Command2, Command2_Click},
+    {ControlId::Command3, Command3_Click},   {ControlId::Command4, Command4_Click},
+    {ControlId::Command5, Command5_Click},   {ControlId::Command6, Command6_Click},
+    {ControlId::Command7, Command7_Click},   {ControlId::Command8, Command8_Click},
+    {ControlId::Command9, Command9_Click},   {ControlId::Command10, Command10_Click},
+    {ControlId::Command11, Command11_Click},
 };
 
-Handler find(const auto& table, std::string_view name) {
-    for (const Named& n : table)
-        if (n.name == name) return n.handler;
-    return nullptr;
+// The size an item of the size menu stands for; 0 for any other item.
+int sizeOf(MenuId id) {
+    for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n)
+        if (sizeItem(n) == id) return n;
+    return 0;
 }
 
 // A menu item can be chosen when it and every menu above it are enabled.
-bool reachable(Form& form, const MenuItem& item) {
-    for (const MenuItem* m = &item; m; m = m->parent.empty() ? nullptr : form.findItem(m->parent))
-        if (!m->enabled) return false;
+bool reachable(const Form& form, MenuId id) {
+    for (std::optional<MenuId> m = id; m; m = form[*m].parent)
+        if (!form[*m].enabled) return false;
     return true;
 }
 
@@ -58,60 +67,78 @@ std::string_view firstCharacters(std::string_view text, std::size_t count) {
     return text.substr(0, i);
 }
 
+// The control of a name, when it is of the kind the event needs.
+std::optional<ControlId> controlOfKind(std::string_view name, const Form& form, ControlKind kind) {
+    const std::optional<ControlId> id = controlIdNamed(name);
+    if (!id || form[*id].kind != kind) return std::nullopt;
+    return id;
+}
+
 }  // namespace
 
-Delivery chooseMenu(Game& g, std::string_view name) {
-    const MenuItem* item = g.form.findItem(name);
-    if (!item) return Delivery::Unknown;
-    if (!reachable(g.form, *item)) return Delivery::Unavailable;
-    if (name.starts_with("by")) {
-        int size = 0;
-        const auto [end, ec] = std::from_chars(name.data() + 2, name.data() + name.size(), size);
-        if (ec == std::errc{} && end == name.data() + name.size()) {
-            bySize_Click(g, size);
-            return Delivery::Done;
-        }
+bool pressKey(Game& g, int keycode, std::optional<ControlId> focused) {
+    if (keycode != 0) Form_KeyDown(g, keycode);
+    if (focused != ControlId::Command3 || g.ended) return false;
+    Command3_KeyDown(g, keycode);
+    return true;
+}
+
+Delivery chooseMenu(Game& g, MenuId id) {
+    if (!reachable(g.form, id)) return Delivery::Unavailable;
+    if (const int size = sizeOf(id)) {
+        bySize_Click(g, size);
+    } else if (const Handler h = kMenuHandlers[id]) {
+        h(g);
     }
-    // Menu headings and the explanations of the Instructions menu do nothing.
-    if (Handler h = find(kMenuHandlers, name)) h(g);
     return Delivery::Done;
 }
 
-Delivery pressButton(Game& g, std::string_view name) {
-    const Control* c = g.form.findControl(name);
-    const Handler h = find(kButtonHandlers, name);
-    if (!c || !h || c->kind != ControlKind::Button) return Delivery::Unknown;
-    if (!usable(*c)) return Delivery::Unavailable;
+Delivery chooseMenu(Game& g, std::string_view name) {
+    const std::optional<MenuId> id = menuIdNamed(name);
+    return id ? chooseMenu(g, *id) : Delivery::Unknown;
+}
+
+Delivery pressButton(Game& g, ControlId id) {
+    const Handler h = kButtonHandlers[id];
+    if (!h || g.form[id].kind != ControlKind::Button) return Delivery::Unknown;
+    if (!usable(g.form[id])) return Delivery::Unavailable;
     h(g);
     return Delivery::Done;
 }
 
+Delivery pressButton(Game& g, std::string_view name) {
+    const std::optional<ControlId> id = controlIdNamed(name);
+    return id ? pressButton(g, *id) : Delivery::Unknown;
+}
+
 Delivery toggleCheckBox(Game& g, std::string_view name) {
-    Control* c = g.form.findControl(name);
-    if (!c || c->kind != ControlKind::CheckBox) return Delivery::Unknown;
-    if (!usable(*c)) return Delivery::Unavailable;
-    setTicked(g, *c, !c->ticked);
+    const std::optional<ControlId> id = controlOfKind(name, g.form, ControlKind::CheckBox);
+    if (!id) return Delivery::Unknown;
+    if (!usable(g.form[*id])) return Delivery::Unavailable;
+    setTicked(g, *id, !g.form[*id].ticked);
     return Delivery::Done;
 }
 
 Delivery typeText(Game& g, std::string_view name, std::string_view text) {
-    Control* c = g.form.findControl(name);
-    if (!c || c->kind != ControlKind::TextBox) return Delivery::Unknown;
-    if (!usable(*c) || c->readonly) return Delivery::Unavailable;
-    if (c->maxlength > 0) text = firstCharacters(text, static_cast<std::size_t>(c->maxlength));
-    c->text = std::string(text);
+    const std::optional<ControlId> id = controlOfKind(name, g.form, ControlKind::TextBox);
+    if (!id) return Delivery::Unknown;
+    Control& c = g.form[*id];
+    if (!usable(c) || c.readonly) return Delivery::Unavailable;
+    if (c.maxlength > 0) text = firstCharacters(text, static_cast<std::size_t>(c.maxlength));
+    c.text = std::string(text);
     return Delivery::Done;
 }
 
 Delivery selectEntry(Game& g, std::string_view name, std::string_view entry) {
-    Control* c = g.form.findControl(name);
-    if (!c || c->kind != ControlKind::FileList) return Delivery::Unknown;
-    if (!usable(*c)) return Delivery::Unavailable;
-    for (std::size_t i = 0; i < c->entries.size(); ++i) {
-        if (c->entries[i] != entry) continue;
-        c->selected = static_cast<int>(i);
-        if (name == "File1") File1_Click(g);
-        if (name == "File2") File2_Click(g);
+    const std::optional<ControlId> id = controlOfKind(name, g.form, ControlKind::FileList);
+    if (!id) return Delivery::Unknown;
+    Control& c = g.form[*id];
+    if (!usable(c)) return Delivery::Unavailable;
+    for (std::size_t i = 0; i < c.entries.size(); ++i) {
+        if (c.entries[i] != entry) continue;
+        c.selected = static_cast<int>(i);
+        if (*id == ControlId::File1) File1_Click(g);
+        if (*id == ControlId::File2) File2_Click(g);
         return Delivery::Done;
     }
     return Delivery::Unavailable;

@@ -1,6 +1,8 @@
 #pragma once
 #include <string_view>
 
+#include "shell/form.h"
+
 namespace vx {
 
 struct Game;
@@ -14,10 +16,18 @@ enum class Delivery {
     Unknown,      // no control of that kind with that name
 };
 
+// By name, as the script mode and the window's widgets name them.
 Delivery chooseMenu(Game& g, std::string_view name);
 Delivery pressButton(Game& g, std::string_view name);
 Delivery toggleCheckBox(Game& g, std::string_view name);
 Delivery typeText(Game& g, std::string_view name, std::string_view text);
 Delivery selectEntry(Game& g, std::string_view name, std::string_view entry);
+// A key down on the main form; the focused control gets it next when it is
+// Command3 (Return or any key leaves its panel's focus). True when it did.
+bool pressKey(Game& g, int keycode, std::optional<ControlId> focused);
+
+// By id, for the program's own callers.
+Delivery chooseMenu(Game& g, MenuId id);
+Delivery pressButton(Game& g, ControlId id);
 
 }  // namespace vx

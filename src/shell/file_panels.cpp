@@ -37,21 +37,21 @@ void refreshList(Control& list) {
 }
 
 void tell(Game& g, const std::string& notice) {
-    Control& c = g.form.control("Notice");
+    Control& c = g.form[ControlId::Notice];
     c.text = notice;
     c.visible = true;
 }
 
 void closeSavePanel(Game& g) {
     closePanel(g);
-    showControls(g, {"Label7", "Text4", "File1", "Command10", "Command11"}, false);
-    g.form.focus = "";
+    showControls(g, {ControlId::Label7, ControlId::Text4, ControlId::File1, ControlId::Command10, ControlId::Command11}, false);
+    g.form.focus = std::nullopt;
     finishClosingPanel(g);
 }
 
 void closeLoadPanel(Game& g) {
     closePanel(g);
-    showControls(g, {"Label6", "Text3", "File2", "Command8", "Command9"}, false);
+    showControls(g, {ControlId::Label6, ControlId::Text3, ControlId::File2, ControlId::Command8, ControlId::Command9}, false);
     finishClosingPanel(g);
 }
 
@@ -62,7 +62,7 @@ std::string selectedEntry(const Control& list) {
 
 void savePuzzle(Game& g) {
     GameState& s = g.s;
-    const std::string& box = g.form.control("Text4").text;
+    const std::string& box = g.form[ControlId::Text4].text;
     if (box.empty()) return;
     const std::optional<std::string> name = puzzleName(box);
     if (!name) {
@@ -84,13 +84,13 @@ void savePuzzle(Game& g) {
         tell(g, "Could not save the puzzle " + file + ".");
         return;
     }
-    refreshList(g.form.control("File1"));
-    refreshList(g.form.control("File2"));
+    refreshList(g.form[ControlId::File1]);
+    refreshList(g.form[ControlId::File2]);
 }
 
 void loadPuzzle(Game& g) {
     GameState& s = g.s;
-    const std::string& box = g.form.control("Text3").text;
+    const std::string& box = g.form[ControlId::Text3].text;
     if (box.empty()) return;
     const std::optional<std::string> name = puzzleName(box);
     const std::optional<PuzzleNumbers> puzzle = name ? readPuzzleFile(*name, s.pendingsize) : std::nullopt;
@@ -119,8 +119,8 @@ void loadPuzzle(Game& g) {
     takeLoadedSize(g);
     applyPuzzleBody(s, *puzzle);
     s.solvedcount = 0;
-    g.form.control("Label4").text = "Number of cubes solved: 0";
-    g.form.control("Label5").text = "Difficulty level: " + std::to_string(s.history.histcount);
+    g.form[ControlId::Label4].text = "Number of cubes solved: 0";
+    g.form[ControlId::Label5].text = "Difficulty level: " + std::to_string(s.history.histcount);
     s.geometry.drawx = s.geometry.cubeleft;
     s.geometry.drawy = s.geometry.cubetop;
     paintCube(g.surface, s.geometry, s.cube, s.view, s.cubesize, s.lastpicture);
@@ -130,14 +130,14 @@ void loadPuzzle(Game& g) {
 
 void savepuzzle_Click(Game& g) {
     openPanel(g);
-    showControls(g, {"Label7"}, true);
-    g.form.control("Text4").text = "";
-    refreshList(g.form.control("File1"));
-    showControls(g, {"Text4", "File1", "Command10", "Command11"}, true);
-    g.form.focus = "Text4";
+    showControls(g, {ControlId::Label7}, true);
+    g.form[ControlId::Text4].text = "";
+    refreshList(g.form[ControlId::File1]);
+    showControls(g, {ControlId::Text4, ControlId::File1, ControlId::Command10, ControlId::Command11}, true);
+    g.form.focus = ControlId::Text4;
 }
 
-void File1_Click(Game& g) { g.form.control("Text4").text = selectedEntry(g.form.control("File1")); }
+void File1_Click(Game& g) { g.form[ControlId::Text4].text = selectedEntry(g.form[ControlId::File1]); }
 
 void Command10_Click(Game& g) {
     savePuzzle(g);
@@ -149,20 +149,20 @@ void Command11_Click(Game& g) { closeSavePanel(g); }
 void loadpuzzle_Click(Game& g) {
     GameState& s = g.s;
     openPanel(g);
-    showControls(g, {"Label6"}, true);
-    Control& list = g.form.control("File2");
+    showControls(g, {ControlId::Label6}, true);
+    Control& list = g.form[ControlId::File2];
     refreshList(list);
     std::string name = selectedEntry(list);
     if (name.empty()) name = s.lastpuzzlename;
     if (name.empty() && !list.entries.empty()) name = list.entries.front();
-    g.form.control("Text3").text = name;
+    g.form[ControlId::Text3].text = name;
     s.lastpuzzlename = name;
-    showControls(g, {"Text3", "File2", "Command8", "Command9"}, true);
+    showControls(g, {ControlId::Text3, ControlId::File2, ControlId::Command8, ControlId::Command9}, true);
 }
 
 void File2_Click(Game& g) {
-    g.form.control("Text3").text = selectedEntry(g.form.control("File2"));
-    g.s.lastpuzzlename = g.form.control("Text3").text;
+    g.form[ControlId::Text3].text = selectedEntry(g.form[ControlId::File2]);
+    g.s.lastpuzzlename = g.form[ControlId::Text3].text;
 }
 
 void Command8_Click(Game& g) {

@@ -1,5 +1,7 @@
 #pragma once
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,10 +11,50 @@ namespace vx {
 // The window as plain data: the handlers change it, the window (or the script
 // mode) shows it. Names, captions and places are those of the main form.
 
+// Every menu item and control of the main form, by the name the form gives it.
+// The ids index the form's tables in the order the menus and the form show
+// them; the names are spelled as strings only where the outside names them
+// (the script mode, the dump, the window's object names).
+#define VX_MENU_ITEMS(X)                                                                                    \
+    X(options) X(newpuzzle) X(loadpuzzle) X(savepuzzle) X(savesettings) X(createmode) X(messup) X(createp) \
+    X(solvingoptions) X(usolve) X(csolve) X(choosetime) X(gamemode) X(difficulty) X(choosecolors)           \
+    X(sizeofcube) X(by2) X(by3) X(by4) X(by5) X(by6) X(by7) X(by8) X(by9) X(by10) X(largersizes) X(by11)   \
+    X(by12) X(by13) X(by14) X(by15) X(by16) X(by17) X(by18) X(by19) X(by20) X(quit) X(instructions)        \
+    X(fgdfg) X(fdgdfgfdg) X(cvfgbhbfdh) X(bhvfgfghghfgh) X(fgddfthgdf) X(fthggfhgf) X(ghffgh) X(rdeyhgrd)   \
+    X(fdgfd) X(ghfg)
+
+#define VX_CONTROLS(X)                                                                                       \
+    X(Label4) X(Label5) X(Command6) X(Command7) X(Label2) X(Check35) X(Check36) X(Check37) X(Check38)        \
+    X(Check39) X(Check42) X(Check43) X(Check44) X(Check45) X(Check46) X(Check1) X(Check2) X(Check3) X(Check4) \
+    X(Check40) X(Check41) X(Check47) X(Check48) X(Command1) X(Command2) X(Command4) X(Label1) X(Text1)      \
+    X(Command3) X(Label3) X(Text2) X(Command5) X(Label7) X(Text4) X(File1) X(Command10) X(Command11)        \
+    X(Label6) X(Text3) X(File2) X(Command8) X(Command9) X(Notice)
+
+#define VX_ID(name) name,
+#define VX_NAME(name) #name,
+enum class MenuId : std::uint8_t { VX_MENU_ITEMS(VX_ID) };
+enum class ControlId : std::uint8_t { VX_CONTROLS(VX_ID) };
+inline constexpr std::array kMenuNames = {VX_MENU_ITEMS(VX_NAME)};
+inline constexpr std::array kControlNames = {VX_CONTROLS(VX_NAME)};
+#undef VX_ID
+#undef VX_NAME
+inline constexpr std::size_t kMenuCount = kMenuNames.size();
+inline constexpr std::size_t kControlCount = kControlNames.size();
+
+constexpr std::size_t index(MenuId id) { return static_cast<std::size_t>(id); }
+constexpr std::size_t index(ControlId id) { return static_cast<std::size_t>(id); }
+constexpr std::string_view name(MenuId id) { return kMenuNames[index(id)]; }
+constexpr std::string_view name(ControlId id) { return kControlNames[index(id)]; }
+// The id of a name from outside; none for an unknown name.
+std::optional<MenuId> menuIdNamed(std::string_view name);
+std::optional<ControlId> controlIdNamed(std::string_view name);
+// The size menu's item for an n-cube (2..20).
+MenuId sizeItem(int n);
+
 struct MenuItem {
     std::string name;
     std::string caption;
-    std::string parent;  // empty for the items of the menu bar
+    std::optional<MenuId> parent;  // none for the items of the menu bar
     bool checked = false;
     bool enabled = true;
 };
@@ -52,17 +94,15 @@ struct Timer {
 
 struct Form {
     std::string caption;
-    std::vector<MenuItem> menu;        // in the order the menus show them
-    std::vector<Control> controls;
+    std::array<MenuItem, kMenuCount> menu;       // in the order the menus show them
+    std::array<Control, kControlCount> controls;
     Timer Timer1;
-    std::string focus;                 // the control with the keyboard focus, empty for the form
+    std::optional<ControlId> focus;              // the control with the keyboard focus; none for the form
 
-    MenuItem& item(std::string_view name);
-    const MenuItem& item(std::string_view name) const;
-    Control& control(std::string_view name);
-    const Control& control(std::string_view name) const;
-    MenuItem* findItem(std::string_view name);
-    Control* findControl(std::string_view name);
+    MenuItem& operator[](MenuId id) { return menu[index(id)]; }
+    const MenuItem& operator[](MenuId id) const { return menu[index(id)]; }
+    Control& operator[](ControlId id) { return controls[index(id)]; }
+    const Control& operator[](ControlId id) const { return controls[index(id)]; }
 };
 
 // The form as it stands before the game starts.
@@ -75,13 +115,13 @@ std::string gameCaption(int n);
 
 // The colour check boxes in palette order, with their palette colours.
 struct ColourBox {
-    const char* name;
+    ControlId id;
     int colour;
 };
 inline constexpr ColourBox kColourBoxes[14] = {
-    {"Check35", 1}, {"Check36", 2}, {"Check37", 3},  {"Check38", 4},  {"Check39", 5},
-    {"Check3", 6},  {"Check4", 8},  {"Check42", 9},  {"Check43", 10}, {"Check44", 11},
-    {"Check45", 12}, {"Check46", 13}, {"Check1", 14}, {"Check2", 15},
+    {ControlId::Check35, 1}, {ControlId::Check36, 2}, {ControlId::Check37, 3},  {ControlId::Check38, 4},  {ControlId::Check39, 5},
+    {ControlId::Check3, 6},  {ControlId::Check4, 8},  {ControlId::Check42, 9},  {ControlId::Check43, 10}, {ControlId::Check44, 11},
+    {ControlId::Check45, 12}, {ControlId::Check46, 13}, {ControlId::Check1, 14}, {ControlId::Check2, 15},
 };
 
 }  // namespace vx

@@ -14,8 +14,8 @@ namespace vx {
 namespace {
 
 void hideGameButtons(Form& form) {
-    form.control("Command6").visible = false;
-    form.control("Command7").visible = false;
+    form[ControlId::Command6].visible = false;
+    form[ControlId::Command7].visible = false;
 }
 
 // A game on a loaded puzzle plays that puzzle again, in a random view.
@@ -46,7 +46,7 @@ void Command6_Click(Game& g) {
     if (s.gamepuzzle == 1 && reloadGamePuzzle(g)) return;
 
     // A new random cube for the game, scrambled as hard as the game's first.
-    g.form.control("Label5").text = "Difficulty level: " + std::to_string(s.gamescrambles - 1);
+    g.form[ControlId::Label5].text = "Difficulty level: " + std::to_string(s.gamescrambles - 1);
     s.viewchanged = 1;
     s.history.clear();
     resetCounters(s.counters);

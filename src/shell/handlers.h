@@ -1,7 +1,7 @@
 #pragma once
 // Every event handler of the main form, named after its control and event.
 // They run only inside the main loop's yields, change the game and return.
-#include <string_view>
+#include "shell/form.h"
 
 namespace vx {
 
@@ -31,7 +31,7 @@ void Form_MouseDown(Game& g, int button, float x, float y);
 
 // The colour panel.
 void choosecolors_Click(Game& g);
-void colourBox_Click(Game& g, std::string_view name);
+void colourBox_Click(Game& g, ControlId box);
 void Command1_Click(Game& g);
 void Command2_Click(Game& g);
 void Command4_Click(Game& g);

@@ -63,7 +63,7 @@ void startUp(Game& g) {
     s.facecolor = kDefaultFaceColors;
     readSettingsAtStartUp(g);
     s.colorpanelused = 0;
-    for (const ColourBox& box : kColourBoxes) g.form.control(box.name).backcolor = box.colour;
+    for (const ColourBox& box : kColourBoxes) g.form[box.id].backcolor = box.colour;
 }
 
 Stage newCubeSetUp(Game& g) {
@@ -74,7 +74,7 @@ Stage newCubeSetUp(Game& g) {
     s.view.turn = -1;
     s.counters.lastface = s.counters.lastcol = s.counters.lastrow = -1;
     s.move.turnkind = -1;
-    g.form.focus = "";
+    g.form.focus = std::nullopt;
     s.cubeready = 1;
     setSquareSize(s.geometry, n);
     colourNewCube(s.cube, n, s.facecolor, s.usedcolor, s.rnd);
@@ -120,7 +120,7 @@ bool idlePoll(Game& g) {
         s.viewchanged = 0;
         g.platform.pumpEvents(g, YieldPoint::IdlePoll, wait);
         if (g.ended) return false;
-        if (s.history.histcount > 0 && s.panelopen == 0 && s.gameon != 1) g.form.item("savepuzzle").enabled = true;
+        if (s.history.histcount > 0 && s.panelopen == 0 && s.gameon != 1) g.form[MenuId::savepuzzle].enabled = true;
         s.timertick = 0;
         if (s.computersolves == 1 && s.scramblesleft <= 0 && s.rotationtime > 0 && s.onemove != 1) {
             if (!moveWait(g)) return false;

@@ -15,7 +15,7 @@ namespace vx {
 namespace {
 
 // The scramble count in its box, plus one.
-int scrambleCountPlusOne(const Game& g) { return toWhole(leadingNumber(g.form.control("Text1").text) + 1); }
+int scrambleCountPlusOne(const Game& g) { return toWhole(leadingNumber(g.form[ControlId::Text1].text) + 1); }
 
 void eraseSolvedAndPanel(Game& g) {
     eraseModePanel(g);
@@ -27,7 +27,7 @@ void eraseSolvedAndPanel(Game& g) {
 void usolve_Click(Game& g) {
     GameState& s = g.s;
     Form& form = g.form;
-    if (form.item("usolve").checked) return;
+    if (form[MenuId::usolve].checked) return;
     s.drawsavedsolving = 0;
     leaveGame(g);
     setSolver(g, Solver::User);
@@ -37,11 +37,11 @@ void usolve_Click(Game& g) {
 void csolve_Click(Game& g) {
     GameState& s = g.s;
     Form& form = g.form;
-    if (form.item("csolve").checked) return;
+    if (form[MenuId::csolve].checked) return;
     leaveGame(g);
     if (s.computersolves != 1) resetCounters(s.counters);
     // In draw-mode the wish is kept until draw-mode is switched off.
-    if (form.item("messup").checked) s.computersolves = 1;
+    if (form[MenuId::messup].checked) s.computersolves = 1;
     s.drawsavedsolving = 1;
     showSolver(g, Solver::Computer);
     if (s.drawmode == 1) eraseSolvedAndPanel(g);
@@ -55,9 +55,9 @@ void setSolver(Game& g, Solver solver) {
 }
 
 void showSolver(Game& g, Solver solver) {
-    g.form.item("usolve").checked = solver == Solver::User;
-    g.form.item("csolve").checked = solver == Solver::Computer;
-    g.form.item("gamemode").checked = false;
+    g.form[MenuId::usolve].checked = solver == Solver::User;
+    g.form[MenuId::csolve].checked = solver == Solver::Computer;
+    g.form[MenuId::gamemode].checked = false;
     g.s.gameon = 0;
     drawModePanel(g, solver);
 }
@@ -66,10 +66,10 @@ void leaveGame(Game& g) {
     GameState& s = g.s;
     Form& form = g.form;
     if (s.gameon == 1) s.gamestartstate = 1;
-    form.item("createmode").enabled = true;
-    s.drawmode = form.item("createp").checked ? 1 : 0;
-    for (const char* name : {"Label4", "Label5", "Command6", "Command7"}) form.control(name).visible = false;
-    form.item("newpuzzle").caption = "New puzzle";
+    form[MenuId::createmode].enabled = true;
+    s.drawmode = form[MenuId::createp].checked ? 1 : 0;
+    for (ControlId id : {ControlId::Label4, ControlId::Label5, ControlId::Command6, ControlId::Command7}) form[id].visible = false;
+    form[MenuId::newpuzzle].caption = "New puzzle";
     form.caption = s.drawmode == 1 ? kDrawCaption : kPracticeCaption;
 }
 
@@ -80,8 +80,8 @@ void createp_Click(Game& g) {
     s.drawsavedsolving = s.computersolves;
     s.computersolves = 0;
     s.drawmode = 1;
-    g.form.item("messup").checked = false;
-    g.form.item("createp").checked = true;
+    g.form[MenuId::messup].checked = false;
+    g.form[MenuId::createp].checked = true;
     eraseModePanel(g);
     g.form.caption = kDrawCaption;
     eraseSolvedBands(g);
@@ -92,8 +92,8 @@ void messup_Click(Game& g) {
     if (s.drawmode == 0) return;
     s.computersolves = s.drawsavedsolving;
     s.drawmode = 0;
-    g.form.item("messup").checked = true;
-    g.form.item("createp").checked = false;
+    g.form[MenuId::messup].checked = true;
+    g.form[MenuId::createp].checked = false;
     if (s.panelopen != 1) drawModePanel(g, s.computersolves == 1 ? Solver::Computer : Solver::User);
     g.form.caption = kPracticeCaption;
     // No move since the cube was built or solved: it counts as solved.
@@ -103,7 +103,7 @@ void messup_Click(Game& g) {
 void gamemode_Click(Game& g) {
     GameState& s = g.s;
     Form& form = g.form;
-    if (form.item("gamemode").checked || s.gameon == 1) return;
+    if (form[MenuId::gamemode].checked || s.gameon == 1) return;
     s.gamepuzzle = 0;
     // The fresh cube of the game passes through a solved state before it is
     // scrambled; when the old cube was unsolved, that solve must not count.
@@ -122,19 +122,19 @@ void gamemode_Click(Game& g) {
     s.cubeready = 0;
     s.solvedcount = 0;
 
-    form.item("newpuzzle").caption = "New game";
+    form[MenuId::newpuzzle].caption = "New game";
     form.caption = gameCaption(s.cubesize);
     eraseModePanel(g);
     s.computersolves = 0;
-    form.item("usolve").checked = false;
-    form.item("csolve").checked = false;
-    form.item("gamemode").checked = true;
+    form[MenuId::usolve].checked = false;
+    form[MenuId::csolve].checked = false;
+    form[MenuId::gamemode].checked = true;
     s.gameon = 1;
-    form.control("Label4").visible = true;
-    form.control("Label5").visible = true;
-    form.control("Label4").text = "Number of cubes solved: " + std::to_string(s.solvedcount);
-    form.control("Label5").text = "Difficulty level: " + std::to_string(s.gamescrambles - 1);
-    form.item("createmode").enabled = false;
+    form[ControlId::Label4].visible = true;
+    form[ControlId::Label5].visible = true;
+    form[ControlId::Label4].text = "Number of cubes solved: " + std::to_string(s.solvedcount);
+    form[ControlId::Label5].text = "Difficulty level: " + std::to_string(s.gamescrambles - 1);
+    form[MenuId::createmode].enabled = false;
     s.drawmode = 0;
 }
 
@@ -144,11 +144,11 @@ void newpuzzle_Click(Game& g) {
     s.stopwaiting = 1;
     g.platform.maximise();
     s.gamepuzzle = 0;
-    form.control("Notice").visible = false;
+    form[ControlId::Notice].visible = false;
     if (s.gameon == 1) {
         // An unsolved cube of the game given up: the next solve counts only
         // if the buttons are shown.
-        s.solvewasnew = form.control("Command6").visible ? 0 : 1;
+        s.solvewasnew = form[ControlId::Command6].visible ? 0 : 1;
     } else {
         s.gamestartstate = 1;
         s.solvewasnew = 1;
@@ -165,8 +165,8 @@ void newpuzzle_Click(Game& g) {
     if (s.gameon == 1) {
         s.scramblesleft = std::max(s.scramblesleft, 2);
         s.gamescrambles = s.scramblesleft;
-        form.control("Label4").text = "Number of cubes solved: 0";
-        form.control("Label5").text = "Difficulty level: " + std::to_string(s.gamescrambles - 1);
+        form[ControlId::Label4].text = "Number of cubes solved: 0";
+        form[ControlId::Label5].text = "Difficulty level: " + std::to_string(s.gamescrambles - 1);
         form.caption = gameCaption(s.cubesize);
     }
     s.cubeready = 0;

@@ -19,7 +19,7 @@ void Form_MouseDown(Game& g, int button, float x, float y) {
     GameState& s = g.s;
     // Only the left and right buttons mean anything on the cube.
     if (button != 1 && button != 2) return;
-    if (s.panelopen != 0 || g.form.control("Command6").visible) return;
+    if (s.panelopen != 0 || g.form[ControlId::Command6].visible) return;
     const bool modesOffered = s.gameon != 1 && s.drawmode != 1;
     if (modesOffered && inBox(x, y, 32, 32, 113, 65)) {
         setSolver(g, Solver::User);

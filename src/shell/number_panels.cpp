@@ -9,37 +9,37 @@ namespace vx {
 
 void difficulty_Click(Game& g) {
     openPanel(g);
-    showControls(g, {"Command3", "Label1", "Text1"}, true);
-    g.form.focus = "Text1";
+    showControls(g, {ControlId::Command3, ControlId::Label1, ControlId::Text1}, true);
+    g.form.focus = ControlId::Text1;
 }
 
 void Command3_Click(Game& g) {
     closePanel(g);
     // The box keeps the number it begins with, written plainly; the count is
     // read from it whenever a new cube is made.
-    Control& text1 = g.form.control("Text1");
+    Control& text1 = g.form[ControlId::Text1];
     const double count = leadingNumber(text1.text);
     text1.text = count < 0 ? "0" : plainForm(count);
-    showControls(g, {"Label1", "Text1", "Command3"}, false);
-    g.form.focus = "";
+    showControls(g, {ControlId::Label1, ControlId::Text1, ControlId::Command3}, false);
+    g.form.focus = std::nullopt;
     finishClosingPanel(g);
 }
 
-void Command3_KeyDown(Game& g, int) { g.form.focus = ""; }
+void Command3_KeyDown(Game& g, int) { g.form.focus = std::nullopt; }
 
 void choosetime_Click(Game& g) {
     openPanel(g);
-    showControls(g, {"Label3", "Text2"}, true);
-    g.form.control("Text2").text = plainForm(g.s.rotationtime);
-    showControls(g, {"Command5"}, true);
-    g.form.focus = "Text2";
+    showControls(g, {ControlId::Label3, ControlId::Text2}, true);
+    g.form[ControlId::Text2].text = plainForm(g.s.rotationtime);
+    showControls(g, {ControlId::Command5}, true);
+    g.form.focus = ControlId::Text2;
 }
 
 void Command5_Click(Game& g) {
     closePanel(g);
-    g.s.rotationtime = leadingNumber(g.form.control("Text2").text);
-    showControls(g, {"Label3", "Text2", "Command5"}, false);
-    g.form.focus = "";
+    g.s.rotationtime = leadingNumber(g.form[ControlId::Text2].text);
+    showControls(g, {ControlId::Label3, ControlId::Text2, ControlId::Command5}, false);
+    g.form.focus = std::nullopt;
     finishClosingPanel(g);
 }
 

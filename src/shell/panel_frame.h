@@ -1,6 +1,8 @@
 #pragma once
 #include <initializer_list>
 
+#include "shell/form.h"
+
 namespace vx {
 
 struct Game;
@@ -13,6 +15,6 @@ void closePanel(Game& g);
 void finishClosingPanel(Game& g);
 
 // Shows or hides a group of controls.
-void showControls(Game& g, std::initializer_list<const char*> names, bool visible);
+void showControls(Game& g, std::initializer_list<ControlId> ids, bool visible);
 
 }  // namespace vx

@@ -16,10 +16,10 @@ void savesettings_Click(Game& g) {
     Settings settings;
     settings.facecolor = s.facecolor;
     settings.cubesize = s.pendingsize;
-    settings.scramblecount = leadingNumber(g.form.control("Text1").text);
+    settings.scramblecount = leadingNumber(g.form[ControlId::Text1].text);
     settings.rotationtime = s.rotationtime;
     settings.drawmode = s.drawmode;
-    Control& notice = g.form.control("Notice");
+    Control& notice = g.form[ControlId::Notice];
     if (writeFileReplacing(kSettingsFileName, formatSettings(settings)) != WriteStatus::Ok) {
         notice.text = "Could not save the settings in " + std::string(kSettingsFileName) + ".";
         notice.visible = true;
@@ -43,14 +43,14 @@ void readSettingsAtStartUp(Game& g) {
         eraseModePanel(g);
         form.caption = kDrawCaption;
     }
-    form.item("messup").checked = s.drawmode == 0;
-    form.item("createp").checked = s.drawmode == 1;
+    form[MenuId::messup].checked = s.drawmode == 0;
+    form[MenuId::createp].checked = s.drawmode == 1;
     s.pendingsize = s.cubesize;
     s.scramblesleft = toWhole(settings.scramblecount + 1);
-    form.control("Text1").text = plainForm(s.scramblesleft - 1);
-    if (s.scramblesleft == 1) form.item("savepuzzle").enabled = false;
+    form[ControlId::Text1].text = plainForm(s.scramblesleft - 1);
+    if (s.scramblesleft == 1) form[MenuId::savepuzzle].enabled = false;
     if (s.drawmode == 1) {
-        form.item("savepuzzle").enabled = false;
+        form[MenuId::savepuzzle].enabled = false;
         s.scramblesleft = 0;
         s.gamescrambles = 0;
     }

@@ -1,14 +1,12 @@
 #include "shell/size_menu.h"
 
-#include <string>
-
 #include "shell/game.h"
 #include "shell/handlers.h"
 
 namespace vx {
 
 void tickSize(Form& form, int size) {
-    for (int k = kMinCubeSize; k <= kMaxCubeSize; ++k) form.item("by" + std::to_string(k)).checked = k == size;
+    for (int k = kMinCubeSize; k <= kMaxCubeSize; ++k) form[sizeItem(k)].checked = k == size;
 }
 
 // The size takes effect with the next new cube.

@@ -29,9 +29,9 @@ void solveCheck(Game& g) {
     }
     if (s.solvednow == 0 && s.solvedbefore != 0) {
         justSolved(g, SolvedBlock::Full);
-    } else if (s.solvednow != 0 && g.form.control("Command6").visible) {
-        g.form.control("Command6").visible = false;
-        g.form.control("Command7").visible = false;
+    } else if (s.solvednow != 0 && g.form[ControlId::Command6].visible) {
+        g.form[ControlId::Command6].visible = false;
+        g.form[ControlId::Command7].visible = false;
     }
 }
 
@@ -41,14 +41,14 @@ namespace {
 // solve must not count.
 void countSolve(Game& g) {
     GameState& s = g.s;
-    Control& command6 = g.form.control("Command6");
+    Control& command6 = g.form[ControlId::Command6];
     if (s.gameon == 1 && (s.solvewasnew != 1 || command6.visible)) {
         if (s.gamestartstate != 2) {
             command6.visible = true;
-            g.form.control("Command7").visible = true;
+            g.form[ControlId::Command7].visible = true;
             s.solvedcount += 1;
         }
-        g.form.control("Label4").text = "Number of cubes solved: " + std::to_string(s.solvedcount);
+        g.form[ControlId::Label4].text = "Number of cubes solved: " + std::to_string(s.solvedcount);
     }
 }
 
@@ -84,9 +84,9 @@ void justSolved(Game& g, SolvedBlock block) {
 
     if (full) {
         // A cube of the game that was solved, turned and solved again.
-        if (!form.control("Command6").visible && s.gameon == 1 && s.cubefinished == 1) {
-            form.control("Command6").visible = true;
-            form.control("Command7").visible = true;
+        if (!form[ControlId::Command6].visible && s.gameon == 1 && s.cubefinished == 1) {
+            form[ControlId::Command6].visible = true;
+            form[ControlId::Command7].visible = true;
             if (s.solvedcount < 0) s.solvedcount = 0;
             form.caption = gameCaption(s.cubesize);
         }
@@ -94,10 +94,10 @@ void justSolved(Game& g, SolvedBlock block) {
         s.solvewasnew = 0;
         if (s.gamestartstate == 2) s.gamestartstate = 0;
         s.cubefinished = 1;
-        form.item("savepuzzle").enabled = false;
+        form[MenuId::savepuzzle].enabled = false;
     } else {
         s.cubefinished = 1;
-        form.item("savepuzzle").enabled = false;
+        form[MenuId::savepuzzle].enabled = false;
         countSolve(g);
         if (s.gamestartstate == 2) s.gamestartstate = 0;
     }

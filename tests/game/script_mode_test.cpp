@@ -66,19 +66,6 @@ TEST(ScriptMode, TypeTakesTheRestOfTheLineAndHonoursTheLength) {
     EXPECT_EQ(text(d[2], "Text4"), "abcdefghijklmnopqrstuvwxy");
 }
 
-TEST(ScriptMode, ReadsFromStandardInputAndAnswersEachLine) {
-    ScriptFolder folder;
-    folder.write("in.txt", "echo one\ndump\n");
-    const std::string command = "cd '" + folder.path().string() + "' && QT_QPA_PLATFORM=offscreen '" +
-                                VEXELCUBE_PATH + "' --script - --clock 5 --client 1024x700 < in.txt > o.txt";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    const std::string out = folder.read("o.txt");
-    ASSERT_EQ(out.substr(0, 4), "one\n");
-    const Json d = Json::parse(out.substr(4, out.size() - 5));
-    EXPECT_EQ(d["surface"]["width"].integer(), 1024);
-    EXPECT_EQ(d["surface"]["height"].integer(), 700);
-}
-
 TEST(ScriptMode, DumpHasEveryKeyADriverReadsWithItsType) {
     ScriptFolder folder;
     const Json d = folder.run("dump\n").lastDump();

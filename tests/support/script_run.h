@@ -1,7 +1,7 @@
 #pragma once
-// Runs the vexelcube program in script mode, the way an outside driver does,
-// in a folder of its own (the working directory holds the settings and
-// puzzle files).
+// Runs the game in script mode in a folder of its own (the working directory
+// holds the settings and puzzle files): in-process through the headless
+// platform, or as the real program for what only it can show.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -31,8 +31,12 @@ public:
     std::string read(const std::string& name) const;
     bool exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
 
-    // Runs the script with a fixed clock unless `args` says otherwise.
+    // Runs the script in-process with a fixed clock unless `args` says
+    // otherwise (--clock S, --client WxH).
     ScriptResult run(const std::string& script, std::vector<std::string> args = {"--clock", "1000"}) const;
+    // Runs the program itself with these arguments and standard input.
+    ScriptResult runProgram(const std::string& program, const std::string& stdinText,
+                            std::vector<std::string> args) const;
 
 private:
     std::filesystem::path path_;

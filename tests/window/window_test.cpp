@@ -155,7 +155,7 @@ TEST_F(window, KeysReachTheGameFirstAndTheFocusedBoxAfter) {
     then([&] {
         EXPECT_EQ(game().s.view, before);
         EXPECT_EQ(game().s.computersolves, 0);
-        EXPECT_EQ(game().form.control("Text1").text, "12");
+        EXPECT_EQ(game().form[ControlId::Text1].text, "12");
         EXPECT_EQ(static_cast<QLineEdit*>(mainWindow().controlWidget("Text1"))->text(), "12");
         press("Command3");
     });
@@ -179,7 +179,7 @@ TEST_F(window, AKeyOnTheFocusedDoneButtonGivesTheFocusBack) {
         key(Qt::Key_Shift);
     });
     then([&] {
-        EXPECT_EQ(game().form.focus, "");
+        EXPECT_FALSE(game().form.focus);
         EXPECT_NE(QApplication::focusWidget(), mainWindow().controlWidget("Command3"));
     });
     EXPECT_TRUE(play());
@@ -189,7 +189,7 @@ TEST_F(window, TheMenusShowTheGamesTicksAndEnabledStates) {
     start();
     const auto ticked = [&](const char* name) {
         const QAction* a = mainWindow().menuAction(name);
-        EXPECT_EQ(a->isChecked(), game().form.item(name).checked) << name;
+        EXPECT_EQ(a->isChecked(), game().form[*menuIdNamed(name)].checked) << name;
         return a->isChecked();
     };
     const auto enabled = [&](const char* name) { return mainWindow().menuAction(name)->isEnabled(); };
@@ -267,14 +267,14 @@ TEST_F(window, TheGameDecidesWhatAColourBoxShows) {
         keepPicture("colour-panel");
         int ticked = 0, usable = 0;
         for (const ColourBox& box : kColourBoxes) {
-            const auto* w = static_cast<QCheckBox*>(mainWindow().controlWidget(box.name));
+            const auto* w = static_cast<QCheckBox*>(mainWindow().controlWidget(name(box.id)));
             EXPECT_TRUE(w->isVisible());
-            EXPECT_EQ(w->isChecked(), game().form.control(box.name).ticked) << box.name;
+            EXPECT_EQ(w->isChecked(), game().form[box.id].ticked) << name(box.id);
             ticked += w->isChecked();
             usable += w->isEnabled();
             const QColor back = w->palette().color(QPalette::Window);
             const Rgb c = kPalette[static_cast<std::size_t>(box.colour)];
-            EXPECT_EQ(back, QColor(c.r, c.g, c.b)) << box.name;
+            EXPECT_EQ(back, QColor(c.r, c.g, c.b)) << name(box.id);
         }
         // Six ticked, and only they can be used.
         EXPECT_EQ(ticked, 6);
@@ -285,9 +285,9 @@ TEST_F(window, TheGameDecidesWhatAColourBoxShows) {
         press("Check2");
     });
     then([&] {
-        EXPECT_FALSE(game().form.control("Check35").ticked);
+        EXPECT_FALSE(game().form[ControlId::Check35].ticked);
         EXPECT_FALSE(static_cast<QCheckBox*>(mainWindow().controlWidget("Check35"))->isChecked());
-        EXPECT_FALSE(game().form.control("Check2").ticked);
+        EXPECT_FALSE(game().form[ControlId::Check2].ticked);
         EXPECT_FALSE(static_cast<QCheckBox*>(mainWindow().controlWidget("Check2"))->isChecked());
         EXPECT_EQ(game().s.colorcount, 5);
         // Five ticked: Done waits, every box can be ticked.
@@ -352,14 +352,14 @@ TEST_F(window, SavesAndLoadsAPuzzleThroughItsPanels) {
         key(Qt::Key_B);
     });
     then([&] {
-        EXPECT_EQ(game().form.control("Text4").text, "a/b");
+        EXPECT_EQ(game().form[ControlId::Text4].text, "a/b");
         press("Command10");
     });
     then([&] {
         // Refused, and said so in the window.
         const auto* notice = static_cast<QLabel*>(mainWindow().controlWidget("Notice"));
         EXPECT_TRUE(notice->isVisible());
-        EXPECT_EQ(notice->text().toStdString(), game().form.control("Notice").text);
+        EXPECT_EQ(notice->text().toStdString(), game().form[ControlId::Notice].text);
         EXPECT_FALSE(notice->text().isEmpty());
         EXPECT_EQ(notice->textFormat(), Qt::PlainText);
         choose("savepuzzle");
@@ -385,13 +385,13 @@ TEST_F(window, SavesAndLoadsAPuzzleThroughItsPanels) {
         auto* list = static_cast<QListWidget*>(mainWindow().controlWidget("File2"));
         ASSERT_EQ(list->count(), 1);
         EXPECT_EQ(list->item(0)->text(), "mine.cube");
-        ASSERT_EQ(game().form.control("File2").selected, -1);
+        ASSERT_EQ(game().form[ControlId::File2].selected, -1);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
                           list->visualItemRect(list->item(0)).center());
     });
     then([&] {
-        EXPECT_EQ(game().form.control("File2").selected, 0);
-        EXPECT_EQ(game().form.control("Text3").text, "mine.cube");
+        EXPECT_EQ(game().form[ControlId::File2].selected, 0);
+        EXPECT_EQ(game().form[ControlId::Text3].text, "mine.cube");
         EXPECT_EQ(static_cast<QLineEdit*>(mainWindow().controlWidget("Text3"))->text(), "mine.cube");
         press("Command8");
     });

@@ -206,7 +206,7 @@ std::string dumpJson(const Game& g, long long timeMs) {
     j.field("lastpuzzlename", std::string_view(s.lastpuzzlename));
     j.field("caption", std::string_view(g.form.caption));
     j.field("fontsize", s.fontsize);
-    j.field("focus", std::string_view(g.form.focus));
+    j.field("focus", g.form.focus ? name(*g.form.focus) : std::string_view());
     j.key("timer");
     j.open('{');
     j.field("interval", g.form.Timer1.interval);

@@ -189,8 +189,7 @@ ScriptPlatform::LineResult ScriptPlatform::deliver(Game& g, std::string_view com
     if (command == "key") {
         const int code = keyCode(trim(rest));
         if (code < 0) return fail(g, 2, "unknown key");
-        Form_KeyDown(g, code);
-        if (g.form.focus == "Command3") Command3_KeyDown(g, code);
+        pressKey(g, code, g.form.focus);
         return LineResult::Yield;
     }
     if (command == "menu") {

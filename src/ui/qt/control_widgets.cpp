@@ -82,7 +82,7 @@ std::vector<std::string> listEntries(const QListWidget& list) {
 
 }  // namespace
 
-ControlWidgets::ControlWidgets(QWidget* surface, const std::vector<Control>& controls, Deliver deliver)
+ControlWidgets::ControlWidgets(QWidget* surface, std::span<const Control> controls, Deliver deliver)
     : deliver_(std::move(deliver)) {
     shown_.reserve(controls.size());
     for (const Control& c : controls) {
@@ -144,7 +144,7 @@ QWidget* ControlWidgets::create(QWidget* surface, const Control& c) {
     return w;
 }
 
-void ControlWidgets::sync(const std::vector<Control>& controls) {
+void ControlWidgets::sync(std::span<const Control> controls) {
     const std::size_t count = std::min(controls.size(), shown_.size());
     for (std::size_t i = 0; i < count; ++i) show(shown_[i], controls[i], false);
 }

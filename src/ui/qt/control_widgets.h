@@ -2,6 +2,7 @@
 #include <QWidget>
 #include <functional>
 #include <string_view>
+#include <span>
 #include <vector>
 
 #include "shell/form.h"
@@ -20,9 +21,9 @@ using Deliver = std::function<void(const std::function<void(Game&)>&)>;
 // handed to `deliver` as the matching game event instead of being acted on.
 class ControlWidgets {
 public:
-    ControlWidgets(QWidget* surface, const std::vector<Control>& controls, Deliver deliver);
+    ControlWidgets(QWidget* surface, std::span<const Control> controls, Deliver deliver);
 
-    void sync(const std::vector<Control>& controls);
+    void sync(std::span<const Control> controls);
     // The widget of a control; nullptr for an unknown name.
     QWidget* widget(std::string_view name) const;
 

@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "shell/game.h"
+#include "shell/events.h"
 #include "shell/handlers.h"
 #include "ui/qt/cube_icon.h"
 #include "ui/qt/key_codes.h"
@@ -73,10 +74,10 @@ void MainWindow::sync() {
 // name gives it back to the window itself. It is given when the name changes,
 // so the player may still click into another control meanwhile.
 void MainWindow::syncFocus(bool force) {
-    const std::string& wanted = game_->form.focus;
+    const std::optional<ControlId> wanted = game_->form.focus;
     if (!force && wanted == focus_) return;
     focus_ = wanted;
-    QWidget* target = wanted.empty() ? nullptr : controls_->widget(wanted);
+    QWidget* target = wanted ? controls_->widget(name(*wanted)) : nullptr;
     if (target && target->isVisible() && target->isEnabled())
         target->setFocus(Qt::OtherFocusReason);
     else
@@ -96,10 +97,8 @@ void MainWindow::keyDown(int qtKey) {
     if (!accepting()) return;
     const int code = gameKeyCode(qtKey);
     QWidget* focused = QApplication::focusWidget();
-    const bool onCommand3 = focused && focused == controls_->widget("Command3");
-    if (code != 0) Form_KeyDown(*game_, code);
-    if (onCommand3 && !game_->ended) {
-        Command3_KeyDown(*game_, code);
+    const bool onCommand3 = focused && focused == controls_->widget(name(ControlId::Command3));
+    if (pressKey(*game_, code, onCommand3 ? std::optional(ControlId::Command3) : std::nullopt)) {
         sync();
         syncFocus(true);
         return;

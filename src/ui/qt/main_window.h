@@ -57,7 +57,7 @@ private:
     Game* game_ = nullptr;
     bool live_ = false;
     std::string caption_;
-    std::string focus_;  // the focus as last given from the form
+    std::optional<ControlId> focus_;  // the focus as last given from the form
 };
 
 }  // namespace vx

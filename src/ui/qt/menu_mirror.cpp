@@ -19,37 +19,41 @@ QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cas
 QString menuText(const std::string& caption) { return qs(caption).replace('&', QStringLiteral("&&")); }
 
 // The usual shortcuts of a desktop program; none of them is a game key.
-QKeySequence shortcutOf(std::string_view name) {
-    if (name == "newpuzzle") return QKeySequence(Qt::CTRL | Qt::Key_N);
-    if (name == "loadpuzzle") return QKeySequence(Qt::CTRL | Qt::Key_O);
-    if (name == "savepuzzle") return QKeySequence(Qt::CTRL | Qt::Key_S);
-    if (name == "quit") return QKeySequence(Qt::CTRL | Qt::Key_Q);
-    return {};
+QKeySequence shortcutOf(MenuId id) {
+    switch (id) {
+        case MenuId::newpuzzle: return QKeySequence(Qt::CTRL | Qt::Key_N);
+        case MenuId::loadpuzzle: return QKeySequence(Qt::CTRL | Qt::Key_O);
+        case MenuId::savepuzzle: return QKeySequence(Qt::CTRL | Qt::Key_S);
+        case MenuId::quit: return QKeySequence(Qt::CTRL | Qt::Key_Q);
+        default: return {};
+    }
 }
 
-bool hasChildren(const std::vector<MenuItem>& items, const std::string& name) {
-    return std::any_of(items.begin(), items.end(), [&](const MenuItem& m) { return m.parent == name; });
+bool hasChildren(std::span<const MenuItem> items, MenuId id) {
+    return std::any_of(items.begin(), items.end(), [&](const MenuItem& m) { return m.parent == id; });
 }
 
 }  // namespace
 
-MenuMirror::MenuMirror(QMenuBar& bar, const std::vector<MenuItem>& items, Deliver deliver) {
-    std::map<std::string, QMenu*> menus;
+MenuMirror::MenuMirror(QMenuBar& bar, std::span<const MenuItem> items, Deliver deliver) {
+    std::map<MenuId, QMenu*> menus;
     shown_.reserve(items.size());
-    for (const MenuItem& item : items) {
-        const auto parent = menus.find(item.parent);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const MenuItem& item = items[i];
+        const auto id = static_cast<MenuId>(i);
+        const auto parent = item.parent ? menus.find(*item.parent) : menus.end();
         QMenu* under = parent == menus.end() ? nullptr : parent->second;
         QAction* action = nullptr;
-        const bool isMenu = hasChildren(items, item.name);
+        const bool isMenu = hasChildren(items, id);
         if (isMenu) {
             QMenu* menu = under ? under->addMenu(menuText(item.caption)) : bar.addMenu(menuText(item.caption));
-            menus[item.name] = menu;
+            menus[id] = menu;
             action = menu->menuAction();
         } else {
             action = under ? under->addAction(menuText(item.caption)) : bar.addAction(menuText(item.caption));
-            action->setShortcut(shortcutOf(item.name));
-            QObject::connect(action, &QAction::triggered, action, [deliver, name = item.name] {
-                deliver([&](Game& g) { chooseMenu(g, name); });
+            action->setShortcut(shortcutOf(id));
+            QObject::connect(action, &QAction::triggered, action, [deliver, id] {
+                deliver([&](Game& g) { chooseMenu(g, id); });
             });
         }
         action->setObjectName(qs(item.name));
@@ -58,7 +62,7 @@ MenuMirror::MenuMirror(QMenuBar& bar, const std::vector<MenuItem>& items, Delive
     sync(items);
 }
 
-void MenuMirror::sync(const std::vector<MenuItem>& items) {
+void MenuMirror::sync(std::span<const MenuItem> items) {
     const std::size_t count = std::min(items.size(), shown_.size());
     for (std::size_t i = 0; i < count; ++i) {
         const MenuItem& item = items[i];

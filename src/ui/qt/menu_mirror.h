@@ -2,6 +2,7 @@
 #include <QString>
 #include <string>
 #include <string_view>
+#include <span>
 #include <vector>
 
 #include "shell/form.h"
@@ -19,9 +20,9 @@ namespace vx {
 // decides what happens and what is ticked.
 class MenuMirror {
 public:
-    MenuMirror(QMenuBar& bar, const std::vector<MenuItem>& items, Deliver deliver);
+    MenuMirror(QMenuBar& bar, std::span<const MenuItem> items, Deliver deliver);
 
-    void sync(const std::vector<MenuItem>& items);
+    void sync(std::span<const MenuItem> items);
     // The action of an item (for a menu, the action that opens it).
     QAction* action(std::string_view name) const;
 

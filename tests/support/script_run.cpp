@@ -1,0 +1,133 @@
+#include "support/script_run.h"
+
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+
+#include "shell/game.h"
+#include "shell/handlers.h"
+#include "support/test_glyphs.h"
+#include "ui/headless/script_platform.h"
+
+namespace vx::test {
+
+namespace {
+
+std::string quoted(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string slurp(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// The program's own options, as the tests pass them: --clock S, --client WxH.
+ScriptOptions optionsOf(const std::vector<std::string>& args) {
+    ScriptOptions o;
+    for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
+        const std::string& v = args[i + 1];
+        if (args[i] == "--clock") {
+            o.clock = std::stod(v);
+        } else if (args[i] == "--client") {
+            const std::size_t x = v.find('x');
+            o.width = std::stoi(v.substr(0, x));
+            o.height = std::stoi(v.substr(x + 1));
+        } else {
+            throw std::invalid_argument("no such option in tests: " + args[i]);
+        }
+    }
+    return o;
+}
+
+// The working directory for the time of one run.
+class InFolder {
+public:
+    explicit InFolder(const std::filesystem::path& p) : old_(std::filesystem::current_path()) {
+        std::filesystem::current_path(p);
+    }
+    ~InFolder() { std::filesystem::current_path(old_); }
+
+private:
+    std::filesystem::path old_;
+};
+
+}  // namespace
+
+std::vector<Json> ScriptResult::dumps() const {
+    std::vector<Json> out;
+    for (const std::string& line : lines)
+        if (!line.empty() && line.front() == '{') out.push_back(Json::parse(line));
+    return out;
+}
+
+Json ScriptResult::lastDump() const {
+    const std::vector<Json> all = dumps();
+    if (all.empty()) throw std::runtime_error("the script printed no dump; errors: " + errors);
+    return all.back();
+}
+
+ScriptFolder::ScriptFolder() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "vexel-test-XXXXXX").string();
+    if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot make a test folder");
+    path_ = tmpl;
+}
+
+ScriptFolder::~ScriptFolder() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+void ScriptFolder::write(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(path_ / name, std::ios::binary);
+    out << bytes;
+}
+
+std::string ScriptFolder::read(const std::string& name) const { return slurp(path_ / name); }
+
+ScriptResult ScriptFolder::run(const std::string& script, std::vector<std::string> args) const {
+    const InFolder here(path_);
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    ScriptPlatform platform(in, out, err, testGlyphs(), optionsOf(args));
+    Game game(platform);
+    Form_Activate(game);
+    ScriptResult r;
+    r.status = platform.exitStatus();
+    r.lines = linesOf(out.str());
+    r.errors = err.str();
+    return r;
+}
+
+ScriptResult ScriptFolder::runProgram(const std::string& program, const std::string& stdinText,
+                                      std::vector<std::string> args) const {
+    write("in.txt", stdinText);
+    std::string command = "cd " + quoted(path_.string()) + " && " + quoted(program);
+    for (const std::string& a : args) command += " " + quoted(a);
+    command += " < in.txt > out.txt 2> err.txt";
+    ScriptResult r;
+    const int raw = std::system(command.c_str());
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.lines = linesOf(slurp(path_ / "out.txt"));
+    r.errors = slurp(path_ / "err.txt");
+    return r;
+}
+
+}  // namespace vx::test
