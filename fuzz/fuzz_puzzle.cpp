@@ -12,13 +12,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     // The first byte picks the size in force before the load.
-    const int fallbackSize = vx::kMinCubeSize + data[0] % (vx::kMaxCubeSize - vx::kMinCubeSize + 1);
+    const int sizeInForce = vx::kMinCubeSize + data[0] % (vx::kMaxCubeSize - vx::kMinCubeSize + 1);
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    const auto p = vx::parsePuzzle(text, fallbackSize);
+    const auto p = vx::parsePuzzle(text);
     if (!p) return 0;
 
-    const int n = p->header.size() >= 1 ? p->header[0] : fallbackSize;
+    const int n = p->header.size() >= 1 ? p->header[0] : sizeInForce;
     const int histcount = p->header.size() >= 4 ? p->header[3] : 0;
     vx::Cube cube;
     vx::History history;
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string saved = vx::formatPuzzle(n, view, history, cube);
 
     if (p->complete()) {
-        const auto again = vx::parsePuzzle(saved, fallbackSize);
+        const auto again = vx::parsePuzzle(saved);
         if (!again || !again->complete()) std::abort();
         vx::PuzzleNumbers want = *p;
         // The header axis is written from the top entry.

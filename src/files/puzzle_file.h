@@ -46,11 +46,10 @@ struct PuzzleNumbers {
 // range: a size outside 2..20, a view outside 1..6 / 1..4, a history length
 // outside 0..kMaxFileHistory, a header axis outside 0..3, a square colour
 // (either array) that is not one of 1..6 and 8..15, a history axis outside
-// 1..3 or a coordinate outside 1..n. n is the header's size, or fallbackSize
-// (the size already in force) when the text ends before it; the history
-// length likewise is the header's, or 0. Numbers beyond the history are
-// ignored.
-std::optional<PuzzleNumbers> parsePuzzle(std::string_view text, int fallbackSize);
+// 1..3 or a coordinate outside 1..n, the header's size (a text that ends
+// inside the header holds no squares or history to check). Numbers beyond
+// the history are ignored.
+std::optional<PuzzleNumbers> parsePuzzle(std::string_view text);
 
 // The load's writes. Square pairs in file order go into `squarecolor` and
 // `squarecopy` of the n-cube; history entry j (0-based, from the top down)

@@ -33,7 +33,7 @@ bool PuzzleNumbers::complete() const {
            history.size() == 3 * static_cast<std::size_t>(header[kCount]);
 }
 
-std::optional<PuzzleNumbers> parsePuzzle(std::string_view text, int fallbackSize) {
+std::optional<PuzzleNumbers> parsePuzzle(std::string_view text) {
     FieldReader fields(text);
     const auto nextNumber = [&]() -> std::optional<int> {
         const auto field = fields.next();
@@ -49,9 +49,7 @@ std::optional<PuzzleNumbers> parsePuzzle(std::string_view text, int fallbackSize
         p.header.push_back(*v);
     }
     // Squares and history follow a complete header, so its size and length
-    // rule them; fallbackSize is the size in force for a file that stops
-    // inside the header, which then holds no squares to check.
-    (void)fallbackSize;
+    // rule them.
     const int n = p.header[kSize];
     const int histcount = p.header[kCount];
 

@@ -9,7 +9,6 @@ struct Geometry {
     int squarewidth = 0, squareheight = 0, facesize = 0;
     double depthsize = 0, depthstep = 0;  // fractional after a puzzle is read from a file
     int cubeleft = 0, cubetop = 0, cuberight = 0, cubebottom = 0;
-    double drawx = 0, drawy = 0;  // the painting cursor
 };
 
 // The three steps of a new cube's set-up, for an n-cube (2..20; any other n

@@ -31,8 +31,13 @@ struct Pixel {
 
 Pixel nearest(double x, double y) { return {nearestPixel(x), nearestPixel(y)}; }
 
-void fillFrom(Surface& surface, const Geometry& g, int colour) {
-    const Pixel corner = nearest(g.drawx, g.drawy);
+// The painting cursor: the top-left corner of the cell being painted.
+struct Cursor {
+    double x = 0, y = 0;
+};
+
+void fillFrom(Surface& surface, Cursor at, int colour) {
+    const Pixel corner = nearest(at.x, at.y);
     surface.floodFill(corner.x + 3, corner.y + 3, colour, kLightGrey);
 }
 
@@ -79,49 +84,48 @@ void drawGrid(Surface& surface, const Grid& grid, int colour) {
     }
 }
 
-void paintFront(Surface& surface, Geometry& g, const Cube& cube, View view, int n) {
+void paintFront(Surface& surface, const Geometry& g, const Cube& cube, View view, int n) {
     const int size = g.squarewidth;
+    Cursor at{static_cast<double>(g.cubeleft), static_cast<double>(g.cubetop)};
     for (int r = 1; r <= n; ++r) {
         for (int c = 1; c <= n; ++c) {
             // One pixel short of the cell on every side: the grid goes there.
-            const Pixel corner = nearest(g.drawx, g.drawy);
+            const Pixel corner = nearest(at.x, at.y);
             surface.box(corner.x + 1, corner.y + 1, corner.x + size - 1, corner.y + size - 1,
                         cellColour(cube, view, c, r, n));
-            g.drawx += size;
+            at.x += size;
         }
-        g.drawx = g.cubeleft;
-        g.drawy += size;
+        at.x = g.cubeleft;
+        at.y += size;
     }
 }
 
 // The top face's rows run from the back edge forwards, each one step further
 // left and down than the one behind it.
-void fillTop(Surface& surface, Geometry& g, const Cube& cube, View top, int n) {
-    g.drawx = g.cubeleft + g.depthsize;
-    g.drawy = g.cubetop - g.depthsize;
+void fillTop(Surface& surface, const Geometry& g, const Cube& cube, View top, int n) {
+    Cursor at{g.cubeleft + g.depthsize, g.cubetop - g.depthsize};
     for (int r = 1; r <= n; ++r) {
         for (int c = 1; c <= n; ++c) {
-            fillFrom(surface, g, cellColour(cube, top, c, r, n));
-            g.drawx += g.squarewidth;
+            fillFrom(surface, at, cellColour(cube, top, c, r, n));
+            at.x += g.squarewidth;
         }
-        g.drawx = g.drawx - g.squarewidth * n - g.depthstep;
-        g.drawy += g.depthstep;
+        at.x = at.x - g.squarewidth * n - g.depthstep;
+        at.y += g.depthstep;
     }
 }
 
 // The right face's columns run from the front edge into the depth, each one
 // step further right and up.
-void fillRight(Surface& surface, Geometry& g, const Cube& cube, View right, int n) {
-    g.drawx = g.cuberight;
-    g.drawy = g.cubetop;
+void fillRight(Surface& surface, const Geometry& g, const Cube& cube, View right, int n) {
+    Cursor at{static_cast<double>(g.cuberight), static_cast<double>(g.cubetop)};
     for (int r = 1; r <= n; ++r) {
         for (int c = 1; c <= n; ++c) {
-            fillFrom(surface, g, cellColour(cube, right, c, r, n));
-            g.drawx += g.depthstep;
-            g.drawy -= g.depthstep;
+            fillFrom(surface, at, cellColour(cube, right, c, r, n));
+            at.x += g.depthstep;
+            at.y -= g.depthstep;
         }
-        g.drawx = g.cuberight;
-        g.drawy += g.squareheight + g.depthsize;
+        at.x = g.cuberight;
+        at.y += g.squareheight + g.depthsize;
     }
 }
 
@@ -141,10 +145,8 @@ PaintedArea pictureArea(const Geometry& g, int n) {
             g.cubebottom};
 }
 
-void paintCube(Surface& surface, Geometry& g, const Cube& cube, View view, int n, PaintedArea& last) {
+void paintCube(Surface& surface, const Geometry& g, const Cube& cube, View view, int n, PaintedArea& last) {
     if (n < kMinCubeSize || n > kMaxCubeSize) return;
-    g.drawx = g.cubeleft;
-    g.drawy = g.cubetop;
     erase(surface, kEraseBox);
     // At the usual window width the last picture lay inside the box already.
     if (!inside(last, kEraseBox)) erase(surface, last);

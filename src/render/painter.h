@@ -24,8 +24,7 @@ PaintedArea pictureArea(const Geometry& g, int n);
 // again in black. `last` is the area of the previous picture of the cube,
 // which is cleared as well so that no part of an earlier, larger or
 // differently placed cube survives; it then becomes the area of this one.
-// Uses and moves the painting cursor g.drawx / g.drawy. An n outside 2..20
-// paints nothing.
-void paintCube(Surface& surface, Geometry& g, const Cube& cube, View view, int n, PaintedArea& last);
+// An n outside 2..20 paints nothing.
+void paintCube(Surface& surface, const Geometry& g, const Cube& cube, View view, int n, PaintedArea& last);
 
 }  // namespace vx

@@ -9,6 +9,7 @@
 #include "shell/handlers.h"
 #include "files/file_io.h"
 #include "files/puzzle_name.h"
+#include "shell/notice.h"
 #include "shell/panel_frame.h"
 #include "shell/puzzle_load.h"
 
@@ -34,12 +35,6 @@ std::vector<std::string> puzzleFiles() {
 void refreshList(Control& list) {
     list.entries = puzzleFiles();
     if (list.selected >= static_cast<int>(list.entries.size())) list.selected = -1;
-}
-
-void tell(Game& g, const std::string& notice) {
-    Control& c = g.form[ControlId::Notice];
-    c.text = notice;
-    c.visible = true;
 }
 
 void closeSavePanel(Game& g) {
@@ -70,18 +65,14 @@ void savePuzzle(Game& g) {
         return;
     }
     // A solved cube is no puzzle: the green band of "Solved Cube!" tells.
-    if (s.history.histcount == 0 || g.surface.pixel(9, 299) == 10) {
-        s.newturn.axis = 0;
-        return;
-    }
+    if (s.history.histcount == 0 || g.surface.pixel(9, 299) == 10) return;
     const std::string file = puzzleFileName(*name);
     if (s.history.histcount > kMaxFileHistory) {
         tell(g, "The history is too long to keep in " + file + ".");
         return;
     }
-    s.newturn.axis = s.history.top().axis;
     if (writeFileReplacing(file, formatPuzzle(s.cubesize, s.view, s.history, s.cube)) != WriteStatus::Ok) {
-        tell(g, "Could not save the puzzle " + file + ".");
+        tell(g, saveFailedNotice("the puzzle " + file));
         return;
     }
     refreshList(g.form[ControlId::File1]);
@@ -93,7 +84,7 @@ void loadPuzzle(Game& g) {
     const std::string& box = g.form[ControlId::Text3].text;
     if (box.empty()) return;
     const std::optional<std::string> name = puzzleName(box);
-    const std::optional<PuzzleNumbers> puzzle = name ? readPuzzleFile(*name, s.pendingsize) : std::nullopt;
+    const std::optional<PuzzleNumbers> puzzle = name ? readPuzzleFile(*name) : std::nullopt;
     if (!puzzle) {
         tell(g, "Could not load the puzzle " + box + ".");
         return;
@@ -103,27 +94,12 @@ void loadPuzzle(Game& g) {
         // The game goes on with this puzzle: "Start new cube" reads it again.
         s.gamepuzzlename = *name;
         s.gamepuzzle = 1;
-    } else {
-        s.gamestartstate = 1;
-        s.solvewasnew = 1;
     }
-    startLoadedCube(s);
-    applyPuzzleHeader(s, *puzzle);
-    if (s.gameon == 1) randomView(s);
-    clearSolvedTextsForLoad(g);
-    if (s.gameon == 1) {
-        const std::string n = std::to_string(s.cubesize);
-        g.form.caption = "Vexel-cube Zandrel: by Kestrin (Solving \"" + n + " by " + n + " by " + n +
-                         "\" Vexel-cube)-{" + s.gamepuzzlename + "}";
-    }
-    takeLoadedSize(g);
-    applyPuzzleBody(s, *puzzle);
+    showLoadedPuzzle(g, *puzzle, s.gameon == 1 ? LoadedView::Random : LoadedView::FromFile);
+    if (s.gameon == 1) g.form.caption = gameCaption(s.cubesize, s.gamepuzzlename);
     s.solvedcount = 0;
-    g.form[ControlId::Label4].text = "Number of cubes solved: 0";
-    g.form[ControlId::Label5].text = "Difficulty level: " + std::to_string(s.history.histcount);
-    s.geometry.drawx = s.geometry.cubeleft;
-    s.geometry.drawy = s.geometry.cubetop;
-    paintCube(g.surface, s.geometry, s.cube, s.view, s.cubesize, s.lastpicture);
+    g.form[ControlId::Label4].text = solvedCountText(0);
+    g.form[ControlId::Label5].text = difficultyText(s.history.histcount);
 }
 
 }  // namespace

@@ -23,11 +23,23 @@ MenuId sizeItem(int n) {
     return static_cast<MenuId>(index(MenuId::by2) + static_cast<std::size_t>(offset));
 }
 
-std::string gameCaption(int n) {
+namespace {
+
+std::string solvingCaption(int n, std::string_view ending) {
     const std::string size = std::to_string(n);
-    return "Vexel-cube Zandrel: by Kestrin (Solving \"" + size + " by " + size + " by " + size +
-           "\" Vexel-cubes)";
+    return "Vexel-cube Zandrel: by Kestrin (Solving \"" + size + " by " + size + " by " + size + "\" Vexel-cube" +
+           std::string(ending);
 }
+
+}  // namespace
+
+std::string gameCaption(int n) { return solvingCaption(n, "s)"); }
+
+std::string gameCaption(int n, std::string_view puzzle) { return solvingCaption(n, ")-{" + std::string(puzzle) + "}"); }
+
+std::string solvedCountText(int count) { return "Number of cubes solved: " + std::to_string(count); }
+
+std::string difficultyText(int level) { return "Difficulty level: " + std::to_string(level); }
 
 namespace {
 
@@ -125,8 +137,8 @@ void addControls(Form& f) {
         f[id] = std::move(c);
     };
     // The side panel of a game.
-    put(label(ControlId::Label4, "Number of cubes solved: 0", 8, 160, 209, 17, {0, 255, 255}, 12));
-    put(label(ControlId::Label5, "Difficulty level: 3", 40, 200, 145, 17, {128, 255, 255}, 12));
+    put(label(ControlId::Label4, solvedCountText(0), 8, 160, 209, 17, {0, 255, 255}, 12));
+    put(label(ControlId::Label5, difficultyText(3), 40, 200, 145, 17, {128, 255, 255}, 12));
     put(button(ControlId::Command6, "Start new cube", 16, 32, 97, 33));
     put(button(ControlId::Command7, "Quit playing", 16, 88, 97, 33));
 

@@ -110,8 +110,12 @@ Form makeMainForm();
 
 inline constexpr const char* kPracticeCaption = "Vexel-cube Zandrel: by Kestrin (Practice-mode)";
 inline constexpr const char* kDrawCaption = "Vexel-cube Zandrel: by Kestrin (Draw-mode)";
-// The caption of a game of n-cubes.
+// The caption of a game of n-cubes, and of a game played on a loaded puzzle.
 std::string gameCaption(int n);
+std::string gameCaption(int n, std::string_view puzzle);
+// The two labels of a game.
+std::string solvedCountText(int count);
+std::string difficultyText(int level);
 
 // The colour check boxes in palette order, with their palette colours.
 struct ColourBox {

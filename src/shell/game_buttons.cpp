@@ -21,19 +21,9 @@ void hideGameButtons(Form& form) {
 // A game on a loaded puzzle plays that puzzle again, in a random view.
 bool reloadGamePuzzle(Game& g) {
     GameState& s = g.s;
-    const std::optional<PuzzleNumbers> puzzle = readPuzzleFile(s.gamepuzzlename, s.pendingsize);
+    const std::optional<PuzzleNumbers> puzzle = readPuzzleFile(s.gamepuzzlename);
     if (!puzzle) return false;
-    if (s.gameon != 1) {
-        s.gamestartstate = 1;
-        s.solvewasnew = 1;
-    }
-    startLoadedCube(s);
-    applyPuzzleHeader(s, *puzzle);
-    takeLoadedSize(g);
-    applyPuzzleBody(s, *puzzle);
-    randomView(s);
-    clearSolvedTextsForLoad(g);
-    paintCube(g.surface, s.geometry, s.cube, s.view, s.cubesize, s.lastpicture);
+    showLoadedPuzzle(g, *puzzle, LoadedView::Random);
     hideGameButtons(g.form);
     return true;
 }
@@ -46,7 +36,7 @@ void Command6_Click(Game& g) {
     if (s.gamepuzzle == 1 && reloadGamePuzzle(g)) return;
 
     // A new random cube for the game, scrambled as hard as the game's first.
-    g.form[ControlId::Label5].text = "Difficulty level: " + std::to_string(s.gamescrambles - 1);
+    g.form[ControlId::Label5].text = difficultyText(s.gamescrambles - 1);
     s.viewchanged = 1;
     s.history.clear();
     resetCounters(s.counters);

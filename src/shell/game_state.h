@@ -44,9 +44,7 @@ struct GameState {
     int clickpending = 0;
     float clickx = 0, clicky = 0;
     int clickbutton = 0;
-    float hitx = 0, hity = 0;
     ScreenMove move;                // turnkind, clickcol, clickrow
-    int turndir = 0;
 
     // Modes and the game.
     int computersolves = 0;
@@ -64,7 +62,6 @@ struct GameState {
 
     // The move history and the scrambler.
     History history;                // histcount and the entries
-    HistEntry newturn{-1, -1, -1};  // newaxis, newcol, newrow
     ScrambleCounters counters;      // repeatcount, lowedgecount, highedgecount, lastface, lastcol, lastrow
     int solverkey = 0;
     Random rnd;

@@ -1,39 +1,33 @@
 #include "shell/hit_test.h"
 
-#include "shell/game_state.h"
-
 namespace vx {
 
-Hit hitTest(GameState& s) {
-    const int n = s.cubesize;
-    Geometry& g = s.geometry;
-    s.hitx = s.clickx;
-    s.hity = s.clicky;
-    s.move.turnkind = s.clickbutton;
-
-    // The scan walks the painting cursor over the cells, row by row.
+HitResult hitTest(const Geometry& g, int n, Click click, bool drawmode) {
+    HitResult r;
+    ScreenMove& m = r.move;
+    m.turnkind = click.button;
+    // The scan walks a cursor over the cells, row by row, as the painter does.
     bool hit = false;
-    g.drawy = g.cubetop;
+    double y = g.cubetop;
     for (int row = 1; row <= n && !hit; ++row) {
-        g.drawx = g.cubeleft;
+        double x = g.cubeleft;
         for (int col = 1; col <= n && !hit; ++col) {
-            hit = g.drawx < s.hitx && s.hitx < g.drawx + g.squarewidth && g.drawy < s.hity &&
-                  s.hity < g.drawy + g.squareheight;
+            hit = x < click.x && click.x < x + g.squarewidth && y < click.y && click.y < y + g.squareheight;
             if (hit) {
-                s.move.clickcol = col;
-                s.move.clickrow = row;
+                m.clickcol = col;
+                m.clickrow = row;
             } else {
-                g.drawx += g.squarewidth;
+                x += g.squarewidth;
             }
         }
-        if (!hit) g.drawy += g.squareheight;
+        if (!hit) y += g.squareheight;
     }
-    if (!hit) return Hit::None;
-    if (s.drawmode == 1) return Hit::Move;
-    const ScreenMove& m = s.move;
-    if (m.turnkind == 1 && m.clickrow != 1 && m.clickrow != n) return Hit::Rejected;
-    if (m.turnkind == 2 && m.clickcol != 1 && m.clickcol != n) return Hit::Rejected;
-    return Hit::Move;
+    if (!hit) return r;
+    r.kind = Hit::Rejected;
+    if (!drawmode && m.turnkind == 1 && m.clickrow != 1 && m.clickrow != n) return r;
+    if (!drawmode && m.turnkind == 2 && m.clickcol != 1 && m.clickcol != n) return r;
+    r.kind = Hit::Move;
+    return r;
 }
 
 }  // namespace vx

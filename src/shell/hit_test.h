@@ -1,16 +1,26 @@
 #pragma once
+#include "cube/layer_turn.h"
+#include "render/geometry.h"
 
 namespace vx {
 
-struct GameState;
+// A mouse button down on the drawing surface (1 left, 2 right).
+struct Click {
+    float x = 0, y = 0;
+    int button = 0;
+};
 
 enum class Hit { None, Rejected, Move };
 
-// Hit-tests the pending click against the front face's squares, filling in
-// the screen move (`turnkind` from the button, `clickcol`, `clickrow`).
-// A click exactly on a grid line hits nothing. Outside draw-mode a column
-// turns only from the top or bottom row and a row only from the left or
-// right column; other squares are rejected.
-Hit hitTest(GameState& s);
+struct HitResult {
+    Hit kind = Hit::None;
+    ScreenMove move;  // with Hit::Move: `turnkind` from the button, `clickcol`, `clickrow`
+};
+
+// Hit-tests a click against the front face's squares of an n-cube. A click
+// exactly on a grid line hits nothing. Outside draw-mode a column turns only
+// from the top or bottom row and a row only from the left or right column;
+// other squares are rejected.
+HitResult hitTest(const Geometry& g, int n, Click click, bool drawmode);
 
 }  // namespace vx

@@ -135,7 +135,6 @@ bool idlePoll(Game& g) {
 Stage afterIdlePoll(Game& g) {
     GameState& s = g.s;
     if (s.scramblesleft <= 0 && s.history.histcount > 0 && s.computersolves == 1) {
-        s.newturn.axis = s.history.top().axis;
         const ComputerAction action = computerStep(s.history, s.view, s.rnd, s.cubesize);
         s.solverkey = action.solverkey;
         if (action.wholeCube) {
@@ -148,10 +147,11 @@ Stage afterIdlePoll(Game& g) {
     if (s.cubeready == 0) return newCubeSetUp(g);
     if (s.viewchanged == 1) return Stage::AfterTurn;
     if (s.clickpending != 1) return Stage::Countdown;
-    switch (hitTest(s)) {
+    const HitResult hit = hitTest(s.geometry, s.cubesize, {s.clickx, s.clicky, s.clickbutton}, s.drawmode == 1);
+    switch (hit.kind) {
     case Hit::None: return Stage::IdlePoll;
     case Hit::Rejected: return Stage::Countdown;
-    case Hit::Move: return Stage::Convert;
+    case Hit::Move: s.move = hit.move; return Stage::Convert;
     }
     return Stage::Countdown;
 }
@@ -160,8 +160,8 @@ Stage afterIdlePoll(Game& g) {
 void convertAndRecord(GameState& s) {
     if (s.drawmode == 1 && s.drawsequence.counter() < 1) s.drawsequence.start(s.move);
     if (s.drawsequence.underWay()) s.move = s.drawsequence.next(s.cubesize);
-    s.newturn = toAbsolute(s.view, s.move, s.cubesize);
-    recordTurn(s.history, s.newturn, MergeContext{s.cube, s.view, s.rnd, s.counters, s.cubesize});
+    const HistEntry newturn = toAbsolute(s.view, s.move, s.cubesize);
+    recordTurn(s.history, newturn, MergeContext{s.cube, s.view, s.rnd, s.counters, s.cubesize});
 }
 
 // Stage 10: the scramble countdown. When the scramble is over the cube is
@@ -210,7 +210,7 @@ void Form_Activate(Game& g) {
             convertAndRecord(s);
             [[fallthrough]];
         case Stage::Turn:
-            s.turndir = layerTurn(s.cube, s.view, s.move, s.cubesize);
+            layerTurn(s.cube, s.view, s.move, s.cubesize);
             [[fallthrough]];
         case Stage::AfterTurn:
             stage = s.scramblesleft > 0 ? Stage::Countdown : Stage::DrawSequence;

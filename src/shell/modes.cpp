@@ -132,8 +132,8 @@ void gamemode_Click(Game& g) {
     s.gameon = 1;
     form[ControlId::Label4].visible = true;
     form[ControlId::Label5].visible = true;
-    form[ControlId::Label4].text = "Number of cubes solved: " + std::to_string(s.solvedcount);
-    form[ControlId::Label5].text = "Difficulty level: " + std::to_string(s.gamescrambles - 1);
+    form[ControlId::Label4].text = solvedCountText(s.solvedcount);
+    form[ControlId::Label5].text = difficultyText(s.gamescrambles - 1);
     form[MenuId::createmode].enabled = false;
     s.drawmode = 0;
 }
@@ -165,8 +165,8 @@ void newpuzzle_Click(Game& g) {
     if (s.gameon == 1) {
         s.scramblesleft = std::max(s.scramblesleft, 2);
         s.gamescrambles = s.scramblesleft;
-        form[ControlId::Label4].text = "Number of cubes solved: 0";
-        form[ControlId::Label5].text = "Difficulty level: " + std::to_string(s.gamescrambles - 1);
+        form[ControlId::Label4].text = solvedCountText(0);
+        form[ControlId::Label5].text = difficultyText(s.gamescrambles - 1);
         form.caption = gameCaption(s.cubesize);
     }
     s.cubeready = 0;

@@ -7,26 +7,20 @@
 namespace vx {
 
 struct Game;
-struct GameState;
 
 // The numbers of the puzzle file `name`.cube in the working directory, as far
 // as the file goes; nothing when it cannot be read or must be refused whole
-// (the game then stays exactly as it was). `fallbackSize` is the size in
-// force should the file end before its size.
-std::optional<PuzzleNumbers> readPuzzleFile(const std::string& name, int fallbackSize);
+// (the game then stays exactly as it was).
+std::optional<PuzzleNumbers> readPuzzleFile(const std::string& name);
 
-// What a load sets before it reads: a fresh start for the loaded cube.
-void startLoadedCube(GameState& s);
-// The five header values, as far as the file holds them.
-void applyPuzzleHeader(GameState& s, const PuzzleNumbers& p);
-// The size menu follows the loaded size; the geometry is the one of a puzzle
-// read from a file.
-void takeLoadedSize(Game& g);
-// The squares and the history.
-void applyPuzzleBody(GameState& s, const PuzzleNumbers& p);
-// The "Solved Cube!" texts go before the loaded cube is painted.
-void clearSolvedTextsForLoad(Game& g);
-// A random view, as a game shows a loaded puzzle.
-void randomView(GameState& s);
+// How a loaded cube is first shown: in the view the file gives, or (in a
+// game) in a random one.
+enum class LoadedView { FromFile, Random };
+
+// Puts a read puzzle on the screen, for both loads (the load panel's, and a
+// game's "Start new cube" on its puzzle): a fresh start outside a game, the
+// header, the size menu and the geometry of a file's cube, the squares and the
+// history, the view, and the cube painted with the "Solved Cube!" texts gone.
+void showLoadedPuzzle(Game& g, const PuzzleNumbers& p, LoadedView view);
 
 }  // namespace vx

@@ -7,6 +7,7 @@
 #include "files/file_io.h"
 #include "files/numbers.h"
 #include "files/settings_file.h"
+#include "shell/notice.h"
 #include "shell/size_menu.h"
 
 namespace vx {
@@ -19,13 +20,11 @@ void savesettings_Click(Game& g) {
     settings.scramblecount = leadingNumber(g.form[ControlId::Text1].text);
     settings.rotationtime = s.rotationtime;
     settings.drawmode = s.drawmode;
-    Control& notice = g.form[ControlId::Notice];
     if (writeFileReplacing(kSettingsFileName, formatSettings(settings)) != WriteStatus::Ok) {
-        notice.text = "Could not save the settings in " + std::string(kSettingsFileName) + ".";
-        notice.visible = true;
+        tell(g, saveFailedNotice("the settings in " + std::string(kSettingsFileName)));
         return;
     }
-    notice.visible = false;
+    hideNotice(g);
 }
 
 void readSettingsAtStartUp(Game& g) {

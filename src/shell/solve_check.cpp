@@ -48,7 +48,7 @@ void countSolve(Game& g) {
             g.form[ControlId::Command7].visible = true;
             s.solvedcount += 1;
         }
-        g.form[ControlId::Label4].text = "Number of cubes solved: " + std::to_string(s.solvedcount);
+        g.form[ControlId::Label4].text = solvedCountText(s.solvedcount);
     }
 }
 

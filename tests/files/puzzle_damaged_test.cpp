@@ -40,7 +40,7 @@ bool isCutOf(const std::vector<int>& part, const std::vector<int>& whole) {
 TEST(DamagedPuzzle, CutAtEveryByteKeepsWhatItDidNotReach) {
     test::Puzzle saved = test::randomPuzzle(2, 3, 42);
     const std::string text = formatPuzzle(2, saved.view, saved.history, saved.cube);
-    const auto full = parsePuzzle(text, 2);
+    const auto full = parsePuzzle(text);
     ASSERT_TRUE(full);
     ASSERT_TRUE(full->complete());
 
@@ -48,7 +48,7 @@ TEST(DamagedPuzzle, CutAtEveryByteKeepsWhatItDidNotReach) {
     for (std::size_t cut = 0; cut <= text.size(); ++cut) {
         SCOPED_TRACE("cut at " + std::to_string(cut));
         // Every number of a 2-cube file cut in its digits is still in range.
-        const auto p = parsePuzzle(std::string_view(text).substr(0, cut), 2);
+        const auto p = parsePuzzle(std::string_view(text).substr(0, cut));
         ASSERT_TRUE(p);
         EXPECT_EQ(p->complete(), cut >= lastDigit);
         EXPECT_TRUE(isCutOf(p->header, full->header));
@@ -93,7 +93,7 @@ TEST(DamagedPuzzle, CompleteHeaderAndCutSquaresKeepsTheOldSquares) {
     std::string cut;
     for (std::size_t i = 0; i < 5 + 2 * 2 * 25; ++i) cut += std::string(fields[i]) + " ";
 
-    const auto p = parsePuzzle(cut, 3);
+    const auto p = parsePuzzle(cut);
     ASSERT_TRUE(p);
     EXPECT_EQ(p->header.size(), 5u);
     EXPECT_EQ(p->squares.size(), 100u);
@@ -116,9 +116,9 @@ TEST(DamagedPuzzle, CompleteHeaderAndCutSquaresKeepsTheOldSquares) {
 TEST(DamagedPuzzle, NumbersBeyondTheHistoryAreIgnored) {
     test::Puzzle saved = test::randomPuzzle(3, 2, 9);
     const std::string text = formatPuzzle(3, saved.view, saved.history, saved.cube);
-    const auto p = parsePuzzle(text + " 77 \r\n garbage 0 -1\r\n", 3);
+    const auto p = parsePuzzle(text + " 77 \r\n garbage 0 -1\r\n");
     ASSERT_TRUE(p);
-    EXPECT_EQ(p, parsePuzzle(text, 3));
+    EXPECT_EQ(p, parsePuzzle(text));
 }
 
 TEST(DamagedPuzzle, ReadsSeparatorsAndFractionsLikeAnyNumberFile) {
@@ -130,12 +130,12 @@ TEST(DamagedPuzzle, ReadsSeparatorsAndFractionsLikeAnyNumberFile) {
         lf += std::string(field) + "\n";
         padded += std::string(field) + std::string(14 - field.size(), ' ');
     }
-    EXPECT_EQ(parsePuzzle(commas, 2), parsePuzzle(text, 2));
-    EXPECT_EQ(parsePuzzle(lf, 2), parsePuzzle(text, 2));
-    EXPECT_EQ(parsePuzzle(padded, 2), parsePuzzle(text, 2));
+    EXPECT_EQ(parsePuzzle(commas), parsePuzzle(text));
+    EXPECT_EQ(parsePuzzle(lf), parsePuzzle(text));
+    EXPECT_EQ(parsePuzzle(padded), parsePuzzle(text));
 
     // Fields are whole numbers by rounding half to even: 2.5 -> 2, 1.5 -> 2.
-    const auto p = parsePuzzle("2.5 1.5 0.6 0 0", 3);
+    const auto p = parsePuzzle("2.5 1.5 0.6 0 0");
     ASSERT_TRUE(p);
     EXPECT_EQ(p->header, (std::vector<int>{2, 2, 1, 0, 0}));
 }
@@ -182,14 +182,14 @@ TEST(DamagedPuzzle, OutOfRangeValuesRefuseTheFile) {
     };
     const std::vector<std::string> good = validFields();
     ASSERT_EQ(good.size(), 119u);
-    ASSERT_TRUE(parsePuzzle(joined(good), 3));
+    ASSERT_TRUE(parsePuzzle(joined(good)));
     for (const Case& c : cases) {
         std::vector<std::string> fields = good;
         fields[c.field] = c.value;
-        EXPECT_EQ(parsePuzzle(joined(fields), 3), std::nullopt) << c.what;
+        EXPECT_EQ(parsePuzzle(joined(fields)), std::nullopt) << c.what;
         // Refused also when the file stops right after the bad value.
         fields.resize(c.field + 1);
-        EXPECT_EQ(parsePuzzle(joined(fields), 3), std::nullopt) << c.what << ", cut after it";
+        EXPECT_EQ(parsePuzzle(joined(fields)), std::nullopt) << c.what << ", cut after it";
     }
 }
 
@@ -206,12 +206,12 @@ TEST(DamagedPuzzle, ValuesAtTheEdgesOfTheirRangesAreAccepted) {
     for (const Case& c : cases) {
         std::vector<std::string> fields = good;
         fields[c.field] = c.value;
-        EXPECT_TRUE(parsePuzzle(joined(fields), 3)) << "field " << c.field << " = " << c.value;
+        EXPECT_TRUE(parsePuzzle(joined(fields))) << "field " << c.field << " = " << c.value;
     }
     // The longest history a file may claim: the file simply ends early.
     std::vector<std::string> fields = good;
     fields[3] = std::to_string(kMaxFileHistory);
-    const auto p = parsePuzzle(joined(fields), 3);
+    const auto p = parsePuzzle(joined(fields));
     ASSERT_TRUE(p);
     EXPECT_EQ(p->history.size(), 6u);
     EXPECT_FALSE(p->complete());
@@ -225,12 +225,12 @@ TEST(DamagedPuzzle, SizeFromTheHeaderSetsTheRanges) {
         for (int v : {1, c, c}) fields.push_back(std::to_string(v));
         return joined(fields);
     };
-    EXPECT_TRUE(parsePuzzle(file(5, 5), 3));
-    EXPECT_EQ(parsePuzzle(file(4, 5), 3), std::nullopt);
-    EXPECT_TRUE(parsePuzzle(file(20, 20), 3));
-    EXPECT_EQ(parsePuzzle(file(20, 21), 20), std::nullopt);
-    EXPECT_TRUE(parsePuzzle(file(2, 2), 20));
-    EXPECT_EQ(parsePuzzle(file(2, 3), 20), std::nullopt);
+    EXPECT_TRUE(parsePuzzle(file(5, 5)));
+    EXPECT_EQ(parsePuzzle(file(4, 5)), std::nullopt);
+    EXPECT_TRUE(parsePuzzle(file(20, 20)));
+    EXPECT_EQ(parsePuzzle(file(20, 21)), std::nullopt);
+    EXPECT_TRUE(parsePuzzle(file(2, 2)));
+    EXPECT_EQ(parsePuzzle(file(2, 3)), std::nullopt);
 }
 
 }  // namespace

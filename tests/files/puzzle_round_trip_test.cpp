@@ -12,7 +12,7 @@ using test::Puzzle;
 // Loads a puzzle text the way the load panel does, into a fresh state.
 Puzzle load(const std::string& text) {
     Puzzle loaded;
-    const auto p = parsePuzzle(text, 3);
+    const auto p = parsePuzzle(text);
     EXPECT_TRUE(p.has_value());
     if (!p) return loaded;
     EXPECT_TRUE(p->complete());
@@ -59,14 +59,14 @@ TEST(PuzzleRoundTrip, HeaderAxisIsTheTopEntrysAxis) {
     Puzzle p = test::randomPuzzle(4, 0, 1);
     p.history.push({2, 1, 4});
     p.history.push({3, 4, 2});
-    auto numbers = parsePuzzle(formatPuzzle(4, p.view, p.history, p.cube), 3);
+    auto numbers = parsePuzzle(formatPuzzle(4, p.view, p.history, p.cube));
     ASSERT_TRUE(numbers);
     EXPECT_EQ(numbers->header[4], 3);
     // Entries are written from the top down.
     EXPECT_EQ(numbers->history, (std::vector<int>{3, 4, 2, 2, 1, 4}));
 
     p.history.clear();
-    numbers = parsePuzzle(formatPuzzle(4, p.view, p.history, p.cube), 3);
+    numbers = parsePuzzle(formatPuzzle(4, p.view, p.history, p.cube));
     ASSERT_TRUE(numbers);
     EXPECT_EQ(numbers->header[4], 0);
 }
