@@ -70,6 +70,11 @@ private:
 
 }  // namespace
 
+std::uint64_t fnv1a(std::string_view bytes, std::uint64_t h) {
+    for (const char c : bytes) h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
+    return h;
+}
+
 std::vector<Json> ScriptResult::dumps() const {
     std::vector<Json> out;
     for (const std::string& line : lines)
@@ -103,16 +108,22 @@ void ScriptFolder::write(const std::string& name, const std::string& bytes) cons
 std::string ScriptFolder::read(const std::string& name) const { return slurp(path_ / name); }
 
 ScriptResult ScriptFolder::run(const std::string& script, std::vector<std::string> args) const {
+    return run(script, std::move(args), testGlyphs());
+}
+
+ScriptResult ScriptFolder::run(const std::string& script, std::vector<std::string> args, GlyphSource& glyphs) const {
     const InFolder here(path_);
     std::istringstream in(script);
     std::ostringstream out, err;
-    ScriptPlatform platform(in, out, err, testGlyphs(), optionsOf(args));
+    ScriptPlatform platform(in, out, err, glyphs, optionsOf(args));
     Game game(platform);
     Form_Activate(game);
     ScriptResult r;
     r.status = platform.exitStatus();
     r.lines = linesOf(out.str());
     r.errors = err.str();
+    r.surfaceHash = fnv1a(std::string_view(reinterpret_cast<const char*>(game.surface.data()),
+                                           static_cast<std::size_t>(game.surface.width() * game.surface.height())));
     return r;
 }
 

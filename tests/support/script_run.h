@@ -2,10 +2,13 @@
 // Runs the game in script mode in a folder of its own (the working directory
 // holds the settings and puzzle files): in-process through the headless
 // platform, or as the real program for what only it can show.
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "render/glyphs.h"
 #include "support/json.h"
 
 namespace vx::test {
@@ -14,10 +17,14 @@ struct ScriptResult {
     int status = -1;
     std::vector<std::string> lines;  // standard output
     std::string errors;              // standard error
+    std::uint64_t surfaceHash = 0;   // of the drawing surface at the end (in-process runs)
     // The `dump` lines, in order.
     std::vector<Json> dumps() const;
     Json lastDump() const;
 };
+
+// A 64-bit FNV-1a hash, going on from `h`.
+std::uint64_t fnv1a(std::string_view bytes, std::uint64_t h = 0xcbf29ce484222325ull);
 
 class ScriptFolder {
 public:
@@ -34,6 +41,8 @@ public:
     // Runs the script in-process with a fixed clock unless `args` says
     // otherwise (--clock S, --client WxH).
     ScriptResult run(const std::string& script, std::vector<std::string> args = {"--clock", "1000"}) const;
+    // The same with texts from `glyphs`.
+    ScriptResult run(const std::string& script, std::vector<std::string> args, GlyphSource& glyphs) const;
     // Runs the program itself with these arguments and standard input.
     ScriptResult runProgram(const std::string& program, const std::string& stdinText,
                             std::vector<std::string> args) const;

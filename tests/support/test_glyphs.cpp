@@ -26,6 +26,11 @@ public:
 
 }  // namespace
 
+GlyphSource& blankGlyphs() {
+    static BlankGlyphs glyphs;
+    return glyphs;
+}
+
 #ifdef VEXEL_QT_GLYPHS
 GlyphSource& testGlyphs() {
     static int argc = 1;
@@ -39,10 +44,7 @@ GlyphSource& testGlyphs() {
 }
 bool exactText() { return true; }
 #else
-GlyphSource& testGlyphs() {
-    static BlankGlyphs glyphs;
-    return glyphs;
-}
+GlyphSource& testGlyphs() { return blankGlyphs(); }
 bool exactText() { return false; }
 #endif
 

@@ -7,6 +7,9 @@ namespace vx::test {
 // the build has the window; otherwise blank masks of about the right size,
 // so that everything but the ink of the texts is as in the program.
 GlyphSource& testGlyphs();
+// Blank masks of about the right size in every build: pictures that depend
+// on no font.
+GlyphSource& blankGlyphs();
 // True when texts are drawn as the program draws them.
 bool exactText();
 

@@ -1,0 +1,256 @@
+// Whole games played through the script mode, each held to a fingerprint of
+// everything it shows: every line printed, the warnings, the final picture
+// and the files left in the folder. Any change of what a player sees or keeps
+// changes a fingerprint. Pictures are taken with blank texts, so that they
+// depend on no font. After an intended change, rerun the program with
+// VEXEL_GOLDEN_UPDATE=1 (one process: test_game --gtest_filter='Golden*')
+// and review the diff of game/golden.txt.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <random>
+#include <sstream>
+
+#include "game/game_support.h"
+#include "support/test_glyphs.h"
+
+namespace vx::test {
+namespace {
+
+const char* const kMenus[] = {"newpuzzle", "loadpuzzle", "savepuzzle", "savesettings", "messup", "createp",
+                              "usolve",    "csolve",     "choosetime", "gamemode",     "difficulty",
+                              "choosecolors", "by2",     "by3",        "by4",          "by5",   "by7",
+                              "by9",       "by12",       "by20",       "options",      "instructions",
+                              "fgdfg",     "ghfg",       "largersizes"};
+const char* const kButtons[] = {"Command1", "Command2", "Command3", "Command4",  "Command5", "Command6",
+                                "Command7", "Command8", "Command9", "Command10", "Command11"};
+const char* const kBoxes[] = {"Check35", "Check36", "Check37", "Check38", "Check39", "Check3", "Check4",
+                              "Check42", "Check43", "Check44", "Check45", "Check46", "Check1", "Check2"};
+const char* const kTextBoxes[] = {"Text1", "Text2", "Text3", "Text4"};
+const char* const kKeys[] = {"left", "up", "right", "down", "b", "r", "t", "13", "65", "200"};
+const char* const kNames[] = {"p1", "p2.cube", "p3.x", "", " p4", ".", "../up", "a/b", "ü-é", "p1"};
+
+class Player {
+public:
+    explicit Player(unsigned seed) : rng_(seed) {}
+
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+
+    std::string text() {
+        const int kind = pick(4);
+        if (kind == 0) return std::to_string(pick(200) - 50);
+        if (kind == 1) return kNames[pick(std::size(kNames))];
+        std::string s;
+        for (int i = pick(6); i > 0; --i) s += static_cast<char>(' ' + pick(95));
+        return s;
+    }
+
+    std::string event() {
+        switch (pick(16)) {
+        case 0:
+        case 1:
+        case 2:
+        case 3: {  // mostly on the cube
+            const int x = pick(4) == 0 ? pick(900) - 50 : 230 + pick(240);
+            const int y = pick(4) == 0 ? pick(650) - 50 : 210 + pick(240);
+            return "click " + std::to_string(x) + " " + std::to_string(y) + (pick(2) ? " left\n" : " right\n");
+        }
+        case 4:
+        case 5: return std::string("key ") + kKeys[pick(std::size(kKeys))] + "\n";
+        case 6:
+        case 7: return std::string("menu ") + kMenus[pick(std::size(kMenus))] + "\n";
+        case 8:
+        case 9: return std::string("press ") + kButtons[pick(std::size(kButtons))] + "\n";
+        case 10: return std::string("toggle ") + kBoxes[pick(std::size(kBoxes))] + "\n";
+        case 11: return std::string("type ") + kTextBoxes[pick(std::size(kTextBoxes))] + " " + text() + "\n";
+        case 12: return std::string("select File") + (pick(2) ? "1 " : "2 ") + kNames[pick(3)] + ".cube\n";
+        case 13: return "wait " + std::to_string(1 + pick(3)) + "\n";
+        case 14: return pick(2) ? "settle\n" : "dump\n";
+        default: return scenario();
+        }
+    }
+
+    // A few events a player makes together: a save, a load, a new count.
+    std::string scenario() {
+        const std::string name = kNames[pick(std::size(kNames))];
+        switch (pick(4)) {
+        case 0: return "menu savepuzzle\ntype Text4 " + name + "\npress Command10\n";
+        case 1: return "menu loadpuzzle\nselect File2 " + name + ".cube\npress Command8\n";
+        case 2: return "menu difficulty\ntype Text1 " + std::to_string(pick(12)) + "\npress Command3\nmenu newpuzzle\n";
+        default: return "menu choosetime\ntype Text2 " + std::to_string(pick(3)) + "\npress Command5\n";
+        }
+    }
+
+private:
+    std::mt19937 rng_;
+};
+
+// Closes whatever panel is open, has the computer solve and leaves draw-mode
+// (which holds the computer back until it ends).
+const char* const kCheckpoint =
+    "press Command3\npress Command5\npress Command11\npress Command9\npress Command2\npress Command1\n"
+    "menu choosetime\ntype Text2 0\npress Command5\nmenu usolve\nmenu csolve\nmenu messup\nsettle\ndump\n"
+    "echo checkpoint\n";
+
+
+std::string randomPlay(unsigned seed, int events) {
+    Player player(seed);
+    std::string script;
+    for (int i = 1; i <= events; ++i) {
+        script += player.event();
+        if (i % 400 == 0) script += kCheckpoint;
+    }
+    return script + kCheckpoint;
+}
+
+// The centres of the front cells of a 3-cube at 800x560: column (row) k at
+// 272 + 76 (k - 1) across (251 + 76 (k - 1) down).
+std::string click(int col, int row, const char* button) {
+    return "click " + std::to_string(272 + 76 * (col - 1)) + " " + std::to_string(251 + 76 * (row - 1)) + " " +
+           button + "\ndump\n";
+}
+
+// The script so far, then the clicks that undo what its last dump shows.
+std::string thenSolveByHand(const ScriptFolder& folder, const std::string& script) {
+    return script + undoByClicks(folder.run(script + "dump\n").lastDump()) + "dump\n";
+}
+
+struct Scenario {
+    const char* name;
+    std::string settings;  // the settings file at the start, if any
+    std::function<std::string(const ScriptFolder&)> script;
+    std::vector<std::string> args = {"--clock", "1000"};
+};
+
+std::vector<Scenario> scenarios() {
+    const std::string game2 = settingsLine({10, 9, 12, 13, 14, 15, 3, 2, 0, 0});
+    return {
+        {"startup", "", [](auto&) { return "dump\n"; }},
+        {"startup_settings", settingsLine({1, 2, 3, 4, 5, 6, 5, 7, 0.5, 1}), [](auto&) { return "dump\n"; }},
+        {"clicks_and_keys", solvedStart(),
+         [](auto&) {
+             std::string s;
+             for (int col = 1; col <= 3; ++col)
+                 for (int row = 1; row <= 3; ++row) s += click(col, row, "left") + click(col, row, "right");
+             s += click(1, 1, "left") + click(1, 3, "left");  // a turn and its undo
+             for (const char* key : {"left", "up", "right", "down", "r", "t", "66", "98", "114"})
+                 s += std::string("key ") + key + "\n" + click(3, 1, "right");
+             return s + "click 234 251 left\nclick 310 251 left\nclick 272 240 left\ndump\n";
+         }},
+        {"computer_paced", settingsLine({10, 9, 12, 13, 14, 15, 3, 6, 1, 0}),
+         [](auto&) { return "menu csolve\nwait 3\ndump\nsettle\ndump\nkey left\nkey r\ndump\n"; }},
+        {"computer_one_move", settingsLine({10, 9, 12, 13, 14, 15, 4, 9, 0, 0}),
+         [](auto&) { return "key b\ndump\nkey b\ndump\nclick 50 110 left\nsettle\ndump\nclick 50 40 left\ndump\n"; }},
+        {"game", game2,
+         [](const ScriptFolder& f) {
+             std::string s = thenSolveByHand(f, "menu gamemode\nsettle\n");
+             s = thenSolveByHand(f, s + "click 272 251 left\npress Command6\nsettle\n");
+             return s + "menu choosecolors\npress Command1\nmenu gamemode\nmenu createp\nkey b\npress Command7\ndump\n";
+         }},
+        {"game_turned_and_solved_again", game2,
+         [](const ScriptFolder& f) {
+             const std::string s = thenSolveByHand(f, "menu gamemode\nsettle\n");
+             return thenSolveByHand(f, s + "press Command7\nmenu gamemode\nsettle\n") + "menu newpuzzle\nsettle\ndump\n";
+         }},
+        {"draw_save_load", solvedStart(),
+         [](auto&) {
+             return "menu createp\n" + click(2, 2, "left") + click(1, 3, "right") +
+                    "menu messup\nmenu savepuzzle\ntype Text4 mine.x\npress Command10\n"
+                    "menu savepuzzle\ntype Text4 a/b\npress Command10\npress Command11\n"
+                    "menu newpuzzle\nmenu loadpuzzle\nselect File2 mine.cube\npress Command8\ndump\n"
+                    "menu csolve\nsettle\ndump\nmenu savepuzzle\ntype Text4 solved\npress Command10\ndump\n";
+         }},
+        {"load_into_game", solvedStart(5),
+         [](auto&) {
+             return "menu createp\n" + click(2, 2, "left") + "menu messup\nmenu savepuzzle\ntype Text4 p\n"
+                    "press Command10\nmenu by3\nmenu newpuzzle\nmenu gamemode\nsettle\nmenu loadpuzzle\n"
+                    "select File2 p.cube\npress Command8\nsettle\ndump\nmenu csolve\nmenu usolve\nmenu gamemode\n"
+                    "settle\ndump\n";
+         }},
+        {"panels_and_settings", "",
+         [](auto&) {
+             return "menu choosecolors\ntoggle Check35\ntoggle Check43\ndump\ntoggle Check35\ntoggle Check36\ndump\npress Command1\n"
+                    "menu choosecolors\npress Command4\npress Command1\ndump\nmenu choosecolors\npress Command2\n"
+                    "toggle Check2\ntoggle Check4\npress Command1\nmenu difficulty\ntype Text1 1x2\nmenu csolve\n"
+                    "press Command3\nmenu choosetime\ntype Text2 2.55\npress Command5\nmenu by5\nmenu by12\n"
+                    "menu by7\nmenu savesettings\nmenu newpuzzle\nsettle\ndump\n"
+                    "menu fgdfg\nmenu sizeofcube\nmenu quit\necho never\n";
+         }},
+        {"sizes", "",
+         [](auto&) {
+             std::string s;
+             for (const char* size : {"by2", "by20", "by11", "by4"})
+                 s += std::string("menu ") + size + "\nmenu newpuzzle\nsettle\nclick 300 260 left\n"
+                      "click 300 260 right\nkey up\nmenu csolve\nsettle\nmenu usolve\ndump\n";
+             return s;
+         }},
+        {"wide_window", "", [](auto&) { return "menu csolve\nsettle\ndump\n"; }, {"--clock", "9", "--client", "1366x700"}},
+        {"narrow_window", "", [](auto&) { return "menu csolve\nsettle\ndump\n"; }, {"--clock", "9", "--client", "333x700"}},
+        {"random_player_1", "", [](auto&) { return randomPlay(1, 3000); }, {"--clock", "1"}},
+        {"random_player_2", "", [](auto&) { return randomPlay(2, 3000); }, {"--clock", "2"}},
+        {"random_player_3", "", [](auto&) { return randomPlay(3, 3000); }, {"--clock", "3"}},
+    };
+}
+
+std::filesystem::path goldenFile() { return VEXEL_GOLDEN_FILE; }
+
+std::map<std::string, std::string> readGolden() {
+    std::map<std::string, std::string> m;
+    std::ifstream in(goldenFile());
+    for (std::string name, hash; in >> name >> hash;) m[name] = hash;
+    return m;
+}
+
+std::string hex(std::uint64_t h) {
+    std::ostringstream s;
+    s << std::hex << h;
+    return s.str();
+}
+
+// Everything the run shows and leaves behind.
+std::string fingerprint(const ScriptFolder& folder, const ScriptResult& r) {
+    std::uint64_t h = fnv1a(std::to_string(r.status) + "\n" + r.errors);
+    for (const std::string& line : r.lines) h = fnv1a(line + "\n", h);
+    h = fnv1a(hex(r.surfaceHash), h);
+    std::map<std::string, std::string> files;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path()))
+        files[e.path().filename().string()] = folder.read(e.path().filename().string());
+    for (const auto& [name, bytes] : files) h = fnv1a(name + "\n" + bytes, h);
+    return hex(h);
+}
+
+class Golden : public testing::TestWithParam<Scenario> {};
+
+TEST_P(Golden, PlaysAsBefore) {
+    const Scenario& sc = GetParam();
+    ScriptFolder folder;
+    if (!sc.settings.empty()) folder.write("vexelcz.settings", sc.settings);
+    const std::string script = sc.script(folder);
+    const ScriptResult r = folder.run(script, sc.args, blankGlyphs());
+    ASSERT_EQ(r.status, 0) << r.errors;
+    // The random player's checkpoints: the computer always solves what is left.
+    for (std::size_t i = 1; i < r.lines.size(); ++i) {
+        if (r.lines[i] != "checkpoint") continue;
+        const Json d = Json::parse(r.lines[i - 1]);
+        EXPECT_EQ(d["histcount"].integer(), 0) << "line " << i;
+        EXPECT_TRUE(solved(d)) << "line " << i;
+    }
+    const std::string got = fingerprint(folder, r);
+    std::map<std::string, std::string> golden = readGolden();
+    if (std::getenv("VEXEL_GOLDEN_UPDATE")) {
+        golden[sc.name] = got;
+        std::ofstream out(goldenFile());
+        for (const auto& [name, hash] : golden) out << name << ' ' << hash << '\n';
+        return;
+    }
+    EXPECT_EQ(got, golden[sc.name]) << "the game plays differently; see the top of " << __FILE__;
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, Golden, testing::ValuesIn(scenarios()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace vx::test
