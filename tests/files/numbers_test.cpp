@@ -19,9 +19,8 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
         // The scramble-count box's examples.
         {"7x", 7}, {"", 0}, {"ab", 0}, {"-5", -5}, {"05", 5}, {".5", .5},
         // Signs, points and what follows the number.
-        {"1.2.3", 1.2}, {"+3", 3}, {"-", 0}, {"+", 0}, {".", 0}, {"-.", 0}, {"-.5", -.5},
-        {"5.", 5}, {"12.25", 12.25}, {"3-4", 3}, {"1e5", 1}, {"0x10", 0}, {"- 5", 0},
-        {"--5", 0}, {"+-5", 0}, {"12 34", 12}, {"9,5", 9},
+        {"1.2.3", 1.2}, {"+3", 3}, {"-", 0}, {"-.", 0}, {"-.5", -.5}, {"3-4", 3}, {"1e5", 1}, {"- 5", 0},
+        {"--5", 0}, {"9,5", 9},
         // Leading blanks and tabs are skipped, nothing else is.
         {"   42", 42}, {"\t 42", 42}, {" \t-8", -8}, {"x42", 0}, {"\n42", 0},
         // Print forms read back.
@@ -30,32 +29,12 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
     for (const ReadCase& c : cases) EXPECT_EQ(leadingNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
-TEST(LeadingNumber, HugeAndTinyNumbersStayFinite) {
-    const std::string manyNines(5000, '9');
-    EXPECT_EQ(leadingNumber(manyNines), std::numeric_limits<double>::max());
-    EXPECT_EQ(leadingNumber("-" + manyNines), -std::numeric_limits<double>::max());
-    EXPECT_EQ(leadingNumber("." + std::string(5000, '0') + "1"), 0);
-    EXPECT_EQ(leadingNumber(std::string(5000, '0') + "7"), 7);
-    EXPECT_FALSE(std::signbit(leadingNumber("-0")));
-    EXPECT_FALSE(std::signbit(leadingNumber("-0.000")));
-}
-
 TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
     const std::pair<double, double> cases[] = {
         {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {1.5, 2}, {-0.5, 0}, {2.4999, 2},
         {2.5001, 3}, {-2.6, -3}, {7, 7}, {0.49999999999999994, 0}, {4503599627370497.0, 4503599627370497.0},
     };
     for (const auto& [in, out] : cases) EXPECT_EQ(roundHalfEven(in), out) << in;
-}
-
-TEST(ToWhole, ClampsIntoIntAndMapsNaNToZero) {
-    EXPECT_EQ(toWhole(2.5), 2);
-    EXPECT_EQ(toWhole(-7.5), -8);
-    EXPECT_EQ(toWhole(1e300), std::numeric_limits<int>::max());
-    EXPECT_EQ(toWhole(-1e300), std::numeric_limits<int>::min());
-    EXPECT_EQ(toWhole(std::numeric_limits<double>::infinity()), std::numeric_limits<int>::max());
-    EXPECT_EQ(toWhole(std::nan("")), 0);
-    EXPECT_EQ(toWhole(2147483646.6), 2147483647);
 }
 
 struct FormCase {
@@ -87,28 +66,6 @@ TEST(NumberForms, PrintFormReadsBackExactly) {
     }
     EXPECT_EQ(leadingNumber(printForm(std::numeric_limits<double>::infinity())),
               std::numeric_limits<double>::max());
-}
-
-TEST(SplitFields, AnyRunOfSeparatorsIsOneSeparator) {
-    using Fields = std::vector<std::string_view>;
-    const std::pair<const char*, Fields> cases[] = {
-        {"", {}},
-        {"  \r\n ,", {}},
-        {"1 2", {"1", "2"}},
-        {" 1  2 ", {"1", "2"}},
-        {"1,2", {"1", "2"}},
-        {"1,,2", {"1", "2"}},
-        {"1 , 2", {"1", "2"}},
-        {",1,", {"1"}},
-        {"1\r\n2\r\n", {"1", "2"}},
-        {"1\n2\n", {"1", "2"}},
-        {"1\r2\r", {"1", "2"}},
-        {"1\r\n\r\n2", {"1", "2"}},
-        {"1\t2", {"1", "2"}},
-        {"7x ab -", {"7x", "ab", "-"}},
-        {"3", {"3"}},
-    };
-    for (const auto& [text, fields] : cases) EXPECT_EQ(splitFields(text), fields) << '"' << text << '"';
 }
 
 }  // namespace

@@ -54,23 +54,9 @@ struct ReadCase {
 TEST(SettingsFile, ReadsTheFieldsAsFarAsTheFileGoes) {
     const ReadCase cases[] = {
         {"ten fields", " 1  2  3  4  5  6  7  8  9  1 ", make({1, 2, 3, 4, 5, 6}, 7, 8, 9, 1)},
-        {"eleven fields", " 1  2  3  4  5  6  7  8  9  1  0 \r\n", make({1, 2, 3, 4, 5, 6}, 7, 8, 9, 1)},
-        {"more than eleven", "1 2 3 4 5 6 7 8 9 1 0 44 55", make({1, 2, 3, 4, 5, 6}, 7, 8, 9, 1)},
         {"empty file", "", kDefaults},
-        {"blank line", " \r\n", kDefaults},
-        {"short file: colours and size", " 1  2  3  4  5  6  12 \r\n", make({1, 2, 3, 4, 5, 6}, 12, 3, 0, 0)},
-        {"short file: up to the count", "1 2 3 4 5 6 4 0", make({1, 2, 3, 4, 5, 6}, 4, 0, 0, 0)},
         {"scramble count 0", " 10  9  12  13  14  15  3  0  0  0 \r\n", make({10, 9, 12, 13, 14, 15}, 3, 0, 0, 0)},
-        {"draw mode on", " 10  9  12  13  14  15  3  3  0  1 \r\n", make({10, 9, 12, 13, 14, 15}, 3, 3, 0, 1)},
-        {"commas", "1,2,3,4,5,6,7,8,9,1,", make({1, 2, 3, 4, 5, 6}, 7, 8, 9, 1)},
-        {"CR LF", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n1\r\n", make({1, 2, 3, 4, 5, 6}, 7, 8, 9, 1)},
-        {"LF", "1\n2\n3\n4\n5\n6\n7\n8\n9\n1\n", make({1, 2, 3, 4, 5, 6}, 7, 8, 9, 1)},
-        {"CR", "1\r2\r3\r4\r5\r6\r7\r8\r9\r1\r", make({1, 2, 3, 4, 5, 6}, 7, 8, 9, 1)},
-        {"columns of 14", " 1            2             3             4             5             6"
-                          "             7             8             9             1\r\n",
-         make({1, 2, 3, 4, 5, 6}, 7, 8, 9, 1)},
         {"leading numeric part", "1x 2 3 4 5 6 7.4 8ab 9.5 1", make({1, 2, 3, 4, 5, 6}, 7, 8, 9.5, 1)},
-        {"no number in the count", "1 2 3 4 5 6 7 x 9 1", make({1, 2, 3, 4, 5, 6}, 7, 0, 9, 1)},
         {"fractional colours round half to even", "0.6 2.5 3 4 5 6 3 3 0 0", make({1, 2, 3, 4, 5, 6}, 3, 3, 0, 0)},
     };
     for (const ReadCase& c : cases) EXPECT_EQ(parseSettings(c.text), c.want) << c.what;
@@ -79,17 +65,9 @@ TEST(SettingsFile, ReadsTheFieldsAsFarAsTheFileGoes) {
 TEST(SettingsFile, UnusableValuesGiveWayToTheDefaults) {
     const ReadCase cases[] = {
         {"two equal colours", "1 1 3 4 5 6 7 8 9 1", make({10, 9, 12, 13, 14, 15}, 7, 8, 9, 1)},
-        {"colour 7", "1 2 7 4 5 6 7 8 9 1", make({10, 9, 12, 13, 14, 15}, 7, 8, 9, 1)},
-        {"colour 0", "0 2 3 4 5 6 7 8 9 1", make({10, 9, 12, 13, 14, 15}, 7, 8, 9, 1)},
-        {"colour 16", "1 2 3 4 5 16 7 8 9 1", make({10, 9, 12, 13, 14, 15}, 7, 8, 9, 1)},
-        {"short file: read colours beside default ones", "1 2 3", make({1, 2, 3, 13, 14, 15}, 3, 3, 0, 0)},
         {"short file: a read colour equal to a default one", "13 2 3", kDefaults},
-        {"size 1", "1 2 3 4 5 6 1 8 9 1", make({1, 2, 3, 4, 5, 6}, 3, 8, 9, 1)},
         {"size 21", "1 2 3 4 5 6 21 8 9 1", make({1, 2, 3, 4, 5, 6}, 3, 8, 9, 1)},
-        {"size 20", "1 2 3 4 5 6 20 8 9 1", make({1, 2, 3, 4, 5, 6}, 20, 8, 9, 1)},
         {"count 20000", "1 2 3 4 5 6 4 20000 9 1", make({1, 2, 3, 4, 5, 6}, 4, 10000, 9, 1)},
-        {"count 10000", "1 2 3 4 5 6 4 10000 9 1", make({1, 2, 3, 4, 5, 6}, 4, 10000, 9, 1)},
-        {"count 10000.5", "1 2 3 4 5 6 4 10000.5 9 1", make({1, 2, 3, 4, 5, 6}, 4, 10000, 9, 1)},
     };
     for (const ReadCase& c : cases) EXPECT_EQ(parseSettings(c.text), c.want) << c.what;
 }

@@ -128,7 +128,7 @@ struct Scenario {
 std::vector<Scenario> scenarios() {
     const std::string game2 = settingsLine({10, 9, 12, 13, 14, 15, 3, 2, 0, 0});
     return {
-        {"startup", "", [](auto&) { return "dump\n"; }},
+        {"startup", "", [](auto&) { return "dump\npng start.png\n"; }},
         {"startup_settings", settingsLine({1, 2, 3, 4, 5, 6, 5, 7, 0.5, 1}), [](auto&) { return "dump\n"; }},
         {"clicks_and_keys", solvedStart(),
          [](auto&) {
@@ -161,7 +161,7 @@ std::vector<Scenario> scenarios() {
                     "menu messup\nmenu savepuzzle\ntype Text4 mine.x\npress Command10\n"
                     "menu savepuzzle\ntype Text4 a/b\npress Command10\npress Command11\n"
                     "menu newpuzzle\nmenu loadpuzzle\nselect File2 mine.cube\npress Command8\ndump\n"
-                    "menu csolve\nsettle\ndump\nmenu savepuzzle\ntype Text4 solved\npress Command10\ndump\n";
+                    "menu csolve\nsettle\ndump\nmenu savepuzzle\ntype Text4 solved\npress Command10\ndump\npng solved.png\n";
          }},
         {"load_into_game", solvedStart(5),
          [](auto&) {

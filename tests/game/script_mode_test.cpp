@@ -49,23 +49,6 @@ TEST(ScriptMode, UnusableControlsAreDroppedWithAWarning) {
     EXPECT_FALSE(visible(d, "Text1")) << "no second panel while the colour panel is open";
 }
 
-TEST(ScriptMode, WaitAndSettleWhenAlreadyIdle) {
-    ScriptFolder folder;
-    const ScriptResult r = folder.run("settle\nwait 3\nwait 0\nsettle\ndump\n");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.lastDump()["time_ms"].integer(), 0);
-}
-
-TEST(ScriptMode, TypeTakesTheRestOfTheLineAndHonoursTheLength) {
-    ScriptFolder folder;
-    const ScriptResult r = folder.run("menu savepuzzle\ntype Text4  two words \ndump\ntype Text4 \ndump\n"
-                                      "type Text4 abcdefghijklmnopqrstuvwxyz0123\ndump\n");
-    const std::vector<Json> d = r.dumps();
-    EXPECT_EQ(text(d[0], "Text4"), " two words ");
-    EXPECT_EQ(text(d[1], "Text4"), "");
-    EXPECT_EQ(text(d[2], "Text4"), "abcdefghijklmnopqrstuvwxy");
-}
-
 TEST(ScriptMode, DumpHasEveryKeyADriverReadsWithItsType) {
     ScriptFolder folder;
     const Json d = folder.run("dump\n").lastDump();
@@ -84,8 +67,6 @@ TEST(ScriptMode, DumpHasEveryKeyADriverReadsWithItsType) {
     EXPECT_EQ(d["controls"]["Check1"]["ticked"].type(), Json::Type::Bool);
     EXPECT_EQ(d["controls"]["File1"]["entries"].type(), Json::Type::Array);
     EXPECT_EQ(d["controls"]["Text1"]["text"].string(), "3");
-    EXPECT_EQ(d["controls"]["Command6"]["caption"].string(), "Start new cube");
-    EXPECT_EQ(d["fontsize"].number(), 9.75);
 }
 
 }  // namespace

@@ -152,7 +152,7 @@ TEST_P(PlayAndSolve, ComputerAlwaysGetsBackToASolvedCube) {
     EXPECT_GT(shifts, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, PlayAndSolve, ::testing::Range(2, 21));
+INSTANTIATE_TEST_SUITE_P(Sizes, PlayAndSolve, ::testing::Values(2, 3, 4, 5, 6, 9, 20));
 
 }  // namespace
 }  // namespace vx

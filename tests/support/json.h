@@ -38,6 +38,7 @@ public:
     const Json& operator[](std::size_t i) const { return array().at(i); }
     bool has(std::string_view key) const { return object().count(std::string(key)) != 0; }
     std::size_t size() const { return type_ == Type::Array ? array_.size() : object().size(); }
+    friend bool operator==(const Json&, const Json&) = default;
 
 private:
     const Json& expect(Type t) const {

@@ -145,11 +145,6 @@ void WindowTest::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(mainWindow().windowHandle(), key, modifiers);
 }
 
-void WindowTest::typeInto(const char* textBox, const QString& text) {
-    QWidget* w = mainWindow().controlWidget(textBox);
-    ASSERT_NE(w, nullptr) << textBox;
-    QTest::keyClicks(w, text);
-}
 
 QPoint WindowTest::squareCentre(int col, int row) {
     const Geometry& g = game().s.geometry;

@@ -1,0 +1,196 @@
+// Layer turns, views and the snapshot, checked against the definitions of the
+// moves and the geometry of the cube rather than against the code's tables.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "cube/coloring.h"
+#include "cube/space.h"
+#include "support/labelled_cube.h"
+
+namespace vx {
+namespace {
+
+using test::LabelledCube;
+using test::Origin;
+
+std::vector<View> allViews() {
+    std::vector<View> views;
+    for (int f = 1; f <= 6; ++f)
+        for (int t = 1; t <= 4; ++t) views.push_back({f, t});
+    return views;
+}
+
+// Every screen move a player can make: columns from rows 1 and n, rows from
+// columns 1 and n.
+std::vector<ScreenMove> edgeMoves(int n) {
+    std::vector<ScreenMove> moves;
+    for (int k = 1; k <= n; ++k)
+        for (const ScreenMove m : {ScreenMove{1, k, 1}, {1, k, n}, {2, 1, k}, {2, n, k}}) moves.push_back(m);
+    return moves;
+}
+
+enum class Kind { ColumnUp, ColumnDown, RowRight, RowLeft };
+
+// The square each square (a, b, f) takes its colour from after the move
+// `kind` on line `k` seen in view (1, 1): the assignments that define a turn.
+Origin expectedSource(Kind kind, int k, int n, int a, int b, int f) {
+    const int m = n + 1;
+    switch (kind) {
+    case Kind::ColumnUp:
+        if (a == k && f >= 1 && f <= 4) return {a, b, f == 1 ? 4 : f - 1};
+        if (k == 1 && f == 5) return {m - b, a, 5};
+        if (k == n && f == 6) return {b, m - a, 6};
+        break;
+    case Kind::ColumnDown:
+        if (a == k && f >= 1 && f <= 4) return {a, b, f == 4 ? 1 : f + 1};
+        if (k == 1 && f == 5) return {b, m - a, 5};
+        if (k == n && f == 6) return {m - b, a, 6};
+        break;
+    case Kind::RowRight:
+        if (f == 6 && b == k) return {a, b, 1};
+        if (f == 3 && b == m - k) return {m - a, m - b, 6};
+        if (f == 5 && b == k) return {m - a, m - b, 3};
+        if (f == 1 && b == k) return {a, b, 5};
+        if (k == 1 && f == 2) return {m - b, a, 2};
+        if (k == n && f == 4) return {b, m - a, 4};
+        break;
+    case Kind::RowLeft:
+        if (f == 5 && b == k) return {a, b, 1};
+        if (f == 3 && b == m - k) return {m - a, m - b, 5};
+        if (f == 6 && b == k) return {m - a, m - b, 3};
+        if (f == 1 && b == k) return {a, b, 6};
+        if (k == 1 && f == 2) return {b, m - a, 2};
+        if (k == n && f == 4) return {m - b, a, 4};
+        break;
+    }
+    return {a, b, f};
+}
+
+class Turns : public testing::TestWithParam<int> {};
+
+TEST_P(Turns, FromTheReferenceViewEveryLayerMatchesTheAssignments) {
+    const int n = GetParam();
+    for (Kind kind : {Kind::ColumnUp, Kind::ColumnDown, Kind::RowRight, Kind::RowLeft})
+        for (int k = 1; k <= n; ++k) {
+            const ScreenMove moves[] = {{1, k, 1}, {1, k, n}, {2, n, k}, {2, 1, k}};
+            LabelledCube cube(n);
+            const bool first = kind == Kind::ColumnUp || kind == Kind::RowRight;
+            EXPECT_EQ(cube.layerTurn({1, 1}, moves[static_cast<int>(kind)]), first ? 1 : 2);
+            for (int f = 1; f <= 6; ++f)
+                for (int b = 1; b <= n; ++b)
+                    for (int a = 1; a <= n; ++a)
+                        ASSERT_EQ(cube.origin(a, b, f), expectedSource(kind, k, n, a, b, f))
+                            << "kind " << static_cast<int>(kind) << " line " << k << " square (" << a << ", " << b
+                            << ", " << f << ")";
+        }
+}
+
+// Turning the cube about a screen axis keeps the layers across that axis where
+// they are on the screen; `t` turns the picture clockwise. So a screen move
+// means the same physical turn in every view, which carries the reference
+// view's correctness to all 24.
+TEST_P(Turns, EveryViewAgreesWithItsNeighboursAndFourTurnsComeBack) {
+    const int n = GetParam();
+    const auto after = [n](View v, const ScreenMove& m) {
+        LabelledCube cube(n);
+        EXPECT_NE(cube.layerTurn(v, m), 0);
+        return cube;
+    };
+    for (View v : allViews())
+        for (const ScreenMove& m : edgeMoves(n)) {
+            SCOPED_TRACE(testing::Message() << "view (" << v.face << ", " << v.turn << ") move " << m.turnkind
+                                            << " at (" << m.clickcol << ", " << m.clickrow << ")");
+            const LabelledCube before = after(v, m);
+            const auto keys = m.turnkind == 2 ? std::array{Arrow::Left, Arrow::Right} : std::array{Arrow::Up, Arrow::Down};
+            for (Arrow key : keys) EXPECT_TRUE(after(arrowTurn(v, key), m) == before);
+            const ScreenMove turned = m.turnkind == 1 ? ScreenMove{2, m.clickrow == 1 ? n : 1, m.clickcol}
+                                                      : ScreenMove{1, n + 1 - m.clickrow, m.clickcol == n ? n : 1};
+            EXPECT_TRUE(after(keyT(v), turned) == before);
+
+            LabelledCube cube(n);
+            for (int i = 0; i < 4; ++i) cube.layerTurn(v, m);
+            EXPECT_TRUE(cube.unchanged());
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, Turns, testing::Values(2, 3, 5, 20));
+
+TEST(Turns, MovesOffTheEdgeAndOtherButtonsTurnNothing) {
+    LabelledCube cube(3);
+    for (const ScreenMove m : {ScreenMove{1, 2, 2}, {2, 2, 1}, {3, 1, 1}, {1, 4, 1}})
+        EXPECT_EQ(cube.layerTurn({1, 1}, m), 0);
+    EXPECT_TRUE(cube.unchanged());
+}
+
+TEST(Views, TopAndRightFacesLieAboveAndRightOfTheFrontAndKeysTurnTheWholeCube) {
+    for (View v : allViews()) {
+        SCOPED_TRACE(testing::Message() << "view (" << v.face << ", " << v.turn << ")");
+        const ScreenFrame f = screenFrame(v);
+        const ScreenFrame top = screenFrame(sideFaces(v).top), right = screenFrame(sideFaces(v).right);
+        EXPECT_EQ(top.out, -f.down);
+        EXPECT_EQ(top.right, f.right);
+        EXPECT_EQ(top.down, f.out);
+        EXPECT_EQ(right.out, f.right);
+        EXPECT_EQ(right.right, -f.out);
+        EXPECT_EQ(right.down, f.down);
+        // An arrow brings the face on the other side to the front; t turns
+        // the picture clockwise, r back.
+        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Left)).out, f.right);
+        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Left)).down, f.down);
+        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Right)).out, -f.right);
+        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Right)).down, f.down);
+        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Up)).out, f.down);
+        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Up)).right, f.right);
+        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Down)).out, -f.down);
+        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Down)).right, f.right);
+        const ScreenFrame t = screenFrame(keyT(v));
+        EXPECT_EQ(t.out, f.out);
+        EXPECT_EQ(t.right, -f.down);
+        EXPECT_EQ(t.down, f.right);
+        EXPECT_EQ(keyR(keyT(v)), v);
+    }
+}
+
+TEST(Snapshot, HoldsTheCubeFromBeforeTheLastTurnWhateverCameBetween) {
+    for (int n : {2, 3, 20}) {
+        Cube cube;
+        for (int f = 1; f <= 6; ++f)
+            for (int b = 1; b <= n; ++b)
+                for (int a = 1; a <= n; ++a) cube.setSquarecolor(a, b, f, (a + 3 * b + 5 * f) % 14 + 1);
+        Random rnd;
+        for (int i = 0; i < 30; ++i) {
+            const Cube before = cube;
+            const int line = rnd.upTo(n), edge = rnd.upTo(2) == 1 ? 1 : n;
+            const ScreenMove m = rnd.upTo(2) == 1 ? ScreenMove{1, line, edge} : ScreenMove{2, edge, line};
+            if (i % 10 == 9)
+                cube.turnWhole(rnd.upTo(3) - 1, 1, n);
+            else
+                ASSERT_NE(layerTurn(cube, {rnd.upTo(6), rnd.upTo(4)}, m, n), 0);
+            const bool write = i % 7 == 6;  // a direct write keeps the snapshot
+            if (write) cube.setSquarecolor(1, 1, 1, 9);
+            for (int f = 1; f <= 6; ++f)
+                for (int b = 1; b <= n; ++b)
+                    for (int a = 1; a <= n; ++a) ASSERT_EQ(cube.squarecopy(a, b, f), before.squarecolor(a, b, f));
+            if (write) cube.setSquarecolor(1, 1, 1, before.squarecolor(1, 1, 1));
+        }
+    }
+}
+
+TEST(Solved, OnlyWhenEveryFaceIsOfOneColour) {
+    for (int n : {2, 3, 20}) {
+        Random rnd;
+        Cube cube;
+        std::array<int, 7> used{};
+        colourNewCube(cube, n, kDefaultFaceColors, used, rnd);
+        EXPECT_TRUE(cube.solved(n));
+        for (int f = 1; f <= 6; ++f) {
+            Cube spoilt = cube;
+            spoilt.setSquarecolor(n, n, f, used[static_cast<std::size_t>(f % 6 + 1)]);
+            EXPECT_FALSE(spoilt.solved(n)) << "face " << f << " n " << n;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,186 @@
+// The drawing surface, the flood fill, the painted cube and its PNG file.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <random>
+#include <set>
+#include <vector>
+
+#include "render/painter.h"
+#include "render/palette.h"
+#include "render/pixel_round.h"
+#include "render/png.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The fill as its definition reads, one pixel at a time.
+std::vector<int> referenceFill(const Surface& s, int x, int y, int fill, int border) {
+    const int w = s.width(), h = s.height();
+    std::vector<int> out(static_cast<std::size_t>(w) * h);
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px) out[py * w + px] = s.pixel(px, py);
+    if (s.pixel(x, y) < 0 || s.pixel(x, y) == border) return out;
+    std::vector<char> seen(out.size(), 0);
+    std::deque<std::pair<int, int>> queue{{x, y}};
+    seen[y * w + x] = 1;
+    while (!queue.empty()) {
+        auto [px, py] = queue.front();
+        queue.pop_front();
+        out[py * w + px] = fill;
+        const int nx[4] = {px - 1, px + 1, px, px};
+        const int ny[4] = {py, py, py - 1, py + 1};
+        for (int i = 0; i < 4; ++i)
+            if (s.pixel(nx[i], ny[i]) >= 0 && s.pixel(nx[i], ny[i]) != border && !seen[ny[i] * w + nx[i]]) {
+                seen[ny[i] * w + nx[i]] = 1;
+                queue.push_back({nx[i], ny[i]});
+            }
+    }
+    return out;
+}
+
+std::vector<int> pixels(const Surface& s) {
+    std::vector<int> out;
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x) out.push_back(s.pixel(x, y));
+    return out;
+}
+
+TEST(FloodFill, AgreesWithAPlainFillOnRandomPictures) {
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 300; ++round) {
+        const int w = 1 + random() % 40, h = 1 + random() % 30;
+        Surface s(w, h);
+        const int colours = 2 + random() % 3;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) s.box(x, y, x, y, static_cast<int>(random() % colours));
+        const int x = random() % w, y = random() % h;
+        const int fill = random() % (colours + 1), border = random() % colours;
+        const auto want = referenceFill(s, x, y, fill, border);
+        s.floodFill(x, y, fill, border);
+        ASSERT_EQ(pixels(s), want) << "round " << round;
+    }
+}
+
+struct Direction {
+    int dx, dy;
+};
+
+class LineDirections : public ::testing::TestWithParam<Direction> {};
+
+// Straight and 45-degree lines: the start pixel and every pixel up to the end,
+// but not the end itself; the position moves to the end.
+TEST_P(LineDirections, FirstPointInLastPointOut) {
+    const auto [dx, dy] = GetParam();
+    Surface s(40, 40);
+    s.line(20, 20, 20 + 7 * dx, 20 + 7 * dy, 5);
+    std::set<std::pair<int, int>> want, got;
+    for (int i = 0; i < 7; ++i) want.insert({20 + i * dx, 20 + i * dy});
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            if (s.pixel(x, y) != 0) got.insert({x, y});
+    EXPECT_EQ(got, want);
+    EXPECT_EQ(s.currentX, 20 + 7 * dx);
+    EXPECT_EQ(s.currentY, 20 + 7 * dy);
+}
+
+INSTANTIATE_TEST_SUITE_P(EightWays, LineDirections,
+                         ::testing::Values(Direction{1, 0}, Direction{1, 1}, Direction{0, 1}, Direction{-1, 1},
+                                           Direction{-1, 0}, Direction{-1, -1}, Direction{0, -1},
+                                           Direction{1, -1}));
+
+Cube manyColouredCube(int n) {
+    constexpr int kColours[14] = {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15};
+    Cube cube;
+    for (int f = 1; f <= 6; ++f)
+        for (int b = 1; b <= n; ++b)
+            for (int a = 1; a <= n; ++a) cube.setSquarecolor(a, b, f, kColours[(a + 2 * b + 3 * f) % 14]);
+    return cube;
+}
+
+int shown(const Cube& cube, View face, int c, int r, int n) {
+    const Square s = cellToSquare(c, r, face.turn, n);
+    return cube.squarecolor(s.a, s.b, face.face);
+}
+
+// Every cell of the three faces shows the square its view puts there, probed
+// where a player looks: a front square's middle, a top or right square three
+// pixels in from its top-left corner. No grey of the fill borders is left.
+TEST(PaintCube, EveryCellShowsItsSquareInAll24ViewsAndEverySize) {
+    for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
+        const Cube cube = manyColouredCube(n);
+        for (int face = 1; face <= 6; ++face)
+            for (int turn = 1; turn <= 4; ++turn) {
+                const View view{face, turn};
+                Surface s(800, 560);
+                Geometry g;
+                PaintedArea last;
+                setUpGeometry(g, n, 800, 560);
+                paintCube(s, g, cube, view, n, last);
+                const SideFaces sides = sideFaces(view);
+                const double size = g.squarewidth, step = g.depthstep, depth = g.depthsize;
+                for (int r = 1; r <= n; ++r)
+                    for (int c = 1; c <= n; ++c) {
+                        const double fx = g.cubeleft + (c - 1) * size + size / 2, fy = g.cubetop + (r - 1) * size + size / 2;
+                        const double tx = g.cubeleft + depth - (r - 1) * step + (c - 1) * size + 3;
+                        const double ty = g.cubetop - depth + (r - 1) * step + 3;
+                        const double rx = g.cuberight + (c - 1) * step + 3, ry = g.cubetop + (r - 1) * size - (c - 1) * step + 3;
+                        ASSERT_EQ(s.pixel(nearestPixel(fx), nearestPixel(fy)), shown(cube, view, c, r, n))
+                            << "front " << c << "," << r << " n " << n << " view " << face << "," << turn;
+                        ASSERT_EQ(s.pixel(nearestPixel(tx), nearestPixel(ty)), shown(cube, sides.top, c, r, n))
+                            << "top " << c << "," << r << " n " << n << " view " << face << "," << turn;
+                        ASSERT_EQ(s.pixel(nearestPixel(rx), nearestPixel(ry)), shown(cube, sides.right, c, r, n))
+                            << "right " << c << "," << r << " n " << n << " view " << face << "," << turn;
+                    }
+                const std::uint8_t* p = s.data();
+                ASSERT_EQ(std::count(p, p + 800 * 560, kLightGrey), 0);
+            }
+    }
+}
+
+// A repaint leaves nothing of an earlier picture, whatever its size and
+// place: the surface is as if the window had just been opened.
+TEST(PaintCube, RepaintLeavesNothingBehind) {
+    struct Sequel {
+        int firstN, firstWidth, secondN, secondWidth;
+    };
+    for (const Sequel q : {Sequel{20, 800, 2, 800}, {2, 800, 20, 800}, {3, 1400, 3, 800}, {2, 1400, 20, 1400},
+                           {20, 1400, 2, 1400}}) {
+        const auto paint = [](Surface& s, Geometry& g, PaintedArea& last, int n, int width) {
+            s.resize(width, 900);
+            setUpGeometry(g, n, width, 900);
+            paintCube(s, g, manyColouredCube(n), {2, 3}, n, last);
+        };
+        Surface s, fresh;
+        Geometry g, freshG;
+        PaintedArea last, freshLast;
+        paint(s, g, last, q.firstN, q.firstWidth);
+        paint(s, g, last, q.secondN, q.secondWidth);
+        paint(fresh, freshG, freshLast, q.secondN, q.secondWidth);
+        EXPECT_TRUE(s == fresh) << q.firstN << " at " << q.firstWidth << " then " << q.secondN;
+        EXPECT_EQ(last, pictureArea(g, q.secondN));
+    }
+}
+
+// A failed write leaves no file and no temporary behind, and harms nothing
+// that was there; what the file holds is checked with every game's
+// fingerprint.
+TEST(Png, AFailedWriteLeavesWhatWasThere) {
+    const fs::path dir = fs::path(::testing::TempDir()) / "vexel_png";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    Surface s(37, 11);
+    ASSERT_TRUE(writePng(s, (dir / "a.png").string()));
+    const auto size = fs::file_size(dir / "a.png");
+    EXPECT_FALSE(writePng(Surface(), (dir / "a.png").string()));
+    EXPECT_FALSE(writePng(s, (dir / "no" / "such.png").string()));
+    EXPECT_EQ(fs::file_size(dir / "a.png"), size);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace vx
