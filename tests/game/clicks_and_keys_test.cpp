@@ -117,7 +117,7 @@ TEST(Keys, ArrowsAndRTChangeTheViewOnly) {
     folder.write("vexelcz.settings", solvedStart());
     const ScriptResult r = folder.run(
         "key left\ndump\nkey right\nkey up\ndump\nkey down\nkey right\ndump\nkey left\nkey down\ndump\nkey up\n"
-        "key r\ndump\nkey t\nkey 84\ndump\nkey 114\ndump\n");
+        "key r\ndump\nkey t\nkey 84\ndump\nkey 82\ndump\n");
     ASSERT_EQ(r.status, 0) << r.errors;
     const std::vector<Json> d = r.dumps();
     const std::pair<int, int> views[] = {{6, 1}, {4, 1}, {5, 1}, {2, 1}, {1, 4}, {1, 2}, {1, 1}};
@@ -127,6 +127,20 @@ TEST(Keys, ArrowsAndRTChangeTheViewOnly) {
         EXPECT_EQ(d[i]["frontturn"].integer(), views[i].second) << i;
         EXPECT_EQ(d[i]["histcount"].integer(), 0);
         EXPECT_TRUE(solved(d[i]));
+    }
+}
+
+// Codes that are no game key: the lower-case letter codes are the keypad's
+// digits and F1..F11 (98 is the keypad's 2, 114 F3, 116 F5), 123 is F12.
+TEST(Keys, CodesOfOtherKeysDoNothing) {
+    for (int code : {97, 98, 112, 114, 116, 122, 123, 0, 13, 27, 36, 41, 65, 83, 90, 255}) {
+        ScriptFolder folder;
+        folder.write("vexelcz.settings", solvedStart());
+        const Json d = folder.run("key " + std::to_string(code) + "\nsettle\ndump\n").lastDump();
+        EXPECT_EQ(d["frontface"].integer(), 1) << code;
+        EXPECT_EQ(d["frontturn"].integer(), 1) << code;
+        EXPECT_EQ(d["computersolves"].integer(), 0) << code;
+        EXPECT_EQ(d["onemove"].integer(), 0) << code;
     }
 }
 

@@ -88,13 +88,15 @@ void MainWindow::syncFocus(bool force) {
 // them as usual, so typing in a text box still works.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == windowHandle() && !QApplication::activePopupWidget())
-        keyDown(static_cast<QKeyEvent*>(event)->key());
+    {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        keyDown(gameKeyCode(key->key(), key->modifiers().testFlag(Qt::KeypadModifier)));
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::keyDown(int qtKey) {
+void MainWindow::keyDown(int code) {
     if (!accepting()) return;
-    const int code = gameKeyCode(qtKey);
     QWidget* focused = QApplication::focusWidget();
     const bool onCommand3 = focused && focused == controls_->widget("Command3");
     if (code != 0) Form_KeyDown(*game_, code);
