@@ -4,7 +4,6 @@
 // values; the loop acts on them.
 #include <algorithm>
 #include <climits>
-#include <cmath>
 
 #include "app/game.h"
 #include "app/handlers.h"
@@ -12,6 +11,7 @@
 #include "app/modes.h"
 #include "app/settings.h"
 #include "app/solve_check.h"
+#include "files/numbers.h"
 #include "history/computer_step.h"
 #include "history/convert.h"
 #include "history/record.h"
@@ -91,7 +91,9 @@ Stage newCubeSetUp(Game& g) {
 // `rotationtime` tenths of a second apart. False when the game ended.
 bool moveWait(Game& g) {
     GameState& s = g.s;
-    const double ms = std::round(s.rotationtime * 100);
+    // Halves round to the even whole number; a 0 ms timer could never end
+    // the wait, so 1 ms is the least.
+    const double ms = roundHalfEven(s.rotationtime * 100);
     g.form.Timer1.interval = static_cast<int>(std::clamp(ms, 1.0, static_cast<double>(INT_MAX)));
     g.form.Timer1.enabled = true;
     g.platform.timerChanged(g.form.Timer1);

@@ -49,6 +49,19 @@ TEST(ComputerSolves, RotationTimeSpacesTheMovesOnVirtualTime) {
     EXPECT_GE(d.back()["time_ms"].integer(), 3000);
 }
 
+// Timer1's interval is the rotation time in milliseconds, halves rounded to
+// the even whole number and never below 1 ms.
+TEST(ComputerSolves, TheIntervalRoundsHalvesToEvenWithAFloorOfOne) {
+    const std::pair<double, int> cases[] = {{.125, 12}, {.375, 38}, {.625, 62}, {.001, 1}, {5, 500}, {2.5, 250}};
+    for (const auto& [tenths, ms] : cases) {
+        ScriptFolder folder;
+        folder.write("vexelcz.settings", settingsLine({10, 9, 12, 13, 14, 15, 3, 3, tenths, 0}));
+        const Json d = folder.run("menu csolve\ndump\n").lastDump();
+        EXPECT_TRUE(d["timer"]["enabled"].boolean()) << tenths;
+        EXPECT_EQ(d["timer"]["interval"].integer(), ms) << tenths;
+    }
+}
+
 TEST(ComputerSolves, SettleTicksThroughTheMoveWaits) {
     ScriptFolder folder;
     folder.write("vexelcz.settings", settingsLine({10, 9, 12, 13, 14, 15, 5, 20, 15, 0}));
