@@ -7,6 +7,7 @@
 
 #include "app/game.h"
 #include "app/handlers.h"
+#include "app/solve_check.h"
 #include "files/file_io.h"
 #include "files/puzzle_name.h"
 #include "panels/panel_frame.h"
@@ -69,8 +70,8 @@ void savePuzzle(Game& g) {
         tell(g, "A puzzle name cannot hold / or \\.");
         return;
     }
-    // A solved cube is no puzzle: the green band of "Solved Cube!" tells.
-    if (s.history.histcount == 0 || g.surface.pixel(9, 299) == 10) {
+    // A solved cube is no puzzle.
+    if (s.history.histcount == 0 || cubeSolved(g)) {
         s.newturn.axis = 0;
         return;
     }
