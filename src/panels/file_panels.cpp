@@ -67,7 +67,7 @@ void savePuzzle(Game& g) {
     if (box.empty()) return;
     const std::optional<std::string> name = puzzleName(box);
     if (!name) {
-        tell(g, "A puzzle name cannot hold / or \\.");
+        tell(g, "A puzzle name needs a character before any dot, and no / \\ or control characters.");
         return;
     }
     // A solved cube is no puzzle.

@@ -126,17 +126,57 @@ TEST_F(DrawMode, ASolvedCubeCannotBeSaved) {
     EXPECT_FALSE(folder.exists("solved.cube"));
 }
 
+// An unsolved cube is saved even where its front face covers the pixel
+// that shows the green band of "Solved Cube!" in a wide window.
+TEST_F(DrawMode, AnUnsolvedCubeOverTheBandsPixelIsSaved) {
+    const std::vector<std::string> narrow = {"--clock", "1000", "--client", "333x700"};
+    const Json at = folder.run("dump\n", narrow).lastDump();
+    // The face of the light green squares comes to the front.
+    std::string view;
+    for (const char* keys : {"", "key left\n", "key right\n", "key up\n", "key down\n", "key up\nkey up\n"}) {
+        if (folder.run(std::string(keys) + "pixel 9 299\n", narrow).lines.at(0) == "10") view = keys;
+        if (!view.empty()) break;
+    }
+    const ScriptResult r = folder.run(view + clickCell(at, 3, 3, "right") + "wait\n" +
+                                          "pixel 9 299\nmenu savepuzzle\ntype Text4 narrow\npress Command10\ndump\n",
+                                      narrow);
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.lines[0], "10") << "a light green square lies under the pixel";
+    EXPECT_FALSE(solved(r.lastDump()));
+    EXPECT_TRUE(folder.exists("narrow.cube"));
+}
+
 TEST_F(DrawMode, NamesTakeTheTextBeforeTheFirstDot) {
     const std::string turned = "menu createp\n" + clickCell(start, 2, 2, "left") + "menu messup\n";
-    folder.run(turned + "menu savepuzzle\ntype Text4 abc.def\npress Command10\n");
-    EXPECT_TRUE(folder.exists("abc.cube"));
-    folder.run(turned + "menu savepuzzle\ntype Text4 .hidden\npress Command10\n");
-    EXPECT_TRUE(folder.exists(".cube"));
-    const Json d = folder.run(turned + "menu savepuzzle\ntype Text4 ../escape\npress Command10\ndump\n").lastDump();
-    EXPECT_FALSE(std::filesystem::exists(folder.path().parent_path() / "escape.cube"));
-    const Json e = folder.run(turned + "menu savepuzzle\ntype Text4 sub/x\npress Command10\ndump\n").lastDump();
-    EXPECT_TRUE(visible(e, "Notice")) << "a name with a path separator is refused with a notice";
-    EXPECT_EQ(e["panelopen"].integer(), 0);
+    const std::pair<const char*, const char*> saved[] = {{"abc.def", "abc.cube"}, {"  lead", "lead.cube"},
+                                                         {"x.y/z", nullptr},      {"a\\b", nullptr}};
+    for (const auto& [name, file] : saved) {
+        const Json d = folder.run(turned + "menu savepuzzle\ntype Text4 " + name + "\npress Command10\ndump\n").lastDump();
+        if (file) {
+            EXPECT_TRUE(folder.exists(file)) << name;
+        }
+        EXPECT_EQ(visible(d, "Notice"), file == nullptr) << name;
+        EXPECT_EQ(d["panelopen"].integer(), 0) << name;
+    }
+}
+
+// Every file a save writes can be loaded: a name that is empty once cut at
+// its first dot, or that holds a path separator or a control character
+// anywhere, is refused with a notice and nothing is written.
+TEST_F(DrawMode, NamesThatNoListWouldShowAreRefused) {
+    const std::string turned = "menu createp\n" + clickCell(start, 2, 2, "left") + "menu messup\n";
+    for (const std::string name : {".mine", "../evil", " .x", ".", "sub/x", "a.b/c", "..\\x", "esc\x1b", "tab\tx",
+                                   "cr\rx", "del\x7f", "  "}) {
+        const auto before = std::distance(std::filesystem::directory_iterator(folder.path()), {});
+        const ScriptResult r = folder.run(turned + "menu savepuzzle\ntype Text4 " + name + "\npress Command10\ndump\n");
+        ASSERT_EQ(r.status, 0) << r.errors;
+        const Json d = r.lastDump();
+        EXPECT_TRUE(visible(d, "Notice")) << name;
+        EXPECT_EQ(d["panelopen"].integer(), 0) << name;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), before) << name;
+    }
+    EXPECT_FALSE(folder.exists(".cube"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path().parent_path() / "evil.cube"));
 }
 
 TEST_F(DrawMode, AFailedSaveShowsANoticeAndKeepsWhatWasThere) {
