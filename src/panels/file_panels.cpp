@@ -94,7 +94,7 @@ void loadPuzzle(Game& g) {
     const std::string& box = g.form.control("Text3").text;
     if (box.empty()) return;
     const std::optional<std::string> name = puzzleName(box);
-    const std::optional<PuzzleNumbers> puzzle = name ? readPuzzleFile(*name, s.pendingsize) : std::nullopt;
+    const std::optional<PuzzleNumbers> puzzle = name ? readPuzzleFile(*name, s.pendingsize, s.cubesize) : std::nullopt;
     if (!puzzle) {
         tell(g, "Could not load the puzzle " + box + ".");
         return;

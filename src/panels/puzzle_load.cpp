@@ -7,10 +7,17 @@
 
 namespace vx {
 
-std::optional<PuzzleNumbers> readPuzzleFile(const std::string& name, int fallbackSize) {
+std::optional<PuzzleNumbers> readPuzzleFile(const std::string& name, int fallbackSize, int shownSize) {
     const std::optional<std::string> text = readTextFile(puzzleFileName(name));
     if (!text) return std::nullopt;
-    return parsePuzzle(*text, fallbackSize);
+    std::optional<PuzzleNumbers> p = parsePuzzle(*text, fallbackSize);
+    if (!p) return std::nullopt;
+    // The squares a file does not give keep what the cube held; of a cube of
+    // another size that is nothing a player could solve.
+    const int n = p->header.empty() ? fallbackSize : p->header.front();
+    const auto squares = 12 * static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
+    if (n != shownSize && p->squares.size() < squares) return std::nullopt;
+    return p;
 }
 
 void startLoadedCube(GameState& s) {

@@ -12,8 +12,9 @@ struct GameState;
 // The numbers of the puzzle file `name`.cube in the working directory, as far
 // as the file goes; nothing when it cannot be read or must be refused whole
 // (the game then stays exactly as it was). `fallbackSize` is the size in
-// force should the file end before its size.
-std::optional<PuzzleNumbers> readPuzzleFile(const std::string& name, int fallbackSize);
+// force should the file end before its size. A file whose size differs from
+// `shownSize` (the cube on the screen) must give every square of its size.
+std::optional<PuzzleNumbers> readPuzzleFile(const std::string& name, int fallbackSize, int shownSize);
 
 // What a load sets before it reads: a fresh start for the loaded cube.
 void startLoadedCube(GameState& s);

@@ -37,6 +37,29 @@ TEST(HostileFiles, DamagedPuzzlesAreRefusedAndTheCubeStays) {
     EXPECT_EQ(d.back()["histcount"].integer(), 0);
 }
 
+// A short file that would change the cube's size is refused whole: the
+// squares it does not give would have no colour.
+TEST(HostileFiles, ShortFilesOfAnotherSizeAreRefused) {
+    const std::pair<const char*, std::string> files[] = {
+        {"empty.cube", ""},
+        {"header.cube", " 5  1  1  0  0 \r\n"},
+        {"cut.cube", " 7  1  1  0  0 \r\n 10 \r\n 10 \r\n 9 \r\n"},
+    };
+    for (const auto& [name, bytes] : files) {
+        ScriptFolder folder;
+        folder.write("vexelcz.settings", solvedStart());
+        folder.write(name, bytes);
+        const ScriptResult r =
+            folder.run(std::string("menu by7\nmenu loadpuzzle\nselect File2 ") + name + "\npress Command8\ndump\n");
+        ASSERT_EQ(r.status, 0) << r.errors;
+        const Json d = r.lastDump();
+        EXPECT_EQ(d["cubesize"].integer(), 3) << name;
+        EXPECT_TRUE(solved(d)) << name;
+        EXPECT_TRUE(visible(d, "Notice")) << name;
+        for (int f = 1; f <= 6; ++f) EXPECT_NE(square(d, 1, 1, f), 0) << name;
+    }
+}
+
 TEST(HostileFiles, FoldersLinksAndUnreadableFilesInTheLists) {
     ScriptFolder folder;
     std::filesystem::create_directory(folder.path() / "folder.cube");
