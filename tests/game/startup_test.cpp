@@ -1,4 +1,6 @@
 // Starting the game: defaults, a settings file, a damaged one, draw-mode.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "game/game_support.h"
@@ -123,6 +125,47 @@ TEST(StartUp, DrawModeFromSettingsKeepsTheRandomViewAndMakesNoScramble) {
     EXPECT_FALSE(enabled(d, "savepuzzle"));
     EXPECT_EQ(text(d, "Text1"), "3");
     EXPECT_EQ(r.lines[1], "0") << "the mode panel is not shown in draw-mode";
+}
+
+// Counts from the settings are held to 0..10000 before the game counts with
+// them: the box shows the count in force, and New puzzle and Gamemode owe
+// only that many turns.
+TEST(StartUp, ScrambleCountsFromTheSettingsAreHeldToTheirRange) {
+    const struct {
+        const char* count;
+        const char* shown;
+        int turns;
+    } cases[] = {{"-2147483649", "0", 0}, {"-1", "0", 0}, {"-99999999999999999999", "0", 0}, {"12", "12", 12}};
+    for (const auto& c : cases) {
+        ScriptFolder folder;
+        folder.write("vexelcz.settings", std::string(" 10  9  12  13  14  15  2 ") + c.count + "  0  0 \r\n");
+        const ScriptResult r = folder.run("dump\nmenu newpuzzle\nsettle\ndump\nmenu gamemode\nsettle\ndump\n");
+        ASSERT_EQ(r.status, 0) << r.errors;
+        const std::vector<Json> d = r.dumps();
+        ASSERT_EQ(d.size(), 3u);
+        EXPECT_EQ(text(d[0], "Text1"), c.shown) << c.count;
+        EXPECT_EQ(d[0]["scramblesleft"].integer(), 0) << c.count;
+        EXPECT_LE(d[1]["histcount"].integer(), c.turns) << c.count;
+        EXPECT_LE(d[2]["histcount"].integer(), std::max(c.turns, 1)) << c.count;
+        EXPECT_EQ(d[2]["gamescrambles"].integer(), std::max(c.turns, 1) + 1) << c.count;
+    }
+}
+
+// Exactly one draw-mode item is ticked whatever the file says, and the
+// computer then solves.
+TEST(StartUp, DrawModeOtherThanOneReadsAsOff) {
+    for (const char* mode : {"2", "-1", "7", "0"}) {
+        ScriptFolder folder;
+        folder.write("vexelcz.settings", std::string(" 10  9  12  13  14  15  3  4  0 ") + mode + " \r\n");
+        const ScriptResult r = folder.run("dump\nmenu csolve\nsettle\ndump\n");
+        ASSERT_EQ(r.status, 0) << r.errors;
+        const std::vector<Json> d = r.dumps();
+        EXPECT_EQ(d[0]["drawmode"].integer(), 0) << mode;
+        EXPECT_TRUE(checked(d[0], "messup")) << mode;
+        EXPECT_FALSE(checked(d[0], "createp")) << mode;
+        EXPECT_GT(d[0]["histcount"].integer(), 0) << mode;
+        EXPECT_TRUE(solved(d[1])) << mode;
+    }
 }
 
 TEST(StartUp, TheSameClockGivesTheSameCube) {
