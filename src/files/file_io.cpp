@@ -48,16 +48,6 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// The file a save replaces: a symbolic link stands for the file it names.
-fs::path replacementTarget(const fs::path& path) {
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(path, ec))) {
-        fs::path resolved = fs::weakly_canonical(path, ec);
-        if (!ec) return resolved;
-    }
-    return path;
-}
-
 struct TemporaryFile {
     fs::path path;
     int fd = -1;
@@ -122,7 +112,13 @@ std::optional<std::string> readTextFile(const fs::path& path, std::size_t maxByt
 }
 
 WriteStatus writeFileReplacing(const fs::path& path, std::string_view bytes) {
-    const fs::path target = replacementTarget(path);
+    // The file itself, never what a symbolic link names: the rename then
+    // replaces the link, and nothing outside the folder is touched.
+    const fs::path& target = path;
+    struct stat old {};
+    const bool existing = ::lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // A file the player marked read-only is kept.
+    if (existing && (old.st_mode & S_IWUSR) == 0) return WriteStatus::ReadOnly;
     TemporaryFile temp = createTemporary(target);
     if (temp.fd < 0) return WriteStatus::CannotCreate;
     Descriptor fd(temp.fd);
@@ -133,9 +129,7 @@ WriteStatus writeFileReplacing(const fs::path& path, std::string_view bytes) {
     };
 
     // The replacement keeps the permissions of the file it replaces.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        ::fchmod(fd.get(), old.st_mode & 07777);
+    if (existing) ::fchmod(fd.get(), old.st_mode & 07777);
 
     if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.close())
         return fail(WriteStatus::CannotWrite);

@@ -2,6 +2,9 @@
 // size menu, and the settings file that keeps them.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+
 #include "game/game_support.h"
 
 namespace vx::test {
@@ -172,6 +175,37 @@ TEST(Settings, AFailedSaveShowsANoticeAndChangesNothingElse) {
     EXPECT_NE(caption(d[1], "Notice").find("settings"), std::string::npos);
     EXPECT_EQ(d[1]["caption"].string(), d[0]["caption"].string());
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "vexelcz.settings"));
+}
+
+// The two files a save writes: one marked read-only is kept with a notice,
+// and a link is replaced itself, never the file outside the folder it names.
+TEST(Settings, ReadOnlyFilesAndLinksAreNeverWrittenThrough) {
+    namespace fs = std::filesystem;
+    const std::string turned = "key left\nclick 300 230 left\nkey right\nwait\n";
+    const char* saves[] = {"menu savesettings\n", "menu savepuzzle\ntype Text4 x\npress Command10\n"};
+    const char* files[] = {"vexelcz.settings", "x.cube"};
+    for (int i = 0; i < 2; ++i) {
+        ScriptFolder folder;
+        folder.write(files[i], "keep");
+        fs::permissions(folder.path() / files[i], fs::perms::owner_read);
+        const Json kept = folder.run(turned + saves[i] + "dump\n").lastDump();
+        EXPECT_TRUE(visible(kept, "Notice")) << files[i];
+        EXPECT_EQ(folder.read(files[i]), "keep") << files[i];
+
+        ScriptFolder linked;
+        const fs::path victim = linked.path() / "outside" / "victim";
+        fs::create_directory(victim.parent_path());
+        fs::create_directory(linked.path() / "game");
+        std::ofstream(victim) << "keep";
+        fs::create_symlink("../outside/victim", linked.path() / "game" / files[i]);
+        linked.write("game/script.txt", turned + saves[i] + "dump\n");
+        const std::string command = "cd '" + (linked.path() / "game").string() + "' && QT_QPA_PLATFORM=offscreen '" +
+                                    VEXELCUBE_PATH + "' --script script.txt --clock 1000 > /dev/null 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        EXPECT_EQ(linked.read("outside/victim"), "keep") << files[i];
+        EXPECT_FALSE(fs::is_symlink(linked.path() / "game" / files[i])) << files[i];
+        EXPECT_TRUE(fs::is_regular_file(linked.path() / "game" / files[i])) << files[i];
+    }
 }
 
 }  // namespace
