@@ -61,6 +61,7 @@ void startUp(Game& g) {
     s.pendingsize = s.cubesize;
     s.colorcount = 6;
     s.facecolor = kDefaultFaceColors;
+    removeStaleSaves();
     readSettingsAtStartUp(g);
     s.colorpanelused = 0;
     for (const ColourBox& box : kColourBoxes) g.form.control(box.name).backcolor = box.colour;

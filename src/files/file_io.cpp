@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <random>
@@ -14,6 +15,9 @@ namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A temporary file is named ".NAME.tmpDIGITS" after the file NAME it replaces.
+constexpr std::string_view kTemporaryMark = ".tmp";
 
 // Closes a descriptor when it goes out of scope.
 class Descriptor {
@@ -61,7 +65,7 @@ TemporaryFile createTemporary(const fs::path& target) {
     const fs::path folder = target.parent_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
         const fs::path candidate =
-            folder / ("." + target.filename().string() + ".tmp" + std::to_string(entropy() % 1000000000u));
+            folder / ("." + target.filename().string() + std::string(kTemporaryMark) + std::to_string(entropy() % 1000000000u));
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) return {candidate, fd};
         if (errno != EEXIST) break;
@@ -78,7 +82,33 @@ void flushFolder(const fs::path& folder) {
     ::close(fd);
 }
 
+// The target's name when `name` is one of the temporary names below.
+std::optional<std::string_view> temporaryTarget(std::string_view name) {
+    if (name.size() < 2 || name.front() != '.') return std::nullopt;
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (mark == std::string_view::npos || mark < 2) return std::nullopt;
+    const std::string_view digits = name.substr(mark + kTemporaryMark.size());
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+    return name.substr(1, mark - 1);
+}
+
 }  // namespace
+
+void removeStaleTemporaries(const fs::path& folder, bool (*ownTarget)(std::string_view name)) {
+    const auto oldest = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const std::optional<std::string_view> target = temporaryTarget(name);
+        if (!target || !ownTarget(*target)) continue;
+        std::error_code fileError;
+        if (!it->is_regular_file(fileError) || it->is_symlink(fileError)) continue;
+        const auto changed = it->last_write_time(fileError);
+        if (fileError || changed > oldest) continue;
+        fs::remove(it->path(), fileError);
+    }
+}
 
 std::optional<std::string> readTextFile(const fs::path& path, std::size_t maxBytes) {
     // O_NONBLOCK so that a pipe with the file's name cannot hang the game.

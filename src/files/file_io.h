@@ -30,4 +30,10 @@ enum class WriteStatus {
 [[nodiscard]] WriteStatus writeFileReplacing(const std::filesystem::path& path,
                                              std::string_view bytes);
 
+// Removes what saves killed before their rename left behind in `folder`:
+// regular files named as writeFileReplacing names its temporary files
+// (".NAME.tmpDIGITS") for a NAME that `ownTarget` accepts, and last changed
+// more than a minute ago, so that a save still under way is never touched.
+void removeStaleTemporaries(const std::filesystem::path& folder, bool (*ownTarget)(std::string_view name));
+
 }  // namespace vx

@@ -7,6 +7,7 @@
 
 #include "app/game.h"
 #include "app/handlers.h"
+#include "app/settings.h"
 #include "app/solve_check.h"
 #include "files/file_io.h"
 #include "files/puzzle_name.h"
@@ -81,6 +82,7 @@ void savePuzzle(Game& g) {
         return;
     }
     s.newturn.axis = s.history.top().axis;
+    removeStaleSaves();
     if (writeFileReplacing(file, formatPuzzle(s.cubesize, s.view, s.history, s.cube)) != WriteStatus::Ok) {
         tell(g, "Could not save the puzzle " + file + ".");
         return;
