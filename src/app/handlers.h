@@ -11,6 +11,9 @@ struct Game;
 void Form_Activate(Game& g);
 void Timer1_Timer(Game& g);
 void Form_Unload(Game& g);
+// The client area changed size: the cube is laid out again for it and
+// redrawn at once.
+void Form_Resize(Game& g);
 
 // Play modes and the Options menu.
 void usolve_Click(Game& g);

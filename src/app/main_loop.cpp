@@ -240,4 +240,19 @@ void Form_Activate(Game& g) {
 
 void Timer1_Timer(Game& g) { g.s.timertick = 1; }
 
+void Form_Resize(Game& g) {
+    GameState& s = g.s;
+    const ClientSize size = g.platform.clientSize();
+    if (size.width == g.surface.width() && size.height == g.surface.height()) return;
+    // The right-hand "Solved Cube!" moves with the width; the mode panel and
+    // the left-hand text stay where they are.
+    const SidePicture right = takeRightSolvedText(g);
+    fitSurface(g);
+    if (s.cubeready == 1) {
+        setPosition(s.geometry, s.cubesize, g.surface.width(), g.surface.height());
+        paintCube(g.surface, s.geometry, s.cube, s.view, s.cubesize, s.lastpicture);
+    }
+    putRightSolvedText(g, right);
+}
+
 }  // namespace vx

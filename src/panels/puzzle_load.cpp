@@ -1,6 +1,7 @@
 #include "panels/puzzle_load.h"
 
 #include "app/game.h"
+#include "app/mode_panel.h"
 #include "files/file_io.h"
 #include "files/puzzle_name.h"
 #include "panels/size_menu.h"
@@ -50,7 +51,8 @@ void applyPuzzleBody(GameState& s, const PuzzleNumbers& p) {
 
 void clearSolvedTextsForLoad(Game& g) {
     g.surface.box(5, 280, 205, 335, 0);
-    g.surface.box(590, 190, 800, 300, 0);
+    const int d = sideTextShift(g);
+    g.surface.box(590 + d, 190, 800 + d, 300, 0);
 }
 
 void randomView(GameState& s) {

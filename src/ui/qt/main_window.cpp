@@ -35,10 +35,15 @@ void MainWindow::attach(Game& game) {
         const auto x = static_cast<float>(at.x()), y = static_cast<float>(at.y());
         this->deliver([&](Game& g) { Form_MouseDown(g, button, x, y); });
     });
-    // The surface always covers the client area; the game places a new cube
-    // by the size it then has.
+    // The surface always covers the client area. Once the game runs, a new
+    // size lays the cube out again; before, the first cube is placed by the
+    // size the surface then has.
     connect(surface_, &SurfaceView::resized, this, [this](QSize size) {
         if (!game_ || size == QSize(game_->surface.width(), game_->surface.height())) return;
+        if (accepting()) {
+            this->deliver([](Game& g) { Form_Resize(g); });
+            return;
+        }
         game_->surface.resize(size.width(), size.height());
         surface_->take(game_->surface);
     });
