@@ -43,6 +43,8 @@ void Command4_Click(Game& g);
 void difficulty_Click(Game& g);
 void Command3_Click(Game& g);
 void Command3_KeyDown(Game& g, int keycode);
+// A key in the save panel's name box: Return presses Done.
+void Text4_KeyDown(Game& g, int keycode);
 void choosetime_Click(Game& g);
 void Command5_Click(Game& g);
 void bySize_Click(Game& g, int size);

@@ -149,6 +149,12 @@ void Command10_Click(Game& g) {
 
 void Command11_Click(Game& g) { closeSavePanel(g); }
 
+void Text4_KeyDown(Game& g, int keycode) {
+    constexpr int kReturn = 13;
+    if (keycode == kReturn && g.form.control("Command10").visible && g.form.control("Command10").enabled)
+        Command10_Click(g);
+}
+
 void loadpuzzle_Click(Game& g) {
     GameState& s = g.s;
     openPanel(g);

@@ -146,6 +146,15 @@ TEST_F(DrawMode, AnUnsolvedCubeOverTheBandsPixelIsSaved) {
     EXPECT_TRUE(folder.exists("narrow.cube"));
 }
 
+// Return in the save panel's name box presses Done; other keys do not.
+TEST_F(DrawMode, ReturnInTheNameBoxSaves) {
+    const std::string turned = "menu createp\n" + clickCell(start, 2, 2, "left") + "menu messup\n";
+    const Json d = folder.run(turned + "menu savepuzzle\ntype Text4 kept\nkey 66\nkey 13\ndump\n").lastDump();
+    EXPECT_TRUE(folder.exists("kept.cube"));
+    EXPECT_EQ(d["panelopen"].integer(), 0);
+    EXPECT_FALSE(visible(d, "Text4"));
+}
+
 TEST_F(DrawMode, NamesTakeTheTextBeforeTheFirstDot) {
     const std::string turned = "menu createp\n" + clickCell(start, 2, 2, "left") + "menu messup\n";
     const std::pair<const char*, const char*> saved[] = {{"abc.def", "abc.cube"}, {"  lead", "lead.cube"},

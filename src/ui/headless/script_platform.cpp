@@ -199,6 +199,7 @@ ScriptPlatform::LineResult ScriptPlatform::deliver(Game& g, std::string_view com
         if (code < 0) return fail(g, 2, "unknown key");
         Form_KeyDown(g, code);
         if (g.form.focus == "Command3") Command3_KeyDown(g, code);
+        if (g.form.focus == "Text4") Text4_KeyDown(g, code);
         return LineResult::Yield;
     }
     if (command == "resize") {

@@ -104,7 +104,9 @@ void MainWindow::keyDown(int code) {
     if (!accepting()) return;
     QWidget* focused = QApplication::focusWidget();
     const bool onCommand3 = focused && focused == controls_->widget("Command3");
+    const bool onText4 = focused && focused == controls_->widget("Text4");
     if (code != 0) Form_KeyDown(*game_, code);
+    if (onText4 && !game_->ended) Text4_KeyDown(*game_, code);
     if (onCommand3 && !game_->ended) {
         Command3_KeyDown(*game_, code);
         sync();

@@ -15,8 +15,29 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// Captions are shown as they are: an ampersand is no mnemonic here.
+// Captions are shown as they are: an ampersand in one is no mnemonic.
 QString menuText(const std::string& caption) { return qs(caption).replace('&', QStringLiteral("&&")); }
+
+// The caption with the mnemonic `letter` marked at its first place, if any.
+QString withMnemonic(const std::string& caption, char letter) {
+    QString text = menuText(caption);
+    for (qsizetype i = 0; letter != 0 && i < text.size(); ++i)
+        if (text[i].toLower() == QChar(letter)) return text.insert(i, '&');
+    return text;
+}
+
+// An item's keyboard mnemonic: the first letter of its caption that no
+// earlier item of the same menu has taken. In the menu bar, Alt with a game
+// key (b, r, t) stays free for the game.
+char mnemonicOf(const std::string& caption, std::string& taken) {
+    for (char c : caption) {
+        const char lower = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        if (lower < 'a' || lower > 'z' || taken.find(lower) != std::string::npos) continue;
+        taken += lower;
+        return lower;
+    }
+    return 0;
+}
 
 // The usual shortcuts of a desktop program; none of them is a game key.
 QKeySequence shortcutOf(std::string_view name) {
@@ -35,25 +56,28 @@ bool hasChildren(const std::vector<MenuItem>& items, const std::string& name) {
 
 MenuMirror::MenuMirror(QMenuBar& bar, const std::vector<MenuItem>& items, Deliver deliver) {
     std::map<std::string, QMenu*> menus;
+    std::map<std::string, std::string> taken = {{"", "brt"}};  // mnemonic letters by parent
     shown_.reserve(items.size());
     for (const MenuItem& item : items) {
         const auto parent = menus.find(item.parent);
         QMenu* under = parent == menus.end() ? nullptr : parent->second;
         QAction* action = nullptr;
         const bool isMenu = hasChildren(items, item.name);
+        const char mnemonic = mnemonicOf(item.caption, taken[item.parent]);
+        const QString text = withMnemonic(item.caption, mnemonic);
         if (isMenu) {
-            QMenu* menu = under ? under->addMenu(menuText(item.caption)) : bar.addMenu(menuText(item.caption));
+            QMenu* menu = under ? under->addMenu(text) : bar.addMenu(text);
             menus[item.name] = menu;
             action = menu->menuAction();
         } else {
-            action = under ? under->addAction(menuText(item.caption)) : bar.addAction(menuText(item.caption));
+            action = under ? under->addAction(text) : bar.addAction(text);
             action->setShortcut(shortcutOf(item.name));
             QObject::connect(action, &QAction::triggered, action, [deliver, name = item.name] {
                 deliver([&](Game& g) { chooseMenu(g, name); });
             });
         }
         action->setObjectName(qs(item.name));
-        shown_.push_back({action, isMenu, item.caption});
+        shown_.push_back({action, isMenu, item.caption, mnemonic});
     }
     sync(items);
 }
@@ -65,7 +89,7 @@ void MenuMirror::sync(const std::vector<MenuItem>& items) {
         Shown& shown = shown_[i];
         QAction& a = *shown.action;
         if (item.caption != shown.caption) {
-            a.setText(menuText(item.caption));
+            a.setText(withMnemonic(item.caption, shown.mnemonic));
             shown.caption = item.caption;
         }
         if (a.isEnabled() != item.enabled) a.setEnabled(item.enabled);
