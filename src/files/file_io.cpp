@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <random>
@@ -14,6 +15,9 @@ namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A temporary file is named ".NAME.tmpDIGITS" after the file NAME it replaces.
+constexpr std::string_view kTemporaryMark = ".tmp";
 
 // Closes a descriptor when it goes out of scope.
 class Descriptor {
@@ -48,16 +52,6 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// The file a save replaces: a symbolic link stands for the file it names.
-fs::path replacementTarget(const fs::path& path) {
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(path, ec))) {
-        fs::path resolved = fs::weakly_canonical(path, ec);
-        if (!ec) return resolved;
-    }
-    return path;
-}
-
 struct TemporaryFile {
     fs::path path;
     int fd = -1;
@@ -71,7 +65,7 @@ TemporaryFile createTemporary(const fs::path& target) {
     const fs::path folder = target.parent_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
         const fs::path candidate =
-            folder / ("." + target.filename().string() + ".tmp" + std::to_string(entropy() % 1000000000u));
+            folder / ("." + target.filename().string() + std::string(kTemporaryMark) + std::to_string(entropy() % 1000000000u));
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) return {candidate, fd};
         if (errno != EEXIST) break;
@@ -88,7 +82,33 @@ void flushFolder(const fs::path& folder) {
     ::close(fd);
 }
 
+// The target's name when `name` is one of the temporary names below.
+std::optional<std::string_view> temporaryTarget(std::string_view name) {
+    if (name.size() < 2 || name.front() != '.') return std::nullopt;
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (mark == std::string_view::npos || mark < 2) return std::nullopt;
+    const std::string_view digits = name.substr(mark + kTemporaryMark.size());
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+    return name.substr(1, mark - 1);
+}
+
 }  // namespace
+
+void removeStaleTemporaries(const fs::path& folder, bool (*ownTarget)(std::string_view name)) {
+    const auto oldest = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const std::optional<std::string_view> target = temporaryTarget(name);
+        if (!target || !ownTarget(*target)) continue;
+        std::error_code fileError;
+        if (!it->is_regular_file(fileError) || it->is_symlink(fileError)) continue;
+        const auto changed = it->last_write_time(fileError);
+        if (fileError || changed > oldest) continue;
+        fs::remove(it->path(), fileError);
+    }
+}
 
 std::optional<std::string> readTextFile(const fs::path& path, std::size_t maxBytes) {
     // O_NONBLOCK so that a pipe with the file's name cannot hang the game.
@@ -122,7 +142,13 @@ std::optional<std::string> readTextFile(const fs::path& path, std::size_t maxByt
 }
 
 WriteStatus writeFileReplacing(const fs::path& path, std::string_view bytes) {
-    const fs::path target = replacementTarget(path);
+    // The file itself, never what a symbolic link names: the rename then
+    // replaces the link, and nothing outside the folder is touched.
+    const fs::path& target = path;
+    struct stat old {};
+    const bool existing = ::lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // A file the player marked read-only is kept.
+    if (existing && (old.st_mode & S_IWUSR) == 0) return WriteStatus::ReadOnly;
     TemporaryFile temp = createTemporary(target);
     if (temp.fd < 0) return WriteStatus::CannotCreate;
     Descriptor fd(temp.fd);
@@ -133,9 +159,7 @@ WriteStatus writeFileReplacing(const fs::path& path, std::string_view bytes) {
     };
 
     // The replacement keeps the permissions of the file it replaces.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        ::fchmod(fd.get(), old.st_mode & 07777);
+    if (existing) ::fchmod(fd.get(), old.st_mode & 07777);
 
     if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.close())
         return fail(WriteStatus::CannotWrite);

@@ -2,12 +2,24 @@
 
 namespace vx {
 
+namespace {
+
+// Path separators and the control characters (NUL, escape, tab, CR, DEL ...).
+bool forbidden(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return c == '/' || c == '\\' || u < 0x20 || u == 0x7f;
+}
+
+}  // namespace
+
 std::optional<std::string> puzzleName(std::string_view boxText) {
     const std::size_t start = boxText.find_first_not_of(" \t");
-    if (start == std::string_view::npos) return std::string();
+    if (start == std::string_view::npos) return std::nullopt;
     std::string_view name = boxText.substr(start);
+    for (char c : name)
+        if (forbidden(c)) return std::nullopt;
     name = name.substr(0, name.find('.'));
-    if (name.find_first_of(std::string_view("/\\\0", 3)) != std::string_view::npos) return std::nullopt;
+    if (name.empty()) return std::nullopt;
     return std::string(name);
 }
 

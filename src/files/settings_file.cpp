@@ -35,12 +35,12 @@ Settings parseSettings(std::string_view text) {
         else if (index == 9)
             s.rotationtime = v;
         else
-            s.drawmode = toWhole(v);
+            s.drawmode = toWhole(v) == 1 ? 1 : 0;
     }
 
     if (!usableFaceColors(s.facecolor)) s.facecolor = kDefaultFaceColors;
     if (s.cubesize < kMinCubeSize || s.cubesize > kMaxCubeSize) s.cubesize = Settings{}.cubesize;
-    if (s.scramblecount > kMaxScrambleCount) s.scramblecount = kMaxScrambleCount;
+    s.scramblecount = clampScrambleCount(s.scramblecount);
     return s;
 }
 

@@ -8,6 +8,11 @@ namespace vx {
 inline constexpr const char* kSettingsFileName = "vexelcz.settings";
 inline constexpr double kMaxScrambleCount = 10000;
 
+// A scramble count held to 0..10000 before any arithmetic is done with it.
+constexpr double clampScrambleCount(double count) {
+    return count < 0 ? 0 : count > kMaxScrambleCount ? kMaxScrambleCount : count;
+}
+
 // The options kept from one run to the next.
 struct Settings {
     std::array<int, 7> facecolor = {0, 10, 9, 12, 13, 14, 15};  // index 0 unused
@@ -30,8 +35,8 @@ std::string formatSettings(const Settings& s);
 // separates fields, so padded or hand-edited lines read the same. Then: six
 // colours that are not six different colours of 1..6 and 8..15 give way to
 // the six default colours (a new cube could not be coloured otherwise); a
-// size outside 2..20 gives way to 3; a scramble count above 10000 is taken
-// as 10000.
+// size outside 2..20 gives way to 3; a scramble count is held to 0..10000;
+// draw-mode is 1 only when it reads 1, else 0.
 Settings parseSettings(std::string_view text);
 
 }  // namespace vx

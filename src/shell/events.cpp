@@ -78,7 +78,9 @@ std::optional<ControlId> controlOfKind(std::string_view name, const Form& form, 
 
 bool pressKey(Game& g, int keycode, std::optional<ControlId> focused) {
     if (keycode != 0) Form_KeyDown(g, keycode);
-    if (focused != ControlId::Command3 || g.ended) return false;
+    if (g.ended) return false;
+    if (focused == ControlId::Text4) Text4_KeyDown(g, keycode);
+    if (focused != ControlId::Command3) return false;
     Command3_KeyDown(g, keycode);
     return true;
 }

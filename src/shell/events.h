@@ -23,7 +23,8 @@ Delivery toggleCheckBox(Game& g, std::string_view name);
 Delivery typeText(Game& g, std::string_view name, std::string_view text);
 Delivery selectEntry(Game& g, std::string_view name, std::string_view entry);
 // A key down on the main form; the focused control gets it next when it is
-// Command3 (Return or any key leaves its panel's focus). True when it did.
+// Text4 (Return there saves) or Command3 (any key gives the focus back).
+// True when Command3 had it.
 bool pressKey(Game& g, int keycode, std::optional<ControlId> focused);
 
 // By id, for the program's own callers.

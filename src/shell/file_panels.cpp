@@ -7,6 +7,8 @@
 
 #include "shell/game.h"
 #include "shell/handlers.h"
+#include "shell/settings.h"
+#include "shell/solve_check.h"
 #include "files/file_io.h"
 #include "files/puzzle_name.h"
 #include "shell/notice.h"
@@ -61,16 +63,17 @@ void savePuzzle(Game& g) {
     if (box.empty()) return;
     const std::optional<std::string> name = puzzleName(box);
     if (!name) {
-        tell(g, "A puzzle name cannot hold / or \\.");
+        tell(g, "A puzzle name needs a character before any dot, and no / \\ or control characters.");
         return;
     }
-    // A solved cube is no puzzle: the green band of "Solved Cube!" tells.
-    if (s.history.histcount == 0 || g.surface.pixel(9, 299) == 10) return;
+    // A solved cube is no puzzle.
+    if (s.history.histcount == 0 || cubeSolved(g)) return;
     const std::string file = puzzleFileName(*name);
     if (s.history.histcount > kMaxFileHistory) {
         tell(g, "The history is too long to keep in " + file + ".");
         return;
     }
+    removeStaleSaves();
     if (writeFileReplacing(file, formatPuzzle(s.cubesize, s.view, s.history, s.cube)) != WriteStatus::Ok) {
         tell(g, saveFailedNotice("the puzzle " + file));
         return;
@@ -84,7 +87,7 @@ void loadPuzzle(Game& g) {
     const std::string& box = g.form[ControlId::Text3].text;
     if (box.empty()) return;
     const std::optional<std::string> name = puzzleName(box);
-    const std::optional<PuzzleNumbers> puzzle = name ? readPuzzleFile(*name) : std::nullopt;
+    const std::optional<PuzzleNumbers> puzzle = name ? readPuzzleFile(*name, s.pendingsize, s.cubesize) : std::nullopt;
     if (!puzzle) {
         tell(g, "Could not load the puzzle " + box + ".");
         return;
@@ -121,6 +124,12 @@ void Command10_Click(Game& g) {
 }
 
 void Command11_Click(Game& g) { closeSavePanel(g); }
+
+void Text4_KeyDown(Game& g, int keycode) {
+    constexpr int kReturn = 13;
+    if (keycode == kReturn && g.form[ControlId::Command10].visible && g.form[ControlId::Command10].enabled)
+        Command10_Click(g);
+}
 
 void loadpuzzle_Click(Game& g) {
     GameState& s = g.s;

@@ -21,7 +21,7 @@ void hideGameButtons(Form& form) {
 // A game on a loaded puzzle plays that puzzle again, in a random view.
 bool reloadGamePuzzle(Game& g) {
     GameState& s = g.s;
-    const std::optional<PuzzleNumbers> puzzle = readPuzzleFile(s.gamepuzzlename);
+    const std::optional<PuzzleNumbers> puzzle = readPuzzleFile(s.gamepuzzlename, s.pendingsize, s.cubesize);
     if (!puzzle) return false;
     showLoadedPuzzle(g, *puzzle, LoadedView::Random);
     hideGameButtons(g.form);

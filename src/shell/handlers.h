@@ -11,6 +11,9 @@ struct Game;
 void Form_Activate(Game& g);
 void Timer1_Timer(Game& g);
 void Form_Unload(Game& g);
+// The client area changed size: the cube is laid out again for it and
+// redrawn at once.
+void Form_Resize(Game& g);
 
 // Play modes and the Options menu.
 void usolve_Click(Game& g);
@@ -40,6 +43,8 @@ void Command4_Click(Game& g);
 void difficulty_Click(Game& g);
 void Command3_Click(Game& g);
 void Command3_KeyDown(Game& g, int keycode);
+// A key in the save panel's name box: Return presses Done.
+void Text4_KeyDown(Game& g, int keycode);
 void choosetime_Click(Game& g);
 void Command5_Click(Game& g);
 void bySize_Click(Game& g, int size);

@@ -10,9 +10,6 @@ namespace {
 
 enum : int { kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kB = 66, kR = 82, kT = 84 };
 
-// Letters count in either case.
-int upperCase(int keycode) { return keycode >= 'a' && keycode <= 'z' ? keycode - 'a' + 'A' : keycode; }
-
 void oneComputerMove(Game& g) {
     GameState& s = g.s;
     if (s.drawmode == 1 || s.gameon == 1) return;
@@ -25,7 +22,9 @@ void oneComputerMove(Game& g) {
 void Form_KeyDown(Game& g, int keycode) {
     GameState& s = g.s;
     if (s.computersolves != 0 || s.panelshown == 1) return;
-    switch (upperCase(keycode)) {
+    // Key codes are key codes: a letter arrives as its upper-case code whatever
+    // the case, and 97..122 are other keys (the keypad's digits, F1..F11).
+    switch (keycode) {
     case kLeft:
     case kUp:
     case kRight:

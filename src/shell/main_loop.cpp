@@ -4,7 +4,6 @@
 // values; the loop acts on them.
 #include <algorithm>
 #include <climits>
-#include <cmath>
 
 #include "shell/game.h"
 #include "shell/handlers.h"
@@ -12,6 +11,7 @@
 #include "shell/modes.h"
 #include "shell/settings.h"
 #include "shell/solve_check.h"
+#include "files/numbers.h"
 #include "history/computer_step.h"
 #include "history/convert.h"
 #include "history/record.h"
@@ -61,6 +61,7 @@ void startUp(Game& g) {
     s.pendingsize = s.cubesize;
     s.colorcount = 6;
     s.facecolor = kDefaultFaceColors;
+    removeStaleSaves();
     readSettingsAtStartUp(g);
     s.colorpanelused = 0;
     for (const ColourBox& box : kColourBoxes) g.form[box.id].backcolor = box.colour;
@@ -91,7 +92,9 @@ Stage newCubeSetUp(Game& g) {
 // `rotationtime` tenths of a second apart. False when the game ended.
 bool moveWait(Game& g) {
     GameState& s = g.s;
-    const double ms = std::round(s.rotationtime * 100);
+    // Halves round to the even whole number; a 0 ms timer could never end
+    // the wait, so 1 ms is the least.
+    const double ms = roundHalfEven(s.rotationtime * 100);
     g.form.Timer1.interval = static_cast<int>(std::clamp(ms, 1.0, static_cast<double>(INT_MAX)));
     g.form.Timer1.enabled = true;
     g.platform.timerChanged(g.form.Timer1);
@@ -236,5 +239,20 @@ void Form_Activate(Game& g) {
 }
 
 void Timer1_Timer(Game& g) { g.s.timertick = 1; }
+
+void Form_Resize(Game& g) {
+    GameState& s = g.s;
+    const ClientSize size = g.platform.clientSize();
+    if (size.width == g.surface.width() && size.height == g.surface.height()) return;
+    // The right-hand "Solved Cube!" moves with the width; the mode panel and
+    // the left-hand text stay where they are.
+    const SidePicture right = takeRightSolvedText(g);
+    fitSurface(g);
+    if (s.cubeready == 1) {
+        setPosition(s.geometry, s.cubesize, g.surface.width(), g.surface.height());
+        paintCube(g.surface, s.geometry, s.cube, s.view, s.cubesize, s.lastpicture);
+    }
+    putRightSolvedText(g, right);
+}
 
 }  // namespace vx

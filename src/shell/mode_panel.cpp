@@ -36,6 +36,8 @@ void boxBesideCube(Game& g, int x1, int y1, int x2, int y2, int colour) {
     g.surface.currentY = y2;
 }
 
+int sideTextShift(const Game& g) { return std::max(0, g.surface.width() / 2 - 400); }
+
 void printBesideCube(Game& g, std::string_view text) {
     GlyphMask mask = g.platform.glyphs().render(text, g.s.fontsize);
     const PaintedArea& cube = g.s.lastpicture;

@@ -26,4 +26,10 @@ void printText(Game& g, std::string_view text);
 void boxBesideCube(Game& g, int x1, int y1, int x2, int y2, int colour);
 void printBesideCube(Game& g, std::string_view text);
 
+// How far right of its place in an 800-pixel-wide window the right-hand
+// "Solved Cube!" and its boxes stand: as far as the middle of a wider client
+// area has moved (the cube moves with it), so the text keeps its distance
+// from the cube and stays whole on the screen. 0 up to 801 pixels.
+int sideTextShift(const Game& g);
+
 }  // namespace vx

@@ -9,13 +9,17 @@
 #include "shell/modes.h"
 #include "shell/solve_check.h"
 #include "files/numbers.h"
+#include "files/settings_file.h"
 
 namespace vx {
 
 namespace {
 
-// The scramble count in its box, plus one.
-int scrambleCountPlusOne(const Game& g) { return toWhole(leadingNumber(g.form[ControlId::Text1].text) + 1); }
+// The scramble count in its box, plus one. The box may hold what the
+// settings file gave, so the count is held to its range first.
+int scrambleCountPlusOne(const Game& g) {
+    return toWhole(clampScrambleCount(leadingNumber(g.form[ControlId::Text1].text)) + 1);
+}
 
 void eraseSolvedAndPanel(Game& g) {
     eraseModePanel(g);

@@ -1,5 +1,6 @@
 #include "shell/puzzle_load.h"
 
+#include "shell/mode_panel.h"
 #include "files/file_io.h"
 #include "files/puzzle_name.h"
 #include "shell/game.h"
@@ -7,10 +8,17 @@
 
 namespace vx {
 
-std::optional<PuzzleNumbers> readPuzzleFile(const std::string& name) {
+std::optional<PuzzleNumbers> readPuzzleFile(const std::string& name, int sizeInForce, int shownSize) {
     const std::optional<std::string> text = readTextFile(puzzleFileName(name));
     if (!text) return std::nullopt;
-    return parsePuzzle(*text);
+    std::optional<PuzzleNumbers> p = parsePuzzle(*text);
+    if (!p) return std::nullopt;
+    // The squares a file does not give keep what the cube held; of a cube of
+    // another size that is nothing a player could solve.
+    const int n = p->header.empty() ? sizeInForce : p->header.front();
+    const auto squares = 12 * static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
+    if (n != shownSize && p->squares.size() < squares) return std::nullopt;
+    return p;
 }
 
 namespace {
@@ -48,7 +56,8 @@ void showLoadedPuzzle(Game& g, const PuzzleNumbers& p, LoadedView view) {
     if (view == LoadedView::Random) s.view = {s.rnd.upTo(6), s.rnd.upTo(4)};
 
     g.surface.box(5, 280, 205, 335, 0);
-    g.surface.box(590, 190, 800, 300, 0);
+    const int d = sideTextShift(g);
+    g.surface.box(590 + d, 190, 800 + d, 300, 0);
     paintCube(g.surface, s.geometry, s.cube, s.view, s.cubesize, s.lastpicture);
 }
 

@@ -10,8 +10,10 @@ struct Game;
 
 // The numbers of the puzzle file `name`.cube in the working directory, as far
 // as the file goes; nothing when it cannot be read or must be refused whole
-// (the game then stays exactly as it was).
-std::optional<PuzzleNumbers> readPuzzleFile(const std::string& name);
+// (the game then stays exactly as it was). `sizeInForce` is the size of the
+// next cube should the file end before its size. A file whose size differs
+// from `shownSize` (the cube on the screen) must give every square of its size.
+std::optional<PuzzleNumbers> readPuzzleFile(const std::string& name, int sizeInForce, int shownSize);
 
 // How a loaded cube is first shown: in the view the file gives, or (in a
 // game) in a random one.

@@ -6,13 +6,25 @@
 #include "shell/mode_panel.h"
 #include "files/file_io.h"
 #include "files/numbers.h"
+#include "files/puzzle_name.h"
 #include "files/settings_file.h"
 #include "shell/notice.h"
 #include "shell/size_menu.h"
 
 namespace vx {
 
+namespace {
+
+bool gameFile(std::string_view name) {
+    return name == kSettingsFileName || (name.size() > 5 && name.ends_with(kPuzzleExtension));
+}
+
+}  // namespace
+
+void removeStaleSaves() { removeStaleTemporaries(".", gameFile); }
+
 void savesettings_Click(Game& g) {
+    removeStaleSaves();
     const GameState& s = g.s;
     Settings settings;
     settings.facecolor = s.facecolor;

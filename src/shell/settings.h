@@ -8,4 +8,8 @@ struct Game;
 // missing file leaves the defaults in force.
 void readSettingsAtStartUp(Game& g);
 
+// Clears the working directory of the temporary files that killed saves of
+// puzzles or settings left behind; done at start-up and on every save.
+void removeStaleSaves();
+
 }  // namespace vx

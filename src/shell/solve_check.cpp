@@ -1,5 +1,6 @@
 #include "shell/solve_check.h"
 
+#include <algorithm>
 #include <string>
 
 #include "shell/game.h"
@@ -10,13 +11,48 @@ namespace vx {
 bool cubeSolved(const Game& g) { return g.s.cube.solved(g.s.cubesize); }
 
 void eraseSolvedTexts(Game& g) {
+    const int d = sideTextShift(g);
     boxBesideCube(g, 7, 255, 208, 355, 0);
-    boxBesideCube(g, 591, 167, 792, 267, 0);
+    boxBesideCube(g, 591 + d, 167, 792 + d, 267, 0);
 }
 
 void eraseSolvedBands(Game& g) {
+    const int d = sideTextShift(g);
     boxBesideCube(g, 5, 280, 205, 333, 0);
-    boxBesideCube(g, 590, 188, 790, 245, 0);
+    boxBesideCube(g, 590 + d, 188, 790 + d, 245, 0);
+}
+
+namespace {
+
+bool onPicture(const PaintedArea& a, int x, int y) {
+    return !a.empty() && x >= a.x1 && x <= a.x2 && y >= a.y1 && y <= a.y2;
+}
+
+}  // namespace
+
+SidePicture takeRightSolvedText(Game& g) {
+    const int d = sideTextShift(g);
+    SidePicture picture{591 + d, 167, 202, 101, {}};
+    const PaintedArea& cube = g.s.lastpicture;
+    picture.pixels.reserve(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
+    for (int y = picture.top; y < picture.top + picture.height; ++y)
+        for (int x = picture.left; x < picture.left + picture.width; ++x) {
+            picture.pixels.push_back(onPicture(cube, x, y) ? 0 : std::max(g.surface.pixel(x, y), 0));
+        }
+    boxBesideCube(g, 591 + d, 167, 792 + d, 267, 0);
+    return picture;
+}
+
+void putRightSolvedText(Game& g, const SidePicture& picture) {
+    const int d = sideTextShift(g);
+    const PaintedArea& cube = g.s.lastpicture;
+    const int left = 591 + d;
+    std::size_t i = 0;
+    for (int y = picture.top; y < picture.top + picture.height; ++y)
+        for (int x = left; x < left + picture.width; ++x) {
+            const int colour = picture.pixels[i++];
+            if (colour != 0 && !onPicture(cube, x, y)) g.surface.box(x, y, x, y, colour);
+        }
 }
 
 void solveCheck(Game& g) {
@@ -63,12 +99,13 @@ void showSolvedTexts(Game& g, int leftTextY) {
     boxBesideCube(g, 7, 255, 208, 287, 0);
     boxBesideCube(g, 7, 330, 208, 355, 0);
 
-    boxBesideCube(g, 592, 200, 785, 241, 10);
-    surface.currentX = 592;
+    const int d = sideTextShift(g);
+    boxBesideCube(g, 592 + d, 200, 785 + d, 241, 10);
+    surface.currentX = 592 + d;
     surface.currentY = 202;
     printBesideCube(g, "Solved Cube!");
-    boxBesideCube(g, 591, 167, 792, 199, 0);
-    boxBesideCube(g, 591, 242, 792, 267, 0);
+    boxBesideCube(g, 591 + d, 167, 792 + d, 199, 0);
+    boxBesideCube(g, 591 + d, 242, 792 + d, 267, 0);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 
 namespace vx {
 
@@ -12,6 +13,17 @@ void solveCheck(Game& g);
 // just the two bands (in draw-mode the texts go at once).
 void eraseSolvedTexts(Game& g);
 void eraseSolvedBands(Game& g);
+
+// The area of the right-hand "Solved Cube!" as it stands, whatever it shows
+// (the text, its band, or nothing), less the cube's picture.
+struct SidePicture {
+    int left = 0, top = 0, width = 0, height = 0;
+    std::vector<int> pixels;  // row by row; 0 where nothing is drawn
+};
+// Takes the area's pixels and clears it, before the client area changes.
+SidePicture takeRightSolvedText(Game& g);
+// Puts them back where the area stands now, behind the cube.
+void putRightSolvedText(Game& g, const SidePicture& picture);
 
 // What happens when the cube has just become solved. The short form is the
 // one switching draw-mode off runs on a cube with no history.

@@ -61,12 +61,28 @@ TEST_F(FileIo, WritesAndReplacesWholeKeepingThePermissions) {
     EXPECT_EQ(names(), std::vector<std::string>{"a.cube"});
 }
 
-TEST_F(FileIo, ReplacingThroughALinkReplacesTheFileItNames) {
-    put(at("real.cube"), "old");
-    fs::create_symlink("real.cube", at("link.cube"));
-    ASSERT_EQ(writeFileReplacing(at("link.cube"), "new"), WriteStatus::Ok);
-    EXPECT_TRUE(fs::is_symlink(at("link.cube")));
-    EXPECT_EQ(contents(at("real.cube")), "new");
+// A link is replaced itself: the file it names, wherever it lies, stays.
+TEST_F(FileIo, ReplacingALinkReplacesTheLinkNotTheFileItNames) {
+    fs::create_directories(at("inner"));
+    put(at("victim"), "old");
+    fs::create_symlink("../victim", at("inner") / "x.cube");
+    fs::create_symlink("nowhere", at("inner") / "dangling.cube");
+    for (const char* name : {"x.cube", "dangling.cube"}) {
+        ASSERT_EQ(writeFileReplacing(at("inner") / name, "new"), WriteStatus::Ok) << name;
+        EXPECT_FALSE(fs::is_symlink(at("inner") / name)) << name;
+        EXPECT_EQ(contents(at("inner") / name), "new") << name;
+    }
+    EXPECT_EQ(contents(at("victim")), "old");
+    EXPECT_FALSE(fs::exists(at("inner") / "nowhere"));
+}
+
+// A file the player marked read-only is kept, and the save says it failed.
+TEST_F(FileIo, ReadOnlyFileIsKept) {
+    put(at("a.cube"), "old");
+    fs::permissions(at("a.cube"), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(writeFileReplacing(at("a.cube"), "new"), WriteStatus::ReadOnly);
+    EXPECT_EQ(contents(at("a.cube")), "old");
+    EXPECT_EQ(names(), std::vector<std::string>{"a.cube"});
 }
 
 TEST_F(FileIo, AMissingFolderOrAFolderInTheWayFailsAndLeavesNoTemporaryFile) {

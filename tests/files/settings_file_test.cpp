@@ -68,6 +68,9 @@ TEST(SettingsFile, UnusableValuesGiveWayToTheDefaults) {
         {"short file: a read colour equal to a default one", "13 2 3", kDefaults},
         {"size 21", "1 2 3 4 5 6 21 8 9 1", make({1, 2, 3, 4, 5, 6}, 3, 8, 9, 1)},
         {"count 20000", "1 2 3 4 5 6 4 20000 9 1", make({1, 2, 3, 4, 5, 6}, 4, 10000, 9, 1)},
+        {"count below int", "1 2 3 4 5 6 4 -2147483649 9 1", make({1, 2, 3, 4, 5, 6}, 4, 0, 9, 1)},
+        {"draw-mode 2", "1 2 3 4 5 6 4 8 9 2", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},
+        {"draw-mode 1.4", "1 2 3 4 5 6 4 8 9 1.4", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 1)},
     };
     for (const ReadCase& c : cases) EXPECT_EQ(parseSettings(c.text), c.want) << c.what;
 }

@@ -222,6 +222,8 @@ std::string fingerprint(const ScriptFolder& folder, const ScriptResult& r) {
     return hex(h);
 }
 
+void PrintTo(const Scenario& s, std::ostream* out) { *out << s.name; }
+
 class Golden : public testing::TestWithParam<Scenario> {};
 
 TEST_P(Golden, PlaysAsBefore) {

@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <chrono>
+
 #include "game/game_support.h"
 
 namespace vx::test {
@@ -35,6 +37,50 @@ TEST(HostileFiles, DamagedPuzzlesAreRefusedAndTheCubeStays) {
     }
     // A file that ends early is read as far as it goes.
     EXPECT_EQ(d.back()["histcount"].integer(), 0);
+}
+
+// A short file that would change the cube's size is refused whole: the
+// squares it does not give would have no colour.
+TEST(HostileFiles, ShortFilesOfAnotherSizeAreRefused) {
+    const std::pair<const char*, std::string> files[] = {
+        {"empty.cube", ""},
+        {"header.cube", " 5  1  1  0  0 \r\n"},
+        {"cut.cube", " 7  1  1  0  0 \r\n 10 \r\n 10 \r\n 9 \r\n"},
+    };
+    for (const auto& [name, bytes] : files) {
+        ScriptFolder folder;
+        folder.write("vexelcz.settings", solvedStart());
+        folder.write(name, bytes);
+        const ScriptResult r =
+            folder.run(std::string("menu by7\nmenu loadpuzzle\nselect File2 ") + name + "\npress Command8\ndump\n");
+        ASSERT_EQ(r.status, 0) << r.errors;
+        const Json d = r.lastDump();
+        EXPECT_EQ(d["cubesize"].integer(), 3) << name;
+        EXPECT_TRUE(solved(d)) << name;
+        EXPECT_TRUE(visible(d, "Notice")) << name;
+        for (int f = 1; f <= 6; ++f) EXPECT_NE(square(d, 1, 1, f), 0) << name;
+    }
+}
+
+// Killed saves leave their temporary files; the game clears its own when
+// they are more than a minute old, and nothing else.
+TEST(HostileFiles, StaleTemporariesOfKilledSavesAreCleared) {
+    namespace fs = std::filesystem;
+    ScriptFolder folder;
+    const std::pair<const char*, bool> files[] = {
+        {".x.cube.tmp123", true},       {".vexelcz.settings.tmp9", true}, {".x.cube.tmp", false},
+        {".x.cube.tmpabc", false},      {".notes.txt.tmp1", false},       {"x.cube.tmp5", false},
+        {".cube.tmp7", false},          {".x.cube.tmp12x", false},
+    };
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    for (const auto& [name, stale] : files) {
+        folder.write(name, "partial");
+        fs::last_write_time(folder.path() / name, old);
+    }
+    folder.write(".y.cube.tmp456", "a save under way");
+    ASSERT_EQ(folder.run("dump\n").status, 0);
+    for (const auto& [name, stale] : files) EXPECT_EQ(folder.exists(name), !stale) << name;
+    EXPECT_TRUE(folder.exists(".y.cube.tmp456"));
 }
 
 TEST(HostileFiles, FoldersLinksAndUnreadableFilesInTheLists) {

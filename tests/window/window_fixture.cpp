@@ -140,6 +140,12 @@ void WindowTest::click(QPoint at, Qt::MouseButton button) {
     QTest::mouseClick(&mainWindow().surfaceView(), button, Qt::NoModifier, at);
 }
 
+void WindowTest::typeInto(const char* textBox, const QString& text) {
+    QWidget* w = mainWindow().controlWidget(textBox);
+    ASSERT_NE(w, nullptr) << textBox;
+    QTest::keyClicks(w, text);
+}
+
 // Keys come from the window system to the window, as a player's do.
 void WindowTest::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(mainWindow().windowHandle(), key, modifiers);

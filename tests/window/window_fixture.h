@@ -46,6 +46,7 @@ protected:
     void press(const char* button);
     void click(QPoint at, Qt::MouseButton button = Qt::LeftButton);
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void typeInto(const char* textBox, const QString& text);
 
     // The middle of a square of the front face on the screen.
     QPoint squareCentre(int col, int row);

@@ -151,9 +151,51 @@ TEST_F(window, TheMenusShowTheGamesTicksAndEnabledStates) {
     then([&] {
         EXPECT_TRUE(ticked("gamemode"));
         EXPECT_FALSE(enabled("createmode"));
-        EXPECT_EQ(mainWindow().menuAction("newpuzzle")->text(), "New game");
+        EXPECT_EQ(mainWindow().menuAction("newpuzzle")->text(), "&New game");
         EXPECT_EQ(mainWindow().windowTitle().toStdString(), game().form.caption);
         EXPECT_TRUE(mainWindow().controlWidget("Label4")->isVisible());
+    });
+    EXPECT_TRUE(play());
+}
+
+// Every menu has keyboard mnemonics, unique within it; Alt with a game key
+// opens no menu, and Alt+O opens Options.
+TEST_F(window, TheMenusHaveMnemonicsThatLeaveTheGameKeysFree) {
+    start();
+    then([&] {
+        EXPECT_EQ(mainWindow().menuAction("options")->text(), "&Options");
+        EXPECT_EQ(mainWindow().menuAction("loadpuzzle")->text(), "&Load puzzle");
+        EXPECT_EQ(mainWindow().menuAction("savepuzzle")->text(), "&Save puzzle");
+        EXPECT_EQ(mainWindow().menuAction("savesettings")->text(), "S&ave settings");
+        EXPECT_EQ(mainWindow().menuAction("instructions")->text(), "&Instructions");
+        key(Qt::Key_O, Qt::AltModifier);
+    });
+    then([&] {
+        const QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        EXPECT_EQ(popup, mainWindow().menuAction("options")->menu());
+        key(Qt::Key_Escape);
+    });
+    EXPECT_TRUE(play());
+}
+
+// Return in the save panel's name box presses Done; the load panel's name
+// box shows the start of a long name.
+TEST_F(window, ReturnSavesAndTheLoadBoxShowsTheStartOfTheName) {
+    start();
+    then([&] { choose("savepuzzle"); });
+    then([&] { typeInto("Text4", "averyveryverylongname"); });
+    then([&] { key(Qt::Key_Return); });
+    then([&] {
+        EXPECT_TRUE(std::filesystem::exists("averyveryverylongname.cube"));
+        EXPECT_FALSE(mainWindow().controlWidget("Text4")->isVisible());
+        choose("loadpuzzle");
+    });
+    then([&] {
+        const auto* box = static_cast<QLineEdit*>(mainWindow().controlWidget("Text3"));
+        EXPECT_EQ(box->text().toStdString(), "averyveryverylongname.cube");
+        EXPECT_EQ(box->cursorPosition(), 0);
+        press("Command9");
     });
     EXPECT_TRUE(play());
 }

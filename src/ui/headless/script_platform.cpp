@@ -17,6 +17,7 @@ namespace vx {
 namespace {
 
 constexpr long long kSettleLimit = 1'000'000;
+constexpr int kMaxClientSide = 10'000;
 
 // The line without its line end and leading blanks; the rest of a `type` or
 // `echo` line is taken as it stands.
@@ -61,7 +62,13 @@ int keyCode(std::string_view name) {
 
 ScriptPlatform::ScriptPlatform(std::istream& script, std::ostream& out, std::ostream& err, GlyphSource& glyphs,
                                ScriptOptions options)
-    : script_(script), out_(out), err_(err), glyphs_(glyphs), options_(options) {}
+    : script_(script), out_(out), err_(err), glyphs_(glyphs), options_(options), size_{options.width, options.height} {}
+
+void ScriptPlatform::maximise() {
+    if (size_.width == options_.width && size_.height == options_.height) return;
+    size_ = {options_.width, options_.height};
+    if (game_) Form_Resize(*game_);
+}
 
 double ScriptPlatform::clock() {
     if (options_.clock) return *options_.clock;
@@ -100,6 +107,7 @@ ScriptPlatform::LineResult ScriptPlatform::fail(Game& g, int status, std::string
 }
 
 void ScriptPlatform::pumpEvents(Game& g, YieldPoint where, bool) {
+    game_ = &g;
     if (settling_) {
         if (!idle(g, where)) {
             if (++settleYields_ > kSettleLimit) {
@@ -190,6 +198,15 @@ ScriptPlatform::LineResult ScriptPlatform::deliver(Game& g, std::string_view com
         const int code = keyCode(trim(rest));
         if (code < 0) return fail(g, 2, "unknown key");
         pressKey(g, code, g.form.focus);
+        return LineResult::Yield;
+    }
+    if (command == "resize") {
+        const auto [ws, hs] = firstWord(trim(rest));
+        int w = 0, h = 0;
+        if (!parseNumber(ws, w) || !parseNumber(hs, h) || w < 1 || h < 1 || w > kMaxClientSide || h > kMaxClientSide)
+            return fail(g, 2, "resize needs a width and a height of 1..10000");
+        size_ = {w, h};
+        Form_Resize(g);
         return LineResult::Yield;
     }
     if (command == "menu") {

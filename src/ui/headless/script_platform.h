@@ -25,8 +25,9 @@ public:
 
     void pumpEvents(Game& game, YieldPoint where, bool wait) override;
     void timerChanged(const Timer& timer) override { timer_ = timer; }
-    ClientSize clientSize() override { return {options_.width, options_.height}; }
-    void maximise() override {}
+    ClientSize clientSize() override { return size_; }
+    // The game's own maximise gives the client area its first size back.
+    void maximise() override;
     double clock() override;
     GlyphSource& glyphs() override { return glyphs_; }
 
@@ -52,6 +53,8 @@ private:
     std::ostream& err_;
     GlyphSource& glyphs_;
     ScriptOptions options_;
+    ClientSize size_;
+    Game* game_ = nullptr;  // the game the last yield was for
     Timer timer_;
     long long timeMs_ = 0;
     long long waitsLeft_ = 0;

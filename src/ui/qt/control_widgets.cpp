@@ -170,7 +170,12 @@ void ControlWidgets::show(Shown& shown, const Control& c, bool first) {
         auto& edit = static_cast<QLineEdit&>(w);
         // Compared with what the box holds, so that a box the player types in
         // keeps its cursor where it is.
-        if (const QString text = qs(c.text); edit.text() != text) edit.setText(text);
+        // A box only the game fills (the load panel's name) shows the start
+        // of a long name.
+        if (const QString text = qs(c.text); edit.text() != text) {
+            edit.setText(text);
+            if (c.readonly) edit.setCursorPosition(0);
+        }
         if (first || c.maxlength != was.maxlength) edit.setMaxLength(c.maxlength > 0 ? c.maxlength : 32767);
         if (first || c.readonly != was.readonly) edit.setReadOnly(c.readonly);
         break;

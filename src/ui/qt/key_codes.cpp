@@ -5,7 +5,24 @@
 
 namespace vx {
 
-int gameKeyCode(int qtKey) {
+namespace {
+
+int keypadCode(int qtKey) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return 96 + (qtKey - Qt::Key_0);
+    constexpr std::pair<int, int> kCodes[] = {{Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107}, {Qt::Key_Minus, 109},
+                                              {Qt::Key_Period, 110},   {Qt::Key_Comma, 110}, {Qt::Key_Slash, 111}};
+    for (const auto& [key, code] : kCodes)
+        if (key == qtKey) return code;
+    return -1;
+}
+
+}  // namespace
+
+int gameKeyCode(int qtKey, bool keypad) {
+    // Keypad keys that are no digit or operator (its arrows, Enter) keep
+    // the codes of the keys they repeat.
+    if (keypad)
+        if (const int code = keypadCode(qtKey); code >= 0) return code;
     // Qt already numbers letters and digits by their upper-case ASCII code.
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) return qtKey;
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 112 + (qtKey - Qt::Key_F1);

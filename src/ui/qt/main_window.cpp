@@ -36,10 +36,15 @@ void MainWindow::attach(Game& game) {
         const auto x = static_cast<float>(at.x()), y = static_cast<float>(at.y());
         this->deliver([&](Game& g) { Form_MouseDown(g, button, x, y); });
     });
-    // The surface always covers the client area; the game places a new cube
-    // by the size it then has.
+    // The surface always covers the client area. Once the game runs, a new
+    // size lays the cube out again; before, the first cube is placed by the
+    // size the surface then has.
     connect(surface_, &SurfaceView::resized, this, [this](QSize size) {
         if (!game_ || size == QSize(game_->surface.width(), game_->surface.height())) return;
+        if (accepting()) {
+            this->deliver([](Game& g) { Form_Resize(g); });
+            return;
+        }
         game_->surface.resize(size.width(), size.height());
         surface_->take(game_->surface);
     });
@@ -89,16 +94,21 @@ void MainWindow::syncFocus(bool force) {
 // them as usual, so typing in a text box still works.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == windowHandle() && !QApplication::activePopupWidget())
-        keyDown(static_cast<QKeyEvent*>(event)->key());
+    {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        keyDown(gameKeyCode(key->key(), key->modifiers().testFlag(Qt::KeypadModifier)));
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::keyDown(int qtKey) {
+void MainWindow::keyDown(int code) {
     if (!accepting()) return;
-    const int code = gameKeyCode(qtKey);
     QWidget* focused = QApplication::focusWidget();
     const bool onCommand3 = focused && focused == controls_->widget(name(ControlId::Command3));
-    if (pressKey(*game_, code, onCommand3 ? std::optional(ControlId::Command3) : std::nullopt)) {
+    const bool onText4 = focused && focused == controls_->widget(name(ControlId::Text4));
+    const std::optional<ControlId> on =
+        onCommand3 ? std::optional(ControlId::Command3) : onText4 ? std::optional(ControlId::Text4) : std::nullopt;
+    if (pressKey(*game_, code, on)) {
         sync();
         syncFocus(true);
         return;

@@ -48,7 +48,7 @@ protected:
 private:
     void deliver(const std::function<void(Game&)>& event);
     bool accepting() const;
-    void keyDown(int qtKey);
+    void keyDown(int code);
     void syncFocus(bool force);
 
     SurfaceView* surface_;

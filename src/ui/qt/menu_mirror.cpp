@@ -15,8 +15,29 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// Captions are shown as they are: an ampersand is no mnemonic here.
+// Captions are shown as they are: an ampersand in one is no mnemonic.
 QString menuText(const std::string& caption) { return qs(caption).replace('&', QStringLiteral("&&")); }
+
+// The caption with the mnemonic `letter` marked at its first place, if any.
+QString withMnemonic(const std::string& caption, char letter) {
+    QString text = menuText(caption);
+    for (qsizetype i = 0; letter != 0 && i < text.size(); ++i)
+        if (text[i].toLower() == QChar(letter)) return text.insert(i, '&');
+    return text;
+}
+
+// An item's keyboard mnemonic: the first letter of its caption that no
+// earlier item of the same menu has taken. In the menu bar, Alt with a game
+// key (b, r, t) stays free for the game.
+char mnemonicOf(const std::string& caption, std::string& taken) {
+    for (char c : caption) {
+        const char lower = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        if (lower < 'a' || lower > 'z' || taken.find(lower) != std::string::npos) continue;
+        taken += lower;
+        return lower;
+    }
+    return 0;
+}
 
 // The usual shortcuts of a desktop program; none of them is a game key.
 QKeySequence shortcutOf(MenuId id) {
@@ -37,6 +58,7 @@ bool hasChildren(std::span<const MenuItem> items, MenuId id) {
 
 MenuMirror::MenuMirror(QMenuBar& bar, std::span<const MenuItem> items, Deliver deliver) {
     std::map<MenuId, QMenu*> menus;
+    std::map<std::optional<MenuId>, std::string> taken = {{std::nullopt, "brt"}};  // mnemonic letters by parent
     shown_.reserve(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         const MenuItem& item = items[i];
@@ -45,19 +67,21 @@ MenuMirror::MenuMirror(QMenuBar& bar, std::span<const MenuItem> items, Deliver d
         QMenu* under = parent == menus.end() ? nullptr : parent->second;
         QAction* action = nullptr;
         const bool isMenu = hasChildren(items, id);
+        const char mnemonic = mnemonicOf(item.caption, taken[item.parent]);
+        const QString text = withMnemonic(item.caption, mnemonic);
         if (isMenu) {
-            QMenu* menu = under ? under->addMenu(menuText(item.caption)) : bar.addMenu(menuText(item.caption));
+            QMenu* menu = under ? under->addMenu(text) : bar.addMenu(text);
             menus[id] = menu;
             action = menu->menuAction();
         } else {
-            action = under ? under->addAction(menuText(item.caption)) : bar.addAction(menuText(item.caption));
+            action = under ? under->addAction(text) : bar.addAction(text);
             action->setShortcut(shortcutOf(id));
             QObject::connect(action, &QAction::triggered, action, [deliver, id] {
                 deliver([&](Game& g) { chooseMenu(g, id); });
             });
         }
         action->setObjectName(qs(item.name));
-        shown_.push_back({action, isMenu, item.caption});
+        shown_.push_back({action, isMenu, item.caption, mnemonic});
     }
     sync(items);
 }
@@ -69,7 +93,7 @@ void MenuMirror::sync(std::span<const MenuItem> items) {
         Shown& shown = shown_[i];
         QAction& a = *shown.action;
         if (item.caption != shown.caption) {
-            a.setText(menuText(item.caption));
+            a.setText(withMnemonic(item.caption, shown.mnemonic));
             shown.caption = item.caption;
         }
         if (a.isEnabled() != item.enabled) a.setEnabled(item.enabled);

@@ -31,6 +31,7 @@ private:
         QAction* action;
         bool isMenu;
         std::string caption;  // as last shown
+        char mnemonic = 0;    // the letter Alt (or a key in the open menu) chooses it by
     };
 
     std::vector<Shown> shown_;

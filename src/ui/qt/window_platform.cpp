@@ -1,6 +1,8 @@
 #include "ui/qt/window_platform.h"
 
 #include <QCoreApplication>
+#include <QScreen>
+#include <QWindow>
 #include <QTime>
 
 #include "shell/game.h"
@@ -36,7 +38,29 @@ ClientSize WindowPlatform::clientSize() {
     return {view.width(), view.height()};
 }
 
-void WindowPlatform::maximise() { window_.showMaximized(); }
+namespace {
+
+// How long the game waits for a window manager to carry out a maximise.
+constexpr int kMaximiseWaitMs = 500;
+
+}  // namespace
+
+// A window manager maximises a while after it is asked; the game waits for
+// the new size (its resize lays the cube out again) so that what follows,
+// such as a new cube, is laid out for the maximised window. Without a window
+// manager the window is made as large as the screen offers.
+void WindowPlatform::maximise() {
+    if (window_.isMaximized() && window_.windowHandle() && window_.windowHandle()->isExposed()) return;
+    const QSize before = window_.surfaceView().size();
+    if (const QScreen* screen = window_.screen(); screen && !window_.isMaximized())
+        window_.resize(screen->availableGeometry().size());
+    window_.showMaximized();
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    giveUp.start(kMaximiseWaitMs);
+    while (giveUp.isActive() && window_.surfaceView().size() == before && !(game_ && game_->ended))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
+}
 
 double WindowPlatform::clock() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
