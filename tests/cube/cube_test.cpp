@@ -116,13 +116,6 @@ TEST_P(Turns, EveryViewAgreesWithItsNeighboursAndFourTurnsComeBack) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, Turns, testing::Values(2, 3, 5, 20));
 
-TEST(Turns, MovesOffTheEdgeAndOtherButtonsTurnNothing) {
-    LabelledCube cube(3);
-    for (const ScreenMove m : {ScreenMove{1, 2, 2}, {2, 2, 1}, {3, 1, 1}, {1, 4, 1}})
-        EXPECT_EQ(cube.layerTurn({1, 1}, m), 0);
-    EXPECT_TRUE(cube.unchanged());
-}
-
 TEST(Views, TopAndRightFacesLieAboveAndRightOfTheFrontAndKeysTurnTheWholeCube) {
     for (View v : allViews()) {
         SCOPED_TRACE(testing::Message() << "view (" << v.face << ", " << v.turn << ")");
@@ -149,31 +142,6 @@ TEST(Views, TopAndRightFacesLieAboveAndRightOfTheFrontAndKeysTurnTheWholeCube) {
         EXPECT_EQ(t.right, -f.down);
         EXPECT_EQ(t.down, f.right);
         EXPECT_EQ(keyR(keyT(v)), v);
-    }
-}
-
-TEST(Snapshot, HoldsTheCubeFromBeforeTheLastTurnWhateverCameBetween) {
-    for (int n : {2, 3, 20}) {
-        Cube cube;
-        for (int f = 1; f <= 6; ++f)
-            for (int b = 1; b <= n; ++b)
-                for (int a = 1; a <= n; ++a) cube.setSquarecolor(a, b, f, (a + 3 * b + 5 * f) % 14 + 1);
-        Random rnd;
-        for (int i = 0; i < 30; ++i) {
-            const Cube before = cube;
-            const int line = rnd.upTo(n), edge = rnd.upTo(2) == 1 ? 1 : n;
-            const ScreenMove m = rnd.upTo(2) == 1 ? ScreenMove{1, line, edge} : ScreenMove{2, edge, line};
-            if (i % 10 == 9)
-                cube.turnWhole(rnd.upTo(3) - 1, 1, n);
-            else
-                ASSERT_NE(layerTurn(cube, {rnd.upTo(6), rnd.upTo(4)}, m, n), 0);
-            const bool write = i % 7 == 6;  // a direct write keeps the snapshot
-            if (write) cube.setSquarecolor(1, 1, 1, 9);
-            for (int f = 1; f <= 6; ++f)
-                for (int b = 1; b <= n; ++b)
-                    for (int a = 1; a <= n; ++a) ASSERT_EQ(cube.squarecopy(a, b, f), before.squarecolor(a, b, f));
-            if (write) cube.setSquarecolor(1, 1, 1, before.squarecolor(1, 1, 1));
-        }
     }
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -92,35 +91,6 @@ TEST_F(FileIo, AMissingFolderOrAFolderInTheWayFailsAndLeavesNoTemporaryFile) {
     EXPECT_NE(writeFileReplacing(at("a.cube"), "x"), WriteStatus::Ok);
     EXPECT_EQ(names(), std::vector<std::string>{"a.cube"});
     EXPECT_EQ(contents(at("a.cube") / "inside"), "kept");
-}
-
-// Saves as an ordinary user would: root ignores permission bits, so as root
-// the save runs in a child process that has given up its rights.
-WriteStatus writeAsUser(const fs::path& path, std::string_view bytes) {
-    if (::geteuid() != 0) return writeFileReplacing(path, bytes);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        constexpr uid_t kNobody = 65534;
-        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(100);
-        ::_exit(static_cast<int>(writeFileReplacing(path, bytes)));
-    }
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) > 3) {
-        ADD_FAILURE() << "the save as another user did not run";
-        return WriteStatus::Ok;
-    }
-    return static_cast<WriteStatus>(WEXITSTATUS(status));
-}
-
-TEST_F(FileIo, ReadOnlyFolderFailsAndKeepsTheOldFile) {
-    put(at("a.cube"), "old bytes");
-    fs::permissions(at("a.cube"), fs::perms::all);
-    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
-                              fs::perms::others_exec);
-    EXPECT_EQ(writeAsUser(at("a.cube"), "new bytes"), WriteStatus::CannotCreate);
-    fs::permissions(dir_, fs::perms::owner_all);
-    EXPECT_EQ(contents(at("a.cube")), "old bytes");
-    EXPECT_EQ(names(), std::vector<std::string>{"a.cube"});
 }
 
 TEST_F(FileIo, ReadRefusesWhatIsNotAFileOfBoundedSize) {

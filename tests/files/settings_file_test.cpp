@@ -34,17 +34,6 @@ TEST(SettingsFile, DefaultLineByteForByte) {
               " 1  2  3  4  5  6  12  .5 -3  1 \r\n");
 }
 
-TEST(SettingsFile, ReadsWhatItWrites) {
-    const Settings cases[] = {
-        kDefaults,
-        make({1, 2, 3, 4, 5, 6}, 7, 0, 0, 0),           // size 7 kept although another cube is shown
-        make({8, 9, 10, 11, 12, 13}, 20, 99, 15, 1),   // draw mode on keeps the count
-        make({15, 14, 13, 12, 11, 10}, 2, 2.5, -3, 0),  // fractions and negatives
-        make({10, 9, 12, 13, 14, 15}, 3, 10000, 0.1, 0),
-    };
-    for (const Settings& s : cases) EXPECT_EQ(parseSettings(formatSettings(s)), s) << formatSettings(s);
-}
-
 struct ReadCase {
     const char* what;
     const char* text;

@@ -15,21 +15,27 @@
 #include <sstream>
 
 #include "game/game_support.h"
+#include "shell/form.h"
 #include "support/test_glyphs.h"
 
 namespace vx::test {
 namespace {
 
-const char* const kMenus[] = {"newpuzzle", "loadpuzzle", "savepuzzle", "savesettings", "messup", "createp",
-                              "usolve",    "csolve",     "choosetime", "gamemode",     "difficulty",
-                              "choosecolors", "by2",     "by3",        "by4",          "by5",   "by7",
-                              "by9",       "by12",       "by20",       "options",      "instructions",
-                              "fgdfg",     "ghfg",       "largersizes"};
-const char* const kButtons[] = {"Command1", "Command2", "Command3", "Command4",  "Command5", "Command6",
-                                "Command7", "Command8", "Command9", "Command10", "Command11"};
-const char* const kBoxes[] = {"Check35", "Check36", "Check37", "Check38", "Check39", "Check3", "Check4",
-                              "Check42", "Check43", "Check44", "Check45", "Check46", "Check1", "Check2"};
-const char* const kTextBoxes[] = {"Text1", "Text2", "Text3", "Text4"};
+// Every menu item but Quit, and every button, check box and text box.
+const std::vector<std::string> kMenus = [] {
+    std::vector<std::string> names(kMenuNames.begin(), kMenuNames.end());
+    std::erase(names, "quit");
+    return names;
+}();
+std::vector<std::string> controlsOf(ControlKind kind) {
+    std::vector<std::string> names;
+    for (const Control& c : makeMainForm().controls)
+        if (c.kind == kind) names.push_back(c.name);
+    return names;
+}
+const std::vector<std::string> kButtons = controlsOf(ControlKind::Button);
+const std::vector<std::string> kBoxes = controlsOf(ControlKind::CheckBox);
+const std::vector<std::string> kTextBoxes = controlsOf(ControlKind::TextBox);
 const char* const kKeys[] = {"left", "up", "right", "down", "b", "r", "t", "13", "65", "200"};
 const char* const kNames[] = {"p1", "p2.cube", "p3.x", "", " p4", ".", "../up", "a/b", "ü-é", "p1"};
 
@@ -61,11 +67,11 @@ public:
         case 4:
         case 5: return std::string("key ") + kKeys[pick(std::size(kKeys))] + "\n";
         case 6:
-        case 7: return std::string("menu ") + kMenus[pick(std::size(kMenus))] + "\n";
+        case 7: return std::string("menu ") + kMenus[pick(static_cast<int>(kMenus.size()))] + "\n";
         case 8:
-        case 9: return std::string("press ") + kButtons[pick(std::size(kButtons))] + "\n";
-        case 10: return std::string("toggle ") + kBoxes[pick(std::size(kBoxes))] + "\n";
-        case 11: return std::string("type ") + kTextBoxes[pick(std::size(kTextBoxes))] + " " + text() + "\n";
+        case 9: return std::string("press ") + kButtons[pick(static_cast<int>(kButtons.size()))] + "\n";
+        case 10: return std::string("toggle ") + kBoxes[pick(static_cast<int>(kBoxes.size()))] + "\n";
+        case 11: return std::string("type ") + kTextBoxes[pick(static_cast<int>(kTextBoxes.size()))] + " " + text() + "\n";
         case 12: return std::string("select File") + (pick(2) ? "1 " : "2 ") + kNames[pick(3)] + ".cube\n";
         case 13: return "wait " + std::to_string(1 + pick(3)) + "\n";
         case 14: return pick(2) ? "settle\n" : "dump\n";
@@ -234,12 +240,17 @@ TEST_P(Golden, PlaysAsBefore) {
     const ScriptResult r = folder.run(script, sc.args, blankGlyphs());
     ASSERT_EQ(r.status, 0) << r.errors;
     // The random player's checkpoints: the computer always solves what is left.
+    std::size_t checkpoints = 0, seen = 0;
+    for (std::size_t at = script.find("echo checkpoint"); at != std::string::npos; at = script.find("echo checkpoint", at + 1))
+        ++checkpoints;
     for (std::size_t i = 1; i < r.lines.size(); ++i) {
         if (r.lines[i] != "checkpoint") continue;
+        ++seen;
         const Json d = Json::parse(r.lines[i - 1]);
         EXPECT_EQ(d["histcount"].integer(), 0) << "line " << i;
         EXPECT_TRUE(solved(d)) << "line " << i;
     }
+    EXPECT_EQ(seen, checkpoints) << "every checkpoint was reached";
     const std::string got = fingerprint(folder, r);
     std::map<std::string, std::string> golden = readGolden();
     if (std::getenv("VEXEL_GOLDEN_UPDATE")) {

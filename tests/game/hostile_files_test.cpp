@@ -115,19 +115,5 @@ TEST(HostileFiles, SettingsFileThatIsAFolderOrHuge) {
     EXPECT_EQ(r.lastDump()["cubesize"].integer(), 3);
 }
 
-TEST(HostileFiles, LongHistoryFileLoadsAndSolves) {
-    ScriptFolder folder;
-    folder.write("vexelcz.settings", settingsLine({10, 9, 12, 13, 14, 15, 20, 0, 0, 0}));
-    // A scramble of 3000 turns, saved by the game and read back.
-    const ScriptResult made = folder.run("menu difficulty\ntype Text1 99\npress Command3\nmenu createp\nmenu messup\n"
-                                         "menu newpuzzle\nsettle\nmenu savepuzzle\ntype Text4 long\npress Command10\n"
-                                         "menu loadpuzzle\nselect File2 long.cube\npress Command8\ndump\n"
-                                         "menu csolve\nsettle\ndump\n");
-    ASSERT_EQ(made.status, 0) << made.errors;
-    const std::vector<Json> d = made.dumps();
-    EXPECT_EQ(d[0]["histcount"].integer(), 99);
-    EXPECT_TRUE(solved(d[1]));
-}
-
 }  // namespace
 }  // namespace vx::test

@@ -16,16 +16,6 @@ TEST(ScriptMode, QueriesAnswerAtOnceAndTheEndClosesTheWindow) {
     EXPECT_TRUE(folder.exists("shot.png"));
 }
 
-TEST(ScriptMode, QuitEndsAtOnce) {
-    ScriptFolder folder;
-    const ScriptResult r = folder.run("echo before\nquit\necho after\n");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.lines, (std::vector<std::string>{"before"}));
-    const ScriptResult m = folder.run("echo before\nmenu quit\necho after\n");
-    EXPECT_EQ(m.status, 0);
-    EXPECT_EQ(m.lines, (std::vector<std::string>{"before"}));
-}
-
 TEST(ScriptMode, BadLinesStopWithStatusTwo) {
     const char* bad[] = {"jump\n",           "menu nosuchitem\n", "press Label4\n", "toggle Command1\n",
                          "key q\n",          "click 10 ten left\n", "click 10 10 middle\n", "pixel 800 0\n",

@@ -4,7 +4,6 @@
 #include <deque>
 #include <filesystem>
 #include <random>
-#include <set>
 #include <vector>
 
 #include "render/painter.h"
@@ -64,33 +63,6 @@ TEST(FloodFill, AgreesWithAPlainFillOnRandomPictures) {
         ASSERT_EQ(pixels(s), want) << "round " << round;
     }
 }
-
-struct Direction {
-    int dx, dy;
-};
-
-class LineDirections : public ::testing::TestWithParam<Direction> {};
-
-// Straight and 45-degree lines: the start pixel and every pixel up to the end,
-// but not the end itself; the position moves to the end.
-TEST_P(LineDirections, FirstPointInLastPointOut) {
-    const auto [dx, dy] = GetParam();
-    Surface s(40, 40);
-    s.line(20, 20, 20 + 7 * dx, 20 + 7 * dy, 5);
-    std::set<std::pair<int, int>> want, got;
-    for (int i = 0; i < 7; ++i) want.insert({20 + i * dx, 20 + i * dy});
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x)
-            if (s.pixel(x, y) != 0) got.insert({x, y});
-    EXPECT_EQ(got, want);
-    EXPECT_EQ(s.currentX, 20 + 7 * dx);
-    EXPECT_EQ(s.currentY, 20 + 7 * dy);
-}
-
-INSTANTIATE_TEST_SUITE_P(EightWays, LineDirections,
-                         ::testing::Values(Direction{1, 0}, Direction{1, 1}, Direction{0, 1}, Direction{-1, 1},
-                                           Direction{-1, 0}, Direction{-1, -1}, Direction{0, -1},
-                                           Direction{1, -1}));
 
 Cube manyColouredCube(int n) {
     constexpr int kColours[14] = {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15};

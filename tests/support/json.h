@@ -55,40 +55,29 @@ private:
         if (at >= s.size()) throw std::runtime_error("JSON ends early");
         Json j;
         const char c = s[at];
-        if (c == '{') {
-            j.type_ = Type::Object;
-            ++at;
-            skipBlanks(s, at);
-            if (at < s.size() && s[at] == '}') return ++at, j;
+        if (c == '{' || c == '[') {
+            const bool object = c == '{';
+            const char close = object ? '}' : ']';
+            j.type_ = object ? Type::Object : Type::Array;
+            skipBlanks(s, ++at);
+            if (at < s.size() && s[at] == close) return ++at, j;
             for (;;) {
-                skipBlanks(s, at);
-                std::string key = parseString(s, at);
-                skipBlanks(s, at);
-                if (at >= s.size() || s[at++] != ':') throw std::runtime_error("expected :");
-                j.object_.emplace(std::move(key), parseValue(s, at));
+                if (object) {
+                    skipBlanks(s, at);
+                    std::string key = parseString(s, at);
+                    skipBlanks(s, at);
+                    if (at >= s.size() || s[at++] != ':') throw std::runtime_error("expected :");
+                    j.object_.emplace(std::move(key), parseValue(s, at));
+                } else {
+                    j.array_.push_back(parseValue(s, at));
+                }
                 skipBlanks(s, at);
                 if (at < s.size() && s[at] == ',') {
                     ++at;
                     continue;
                 }
-                if (at < s.size() && s[at] == '}') return ++at, j;
-                throw std::runtime_error("expected , or }");
-            }
-        }
-        if (c == '[') {
-            j.type_ = Type::Array;
-            ++at;
-            skipBlanks(s, at);
-            if (at < s.size() && s[at] == ']') return ++at, j;
-            for (;;) {
-                j.array_.push_back(parseValue(s, at));
-                skipBlanks(s, at);
-                if (at < s.size() && s[at] == ',') {
-                    ++at;
-                    continue;
-                }
-                if (at < s.size() && s[at] == ']') return ++at, j;
-                throw std::runtime_error("expected , or ]");
+                if (at < s.size() && s[at] == close) return ++at, j;
+                throw std::runtime_error("expected , or a closing bracket");
             }
         }
         if (c == '"') {

@@ -184,14 +184,3 @@ void WindowTest::expectShowsSurface(const QImage& picture, int scale) {
 }
 
 }  // namespace vx::test
-
-namespace vx::test {
-
-void WindowTest::keepPicture(const char* name) {
-    const QString folder = qEnvironmentVariable("VX_WINDOW_SHOTS");
-    if (folder.isEmpty()) return;
-    const QString file = folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
-    EXPECT_TRUE(mainWindow().grab().save(file)) << file.toStdString();
-}
-
-}  // namespace vx::test

@@ -54,9 +54,6 @@ protected:
     QImage shownPicture(double ratio = 1.0);
     // Checks the picture against the game's surface pixel for pixel.
     void expectShowsSurface(const QImage& picture, int scale = 1);
-    // With VX_WINDOW_SHOTS=FOLDER set, saves a picture of the whole window
-    // there, for a person to look at.
-    void keepPicture(const char* name);
 
 private:
     void poll();
