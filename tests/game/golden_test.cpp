@@ -193,7 +193,8 @@ std::vector<Scenario> scenarios() {
                       "click 300 260 right\nkey up\nmenu csolve\nsettle\nmenu usolve\ndump\n";
              return s;
          }},
-        {"wide_window", "", [](auto&) { return "menu csolve\nsettle\ndump\n"; }, {"--clock", "9", "--client", "1366x700"}},
+        {"wide_window", "", [](auto&) { return "menu csolve\nsettle\ndump\nmenu usolve\nclick 554 323 left\ndump\n"; },
+         {"--clock", "9", "--client", "1366x700"}},
         {"narrow_window", "", [](auto&) { return "menu csolve\nsettle\ndump\n"; }, {"--clock", "9", "--client", "333x700"}},
         {"random_player_1", "", [](auto&) { return randomPlay(1, 3000); }, {"--clock", "1"}},
         {"random_player_2", "", [](auto&) { return randomPlay(2, 3000); }, {"--clock", "2"}},
