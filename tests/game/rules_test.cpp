@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "game/game_support.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
+#include "support/test_glyphs.h"
 
 namespace vx::test {
 namespace {
@@ -14,25 +17,6 @@ std::vector<Json> play(const std::string& settings, const std::string& script,
     const ScriptResult r = folder.run(script, args);
     EXPECT_EQ(r.status, 0) << r.errors;
     return r.dumps();
-}
-
-TEST(StartUp, DefaultsAndASettingsFile) {
-    const Json d = play("", "dump\n").at(0);
-    EXPECT_EQ(d["cubesize"].integer(), 3);
-    EXPECT_EQ(d["histcount"].integer(), 3) << "three scramble turns";
-    EXPECT_EQ(d["frontface"].integer() * 10 + d["frontturn"].integer(), 11) << "shown upright";
-    EXPECT_EQ(text(d, "Text1"), "3");
-    EXPECT_EQ(d["caption"].string(), "Vexel-cube Zandrel: by Kestrin (Practice-mode)");
-    for (const char* item : {"usolve", "messup", "by3"}) EXPECT_TRUE(checked(d, item)) << item;
-
-    const Json s = play(settingsLine({1, 2, 3, 4, 5, 6, 5, 7, 0.5, 1}), "dump\n").at(0);
-    EXPECT_EQ(s["cubesize"].integer(), 5);
-    EXPECT_EQ(s["histcount"].integer(), 0) << "draw-mode makes no scramble";
-    EXPECT_EQ(s["rotationtime"].number(), 0.5);
-    EXPECT_EQ(text(s, "Text1"), "7");
-    EXPECT_TRUE(checked(s, "createp"));
-    EXPECT_TRUE(checked(s, "by5"));
-    EXPECT_EQ(s["facecolor"][0].integer() * 10 + s["facecolor"][5].integer(), 16);
 }
 
 // The edges of the front face turn their layers; the inner squares, the grid
@@ -168,6 +152,37 @@ TEST(Panels, NumbersAreCleanedUpAndSettingsKept) {
     EXPECT_EQ(d["cubesize"].integer(), 7);
     EXPECT_EQ(d["histcount"].integer(), 9);
     EXPECT_EQ(d["rotationtime"].number(), 5);
+}
+
+// A window that has no events: the loop must wait for one, not spin. After
+// start-up every idle poll, practising or with the computer done, waits.
+class QuietWindow final : public Platform {
+public:
+    std::vector<bool> waits;
+    void pumpEvents(Game& g, YieldPoint, bool wait) override {
+        waits.push_back(wait);
+        if (waits.size() == 200) csolve_Click(g);
+        if (waits.size() == 400) Form_Unload(g);
+    }
+    void timerChanged(const Timer&) override {}
+    ClientSize clientSize() override { return {800, 560}; }
+    void maximise() override {}
+    double clock() override { return 1000; }
+    GlyphSource& glyphs() override { return blankGlyphs(); }
+};
+
+TEST(IdlePoll, AnIdleGameWaitsForEvents) {
+    ScriptFolder folder;
+    QuietWindow window;
+    Game game(window);
+    const std::filesystem::path old = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    Form_Activate(game);
+    std::filesystem::current_path(old);
+    ASSERT_EQ(window.waits.size(), 400u);
+    EXPECT_TRUE(game.s.cube.solved(3)) << "the computer solved meanwhile";
+    EXPECT_EQ(std::count(window.waits.begin() + 2, window.waits.begin() + 200, false), 0) << "practising";
+    EXPECT_EQ(std::count(window.waits.begin() + 220, window.waits.end(), false), 0) << "the computer done";
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include "render/painter.h"
 #include "render/palette.h"
-#include "render/pixel_round.h"
 #include "render/png.h"
 
 namespace vx {
@@ -71,46 +70,6 @@ Cube manyColouredCube(int n) {
         for (int b = 1; b <= n; ++b)
             for (int a = 1; a <= n; ++a) cube.setSquarecolor(a, b, f, kColours[(a + 2 * b + 3 * f) % 14]);
     return cube;
-}
-
-int shown(const Cube& cube, View face, int c, int r, int n) {
-    const Square s = cellToSquare(c, r, face.turn, n);
-    return cube.squarecolor(s.a, s.b, face.face);
-}
-
-// Every cell of the three faces shows the square its view puts there, probed
-// where a player looks: a front square's middle, a top or right square three
-// pixels in from its top-left corner. No grey of the fill borders is left.
-TEST(PaintCube, EveryCellShowsItsSquareInAll24ViewsAndEverySize) {
-    for (int n = kMinCubeSize; n <= kMaxCubeSize; ++n) {
-        const Cube cube = manyColouredCube(n);
-        for (int face = 1; face <= 6; ++face)
-            for (int turn = 1; turn <= 4; ++turn) {
-                const View view{face, turn};
-                Surface s(800, 560);
-                Geometry g;
-                PaintedArea last;
-                setUpGeometry(g, n, 800, 560);
-                paintCube(s, g, cube, view, n, last);
-                const SideFaces sides = sideFaces(view);
-                const double size = g.squarewidth, step = g.depthstep, depth = g.depthsize;
-                for (int r = 1; r <= n; ++r)
-                    for (int c = 1; c <= n; ++c) {
-                        const double fx = g.cubeleft + (c - 1) * size + size / 2, fy = g.cubetop + (r - 1) * size + size / 2;
-                        const double tx = g.cubeleft + depth - (r - 1) * step + (c - 1) * size + 3;
-                        const double ty = g.cubetop - depth + (r - 1) * step + 3;
-                        const double rx = g.cuberight + (c - 1) * step + 3, ry = g.cubetop + (r - 1) * size - (c - 1) * step + 3;
-                        ASSERT_EQ(s.pixel(nearestPixel(fx), nearestPixel(fy)), shown(cube, view, c, r, n))
-                            << "front " << c << "," << r << " n " << n << " view " << face << "," << turn;
-                        ASSERT_EQ(s.pixel(nearestPixel(tx), nearestPixel(ty)), shown(cube, sides.top, c, r, n))
-                            << "top " << c << "," << r << " n " << n << " view " << face << "," << turn;
-                        ASSERT_EQ(s.pixel(nearestPixel(rx), nearestPixel(ry)), shown(cube, sides.right, c, r, n))
-                            << "right " << c << "," << r << " n " << n << " view " << face << "," << turn;
-                    }
-                const std::uint8_t* p = s.data();
-                ASSERT_EQ(std::count(p, p + 800 * 560, kLightGrey), 0);
-            }
-    }
 }
 
 // A repaint leaves nothing of an earlier picture, whatever its size and

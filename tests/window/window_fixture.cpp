@@ -115,15 +115,6 @@ bool WindowTest::play() {
     return !late;
 }
 
-void WindowTest::leaveAlone(int ms, std::function<void(long long yields)> check) {
-    poller_->stop();
-    const long long before = session_->platform().yields();
-    QTimer::singleShot(ms, poller_, [this, before, check = std::move(check)] {
-        check(session_->platform().yields() - before);
-        poller_->start(kPollMs);
-    });
-}
-
 void WindowTest::choose(const char* menuItem) {
     QAction* action = mainWindow().menuAction(menuItem);
     ASSERT_NE(action, nullptr) << menuItem;

@@ -32,10 +32,6 @@ protected:
     void then(std::function<void()> step);
     // Runs the game through all steps; true when it ended in time.
     bool play();
-    // Within a step: lets the game alone for `ms` milliseconds, with no
-    // event but the one that ends the time, then tells how often its loop
-    // yielded meanwhile. The next step waits for that.
-    void leaveAlone(int ms, std::function<void(long long yields)> check);
 
     GameWindow& session() { return *session_; }
     Game& game() { return session_->game(); }

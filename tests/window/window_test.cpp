@@ -96,24 +96,6 @@ TEST_F(window, ReturnSavesAndTheLoadBoxShowsTheStartOfTheName) {
     EXPECT_TRUE(play());
 }
 
-// A handful of yields for the one event that ends the quiet time; a loop
-// that spins yields thousands of times in that time.
-constexpr long long kFewYields = 10;
-
-TEST_F(window, AnIdleGameWaitsForEvents) {
-    start();
-    then([&] {
-        leaveAlone(100, [](long long yields) { EXPECT_LE(yields, kFewYields) << "practice"; });
-    });
-    then([&] { choose("csolve"); });
-    then([&] {
-        // Solved by the computer, which has nothing left to do.
-        ASSERT_EQ(game().s.history.histcount, 0);
-        leaveAlone(100, [](long long yields) { EXPECT_LE(yields, kFewYields) << "computer solving"; });
-    });
-    EXPECT_TRUE(play());
-}
-
 TEST_F(window, ClosingTheWindowEndsTheProgram) {
     start();
     then([&] { mainWindow().close(); });
