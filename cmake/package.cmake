@@ -28,8 +28,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${CMAKE_CURRENT_BINARY_D
 set(CPACK_PACKAGE_NAME vexelcube)
 set(CPACK_PACKAGE_VENDOR "Vexel-cube developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "twisty cube puzzle from 2x2x2 up to 20x20x20")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Vexel-cube is a puzzle game about the N x N x N twisty cube, for any edge
+# CPack puts the summary above this, as the synopsis.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vexel-cube is a puzzle game about the N x N x N twisty cube, for any edge
 length from 2 to 20. The cube stands in the middle of a black window, its
 front, top and right faces drawn in six colours of your choice. Turn its
 layers with the mouse and the whole cube with the keys, have a new cube

@@ -55,8 +55,10 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& args) {
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (arg == "--help") return CommandLine{.action = CommandLine::Action::Help};
-        if (arg == "--version") return CommandLine{.action = CommandLine::Action::Version};
+        if (arg == "--help" || arg == "--version") {
+            c.action = arg == "--help" ? CommandLine::Action::Help : CommandLine::Action::Version;
+            return c;
+        }
         if (arg == "--data-folder") {
             c.dataFolder = true;
             continue;
