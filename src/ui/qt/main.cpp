@@ -5,6 +5,7 @@
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -54,7 +55,7 @@ int runScript(int argc, char** argv, const vx::CommandLine& o) {
 int runWindow(int argc, char** argv, const std::string& refusal);
 
 int main(int argc, char** argv) {
-    const vx::CommandLine o = vx::parseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+    vx::CommandLine o = vx::parseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
     switch (o.action) {
         case vx::CommandLine::Action::Help: std::cout << vx::helpText(); return 0;
         case vx::CommandLine::Action::Version: std::cout << vx::versionText(); return 0;
@@ -65,6 +66,12 @@ int main(int argc, char** argv) {
         case vx::CommandLine::Action::Window: break;
     }
     // Started from the desktop menu: the files go to the game's own folder.
+    // A script named on the command line is still found where it was named.
+    if (o.dataFolder && o.script != "-" && !o.script.empty()) {
+        std::error_code ec;
+        const std::filesystem::path whole = std::filesystem::absolute(o.script, ec);
+        if (!ec) o.script = whole.string();
+    }
     const std::string refusal = o.dataFolder ? vx::enterDataFolder() : std::string();
     if (o.action == vx::CommandLine::Action::Script) {
         if (!refusal.empty()) {
