@@ -59,6 +59,15 @@ TEST_P(SmallIcon, IsSharpAndShowsNineWholeCellsOnEachFace) {
             ASSERT_TRUE(allowed.count(p)) << x << "," << y << ": " << std::hex << p;
             ++opaque;
         }
+    // The cube's outline is black all round.
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            if (qAlpha(icon.pixel(x, y)) == 0) continue;
+            const bool rim = x == 0 || y == 0 || x == size - 1 || y == size - 1 || qAlpha(icon.pixel(x - 1, y)) == 0 ||
+                             qAlpha(icon.pixel(x + 1, y)) == 0 || qAlpha(icon.pixel(x, y - 1)) == 0 ||
+                             qAlpha(icon.pixel(x, y + 1)) == 0;
+            if (rim) EXPECT_EQ(icon.pixel(x, y), black) << size << ": " << x << "," << y;
+        }
     // The cube fills the square from edge to edge in at least one direction.
     EXPECT_GT(opaque, size * size / 2);
     const auto found = regions(icon);
