@@ -4,10 +4,12 @@
 #include <cstdio>
 #include <string>
 
+#include "ui/qt/font_warm_up.h"
 #include "ui/qt/game_window.h"
 #include "ui/qt/startup_report.h"
 
 int runWindow(int argc, char** argv, const std::string& refusal) {
+    vx::FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vexelcube"));
     QGuiApplication::setDesktopFileName(QStringLiteral("vexelcube"));
@@ -20,6 +22,7 @@ int runWindow(int argc, char** argv, const std::string& refusal) {
                               QStringLiteral("Vexel-cube cannot start: %1.").arg(QString::fromStdString(refusal)));
         return 1;
     }
+    fonts.wait();
     vx::GameWindow game;
     vx::StartupReport report(game.window());
     game.show();
