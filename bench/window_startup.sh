@@ -77,24 +77,39 @@ once() {
     echo "$took"
 }
 
-echo "window manager: $manager; $runs runs of each program a size, interleaved"
+# The programs measured: the game, the bare window, the bare window with a
+# menu bar, and (with BEFORE=PATH) another build of the game to compare with.
+names="game bare bare+menu"
+[ -n "${BEFORE:-}" ] && names="$names before"
+run_named() {
+    case $1 in
+        game) once "$game" ;;
+        bare) once "$bare" ;;
+        bare+menu) once "$bare" --menu-bar ;;
+        before) once "$BEFORE" ;;
+    esac
+}
+count=$(echo "$names" | wc -w)
+echo "window manager: $manager; $runs runs of each program a size, interleaved (each starts a round first in turn)"
 for size in 3 20; do
     settings "$size" 3
-    games="" bares=""
+    for name in $names; do eval "times_$(echo "$name" | tr '+' '_')=''"; done
     for i in $(seq "$runs"); do
-        # Each goes first in every other round.
-        if [ $((i % 2)) = 1 ]; then
-            bares="$bares $(once "$bare")"
-            games="$games $(once "$game")"
-        else
-            games="$games $(once "$game")"
-            bares="$bares $(once "$bare")"
-        fi
+        shift_by=$((i % count))
+        order=$(echo "$names" | tr ' ' '\n' | awk -v k="$shift_by" '{ v[NR - 1] = $0 } END { for (j = 0; j < NR; j++) print v[(j + k) % NR] }')
+        for name in $order; do
+            var="times_$(echo "$name" | tr '+' '_')"
+            eval "$var=\"\$$var $(run_named "$name")\""
+        done
     done
-    g=$(echo "$games" | median)
-    b=$(echo "$bares" | median)
-    awk -v n="$size" -v g="$g" -v b="$b" 'BEGIN {
-        printf "N = %2d: first paint after %5.1f ms (game), %5.1f ms (bare Qt window): ratio %.2f\n", n, g, b, g / b }'
+    g=$(echo "$times_game" | median)
+    line=$(printf "N = %2d: first paint, median: game %5.1f ms" "$size" "$g")
+    for name in $names; do
+        [ "$name" = game ] && continue
+        m=$(eval "echo \"\$times_$(echo "$name" | tr '+' '_')\"" | median)
+        line="$line$(awk -v n="$name" -v m="$m" -v g="$g" 'BEGIN { printf ", %s %5.1f ms (game / %s: %.2f)", n, m, n, g / m }')"
+    done
+    echo "$line"
 done
 
 settings 20 99

@@ -17,6 +17,7 @@
 #include "ui/headless/script_platform.h"
 #include "ui/qt/command_line.h"
 #include "ui/qt/data_folder.h"
+#include "ui/qt/font_warm_up.h"
 #include "ui/qt/qt_glyphs.h"
 
 namespace {
@@ -31,6 +32,7 @@ int runScript(int argc, char** argv, const vx::CommandLine& o) {
     // Text is rendered by Qt, which needs no display for it.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(quietQt);
+    vx::FontWarmUp fonts;
     QGuiApplication app(argc, argv);
     std::ifstream file;
     std::istream* in = &std::cin;
@@ -42,6 +44,7 @@ int runScript(int argc, char** argv, const vx::CommandLine& o) {
         }
         in = &file;
     }
+    fonts.wait();
     vx::QtGlyphs glyphs;
     vx::ScriptPlatform platform(*in, std::cout, std::cerr, glyphs, o.scriptOptions);
     vx::Game game(platform);
