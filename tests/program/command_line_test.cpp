@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -77,6 +78,8 @@ struct ArgumentCase {
     const char* err;  // a part of standard error
 };
 
+void PrintTo(const ArgumentCase& c, std::ostream* os) { *os << c.args; }
+
 class Arguments : public testing::TestWithParam<ArgumentCase> {};
 
 TEST_P(Arguments, AnswerWithTheirStatusAndText) {
@@ -120,6 +123,8 @@ struct FolderCase {
     const char* env;     // with ROOT standing for the scratch folder
     const char* folder;  // where the game's files go, under ROOT
 };
+
+void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.env; }
 
 class DataFolder : public testing::TestWithParam<FolderCase> {};
 
