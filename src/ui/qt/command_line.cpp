@@ -29,7 +29,8 @@ struct OptionHelp {
     std::string_view option, text;
 };
 
-// One entry an option, in the order --help lists them.
+// One entry an option, in the order --help lists them; options that print
+// and exit (--solve FILE.cube) go before --help, with their action above.
 constexpr std::array kOptions = {
     OptionHelp{"--data-folder", "keep the settings and puzzles in the game's own folder,\n"
                                 "$XDG_DATA_HOME/vexelcube or ~/.local/share/vexelcube\n"
