@@ -56,7 +56,9 @@ std::vector<std::uint8_t> costTable(const std::vector<std::uint16_t>& aMove, int
     return cost;
 }
 
-Tables build() {
+}  // namespace
+
+Tables buildTables() {
     Tables t;
     const auto all = allTurns();
     t.twistMove = moveTable(kTwists, withTwist, twist, all);
@@ -72,8 +74,6 @@ Tables build() {
     return t;
 }
 
-}  // namespace
-
 std::size_t Tables::bytes() const {
     std::size_t n = 0;
     for (const auto* v : {&twistMove, &flipMove, &sliceMove, &cornerMove, &edgeMove, &slicePermMove})
@@ -83,7 +83,7 @@ std::size_t Tables::bytes() const {
 }
 
 const Tables& tables() {
-    static const Tables t = build();
+    static const Tables t = buildTables();
     return t;
 }
 

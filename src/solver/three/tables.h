@@ -31,6 +31,9 @@ struct Tables {
     std::size_t bytes() const;
 };
 
+// Builds a fresh set (the benchmark times it).
+Tables buildTables();
+
 // Built on first use, once per process; safe to call from any thread.
 const Tables& tables();
 

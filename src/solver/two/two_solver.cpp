@@ -125,6 +125,11 @@ std::optional<std::uint32_t> position(const Cube& cube, Verdict& v) {
 
 void prepareTwo() { tables(); }
 
+std::size_t buildTwoTables() {
+    const TwoTables t;
+    return t.permMove.size() * 2 + t.twistMove.size() * 2 + t.distance.size();
+}
+
 Solution solveTwo(const Cube& cube) {
     Solution out;
     Verdict v;

@@ -17,6 +17,10 @@ int twoDistance(const Cube& cube);
 // How many positions lie at each distance 0, 1, 2, ... from solved.
 std::vector<long> twoDistanceCounts();
 
+// Builds a fresh set of tables and returns their size in bytes (the
+// benchmark times it).
+std::size_t buildTwoTables();
+
 // Builds the distance table now rather than at the first solve.
 void prepareTwo();
 

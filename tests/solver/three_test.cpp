@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "random_states.h"
+#include "solver/solver.h"
+#include "solver/three_solver.h"
+
+namespace vx {
+namespace {
+
+bool outerOnly(const std::vector<PhysicalMove>& moves) {
+    for (const auto& m : moves)
+        if (m.layer == 2) return false;
+    return true;
+}
+
+TEST(ThreeCube, RandomStatesAreSolved) {
+    std::mt19937 rng(33);
+    std::size_t longest = 0, total = 0;
+    for (int i = 0; i < 200; ++i) {
+        const Cube c = test::randomCube(3, rng);
+        const bool slices = i % 2 == 0;
+        solver::Refusal why = solver::Refusal::unsupportedSize;
+        const auto moves = solver::solveThree(c, slices, 0.0, &why);
+        ASSERT_TRUE(moves) << "state " << i;
+        EXPECT_EQ(why, solver::Refusal::none);
+        ASSERT_TRUE(test::solves(c, 3, *moves)) << "state " << i;
+        if (!slices) {
+            EXPECT_TRUE(outerOnly(*moves)) << "state " << i;
+        }
+        longest = std::max(longest, moves->size());
+        total += moves->size();
+    }
+    // Even the first solution the search finds is short.
+    EXPECT_LE(longest, 36u);
+    EXPECT_LE(total / 200, 30u);
+}
+
+TEST(ThreeCube, AWhileLongerFindsShorterSolutions) {
+    std::mt19937 rng(5);
+    std::size_t quick = 0, patient = 0;
+    for (int i = 0; i < 5; ++i) {
+        const Cube c = test::randomCube(3, rng);
+        const auto first = solver::solve(c, 3, {0.0});
+        const auto better = solver::solve(c, 3, {0.05});
+        ASSERT_TRUE(first.solved() && better.solved());
+        EXPECT_TRUE(test::solves(c, 3, better.moves));
+        EXPECT_LE(better.moves.size(), first.moves.size());
+        quick += first.moves.size();
+        patient += better.moves.size();
+    }
+    EXPECT_LT(patient, quick);
+}
+
+TEST(ThreeCube, KnownPositions) {
+    struct Case {
+        const char* name;
+        std::vector<PhysicalMove> made;
+        std::size_t fewest;
+    };
+    const std::vector<Case> cases = {
+        {"solved", {}, 0},
+        {"a quarter turn", {{0, 3, 1}}, 1},
+        {"a half turn", {{2, 1, -1}, {2, 1, -1}}, 2},
+        {"two faces", {{0, 3, 1}, {1, 3, -1}}, 2},
+        {"a whole turn", {{1, 1, 1}, {1, 2, 1}, {1, 3, 1}}, 0},
+    };
+    for (const Case& k : cases) {
+        Cube c = test::paintedCube(3, {}, test::kPlainColours);
+        for (const auto& m : k.made) c.turn(m, 3);
+        const auto s = solver::solve(c, 3, {0.02});
+        ASSERT_TRUE(s.solved()) << k.name;
+        EXPECT_EQ(s.moves.size(), k.fewest) << k.name;
+        EXPECT_TRUE(test::solves(c, 3, s.moves)) << k.name;
+    }
+}
+
+}  // namespace
+}  // namespace vx
