@@ -10,6 +10,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int kNone = -1;
 constexpr int kNoSolution = 1000;
+constexpr int kFirstLimit = 31;
 
 // Turns on one axis commute: they are kept in one order (layer 1 first), and
 // one face never turns twice in a row.
@@ -23,20 +24,27 @@ bool inPhaseTwo(int t) { return axisOf(t) == 1 || kindOf(t) == 2; }
 
 class Search {
 public:
-    Search(const Pieces& start, double seconds)
-        : t_(tables()), start_(start), deadline_(Clock::now() + std::chrono::duration_cast<Clock::duration>(
+    Search(const Pieces& start, double seconds, bool mustFind)
+        : t_(tables()), start_(start), mustFind_(mustFind), deadline_(Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                                                     std::chrono::duration<double>(seconds))) {}
 
-    std::vector<int> run() {
+    std::optional<std::vector<int>> run() {
         const int tw = twist(start_), fl = flip(start_), sl = slice(start_);
-        for (int bound = t_.phaseOneBound(tw, fl, sl); bound < best_ && !stop_; ++bound)
-            phaseOne(tw, fl, sl, 0, bound);
+        // Long phase-two searches are what make a first solution slow: look
+        // for one within kFirstLimit moves first, then without a limit.
+        for (int limit : {kFirstLimit, kNoSolution}) {
+            best_ = limit;
+            for (int bound = t_.phaseOneBound(tw, fl, sl); bound < best_ && !stop_; ++bound)
+                phaseOne(tw, fl, sl, 0, bound);
+            if (found_ || stop_) break;
+        }
+        if (!found_) return std::nullopt;
         return solution_;
     }
 
 private:
     void phaseOne(int tw, int fl, int sl, int cost, int bound) {
-        const int h = t_.phaseOneBound(tw, fl, sl);
+        const int h = t_.phaseOneBound(tw, fl, sl, bound - cost);
         if (cost + h > bound || timeUp()) return;
         if (h == 0 && cost == bound) {
             if (path_.empty() || !inPhaseTwo(path_.back())) startPhaseTwo(cost);
@@ -63,6 +71,7 @@ private:
             if (phaseTwo(cp, ep, sp, 0, bound)) {
                 best_ = costOne + bound;
                 solution_ = path_;
+                found_ = true;
                 path_.resize(phaseOneLength);
                 stop_ = Clock::now() >= deadline_;
                 break;
@@ -71,7 +80,7 @@ private:
     }
 
     bool phaseTwo(int cp, int ep, int sp, int cost, int bound) {
-        const int h = t_.phaseTwoBound(cp, ep, sp);
+        const int h = t_.phaseTwoBound(cp, ep, sp, bound - cost);
         if (cost + h > bound) return false;
         if (h == 0) return cost == bound;
         const int last = path_.empty() ? kNone : path_.back();
@@ -90,24 +99,26 @@ private:
 
     // Looked at now and then: the clock is dearer than a node.
     bool timeUp() {
-        if (++nodes_ % 1024 != 0 || best_ == kNoSolution) return stop_;
+        if (++nodes_ % 1024 != 0 || (mustFind_ && !found_)) return stop_;
         if (Clock::now() >= deadline_) stop_ = true;
         return stop_;
     }
 
     const Tables& t_;
     Pieces start_;
+    bool mustFind_;
     Clock::time_point deadline_;
     std::vector<int> path_, solution_;
     int best_ = kNoSolution;
     long nodes_ = 0;
+    bool found_ = false;
     bool stop_ = false;
 };
 
 }  // namespace
 
-std::vector<int> twoPhase(const Pieces& start, double seconds) {
-    Search s(start, seconds);
+std::optional<std::vector<int>> twoPhase(const Pieces& start, double seconds, bool mustFind) {
+    Search s(start, seconds, mustFind);
     return s.run();
 }
 

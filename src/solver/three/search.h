@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <vector>
 
 #include "solver/pieces.h"
@@ -7,9 +8,10 @@ namespace vx::solver::three {
 
 // Two-phase search for a solvable 3-cube, counting quarter turns as one move
 // and half turns as two. Returns face-turn numbers (see coords.h). Keeps
-// looking for shorter solutions until `seconds` after it starts, but always
-// returns its first solution however long that takes; stops early when no
-// shorter one can exist within the two phases.
-std::vector<int> twoPhase(const Pieces& start, double seconds);
+// looking for shorter solutions until `seconds` after it starts, and stops
+// early when no shorter one can exist within the two phases. With `mustFind`
+// it returns its first solution however long that takes; without, it may
+// return nothing when time runs out first.
+std::optional<std::vector<int>> twoPhase(const Pieces& start, double seconds, bool mustFind = true);
 
 }  // namespace vx::solver::three

@@ -69,6 +69,7 @@ Tables buildTables() {
     t.slicePermMove = moveTable(kSlicePerms, withSlicePerm, slicePerm, kPhaseTwoTurns);
     t.twistSliceCost = costTable(t.twistMove, kTwists, t.sliceMove, kSlices, kSliceHome, all);
     t.flipSliceCost = costTable(t.flipMove, kFlips, t.sliceMove, kSlices, kSliceHome, all);
+    t.twistFlipCost = costTable(t.twistMove, kTwists, t.flipMove, kFlips, 0, all);
     t.cornerSliceCost = costTable(t.cornerMove, kCornerPerms, t.slicePermMove, kSlicePerms, 0, kPhaseTwoTurns);
     t.edgeSliceCost = costTable(t.edgeMove, kEdgePerms, t.slicePermMove, kSlicePerms, 0, kPhaseTwoTurns);
     return t;
@@ -78,7 +79,7 @@ std::size_t Tables::bytes() const {
     std::size_t n = 0;
     for (const auto* v : {&twistMove, &flipMove, &sliceMove, &cornerMove, &edgeMove, &slicePermMove})
         n += v->size() * sizeof(std::uint16_t);
-    for (const auto* v : {&twistSliceCost, &flipSliceCost, &cornerSliceCost, &edgeSliceCost}) n += v->size();
+    for (const auto* v : {&twistSliceCost, &flipSliceCost, &twistFlipCost, &cornerSliceCost, &edgeSliceCost}) n += v->size();
     return n;
 }
 
