@@ -29,7 +29,7 @@ public:
         : t_(tables()), start_(start), mustFind_(mustFind), below_(below), deadline_(Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                                                     std::chrono::duration<double>(seconds))) {}
 
-    std::optional<std::vector<int>> run() {
+    std::vector<std::vector<int>> run() {
         const int tw = twist(start_), fl = flip(start_), sl = slice(start_);
         // Long phase-two searches are what make a first solution slow: look
         // for one within kFirstLimit moves first, then without a limit.
@@ -39,8 +39,7 @@ public:
             for (int bound = h; bound < best_ && !stop_; ++bound) phaseOne(tw, fl, sl, h, 0, bound);
             if (found_ || stop_) break;
         }
-        if (!found_) return std::nullopt;
-        return solution_;
+        return solutions_;
     }
 
 private:
@@ -85,7 +84,7 @@ private:
                 continue;
             }
             best_ = costOne + phaseTwoCost_;
-            solution_ = path_;
+            solutions_.push_back(path_);
             found_ = true;
             path_.resize(path_.size() - phaseTwoMoves_);
             phaseTwoMoves_ = 0;
@@ -130,7 +129,8 @@ private:
     bool mustFind_;
     int below_;
     Clock::time_point deadline_;
-    std::vector<int> path_, solution_;
+    std::vector<int> path_;
+    std::vector<std::vector<int>> solutions_;  // each shorter than the one before
     int best_ = kNoSolution;
     long nodes_ = 0;
     int phaseTwoCost_ = 0;
@@ -141,7 +141,7 @@ private:
 
 }  // namespace
 
-std::optional<std::vector<int>> twoPhase(const Pieces& start, double seconds, bool mustFind, int below) {
+std::vector<std::vector<int>> twoPhase(const Pieces& start, double seconds, bool mustFind, int below) {
     Search s(start, seconds, mustFind, below);
     return s.run();
 }

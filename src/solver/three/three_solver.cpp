@@ -108,16 +108,17 @@ std::optional<std::vector<PhysicalMove>> solveThree(const Cube& threeCube, bool 
         Pieces seen = pieces;
         if (view > 0) readThree(turnedCube(threeCube, view), seen);
         if (inverted) seen = inverse(seen);
-        auto turns = three::twoPhase(seen, left, k == 0, k == 0 ? 1000 : bestCost);
-        if (!turns) continue;
-        int cost = 0;
-        for (int t : *turns) cost += three::costOf(t);
-        if (inverted) turns = reversed(*turns);
-        std::vector<PhysicalMove> moves = physicalMoves(*turns);
-        // Moves for the turned cube, made on the cube as it lies.
-        for (PhysicalMove& m : moves) m = rotated(m, kViews[static_cast<std::size_t>(view)].inverse(), 3);
-        moves = shortened(moves, allowSlices);
-        if (!best || moves.size() < best->size()) {
+        // The shortest in moves of the game may be any of the search's
+        // solutions once middle layers and merged turns are counted.
+        for (std::vector<int> turns : three::twoPhase(seen, left, k == 0, k == 0 ? 1000 : bestCost)) {
+            int cost = 0;
+            for (int t : turns) cost += three::costOf(t);
+            if (inverted) turns = reversed(turns);
+            std::vector<PhysicalMove> moves = physicalMoves(turns);
+            // Moves for the turned cube, made on the cube as it lies.
+            for (PhysicalMove& m : moves) m = rotated(m, kViews[static_cast<std::size_t>(view)].inverse(), 3);
+            moves = shortened(moves, allowSlices);
+            if (best && moves.size() >= best->size()) continue;
             best = std::move(moves);
             bestCost = cost;
         }
