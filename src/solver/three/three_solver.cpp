@@ -110,7 +110,7 @@ std::optional<std::vector<PhysicalMove>> solveThree(const Cube& threeCube, bool 
         if (inverted) seen = inverse(seen);
         // The shortest in moves of the game may be any of the search's
         // solutions once middle layers and merged turns are counted.
-        for (std::vector<int> turns : three::twoPhase(seen, left, k == 0, k == 0 ? 1000 : bestCost)) {
+        for (std::vector<int> turns : three::twoPhase(seen, left, k == 0, k == 0 ? 1000 : bestCost + (allowSlices ? 1 : 0))) {
             int cost = 0;
             for (int t : turns) cost += three::costOf(t);
             if (inverted) turns = reversed(turns);
