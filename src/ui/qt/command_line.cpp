@@ -41,6 +41,9 @@ constexpr std::array kOptions = {
     OptionHelp{"--client WxH", "with --script: the drawing surface's size (800x560)"},
     OptionHelp{"--clock SECONDS", "with --script: the clock that seeds the random numbers,\n"
                                   "in seconds since midnight (default: the time of day)"},
+    OptionHelp{"--solve FILE.cube", "print a short solution for the puzzle file in cubing\n"
+                                    "notation (R U' 2R F2, face 1 in front, face 2 on top)\n"
+                                    "and exit; the puzzle's history is not used"},
     OptionHelp{"--help", "print this help and exit"},
     OptionHelp{"--version", "print the version and exit"},
 };
@@ -64,13 +67,16 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             c.dataFolder = true;
             continue;
         }
-        const bool takesValue = arg == "--script" || arg == "--client" || arg == "--clock";
+        const bool takesValue = arg == "--script" || arg == "--client" || arg == "--clock" || arg == "--solve";
         if (!takesValue) return wrong("unknown option " + std::string(arg));
         if (i + 1 == args.size()) return wrong(std::string(arg) + " needs a value");
         const std::string_view value = args[++i];
         if (arg == "--script") {
             c.script = value;
             c.action = CommandLine::Action::Script;
+        } else if (arg == "--solve") {
+            c.puzzle = value;
+            c.action = CommandLine::Action::Solve;
         } else if (arg == "--client") {
             if (!parseSize(value, c.scriptOptions.width, c.scriptOptions.height))
                 return wrong("--client takes WIDTHxHEIGHT, not " + std::string(value));
@@ -84,7 +90,7 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& args) {
 }
 
 std::string usageLine() {
-    return "usage: vexelcube [--data-folder] [--script FILE|- [--client WxH] [--clock SECONDS]] [--help] [--version]\n";
+    return "usage: vexelcube [--data-folder] [--script FILE|- [--client WxH] [--clock SECONDS]] [--solve FILE.cube] [--help] [--version]\n";
 }
 
 std::string helpText() {
@@ -108,10 +114,11 @@ std::string helpText() {
          "puzzles), in the working directory, or with --data-folder in the game's\n"
          "own folder.\n"
          "\n"
-         "Exit status: 0 when the game is closed or the script ends; 1 when the\n"
-         "data folder cannot be made or entered; 2 for a wrong command line, an\n"
-         "unreadable script or a wrong script line; 3 when a script's settle does\n"
-         "not settle.\n"
+         "Exit status: 0 when the game is closed or the script ends, or --solve\n"
+         "printed a solution; 1 when the data folder cannot be made or entered,\n"
+         "or the puzzle of --solve has no solution; 2 for a wrong command line,\n"
+         "an unreadable script or puzzle file or a wrong script line; 3 when a\n"
+         "script's settle does not settle.\n"
          "\n"
          "The manual: man 6 vexelcube\n";
     return s;

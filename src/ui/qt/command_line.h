@@ -10,10 +10,11 @@
 namespace vx {
 
 struct CommandLine {
-    enum class Action { Window, Script, Help, Version, Usage };
+    enum class Action { Window, Script, Solve, Help, Version, Usage };
     Action action = Action::Window;
     std::string script;            // --script FILE ("-": standard input)
     ScriptOptions scriptOptions;   // --client, --clock
+    std::string puzzle;            // --solve FILE.cube
     bool dataFolder = false;       // --data-folder
     std::string problem;           // for Action::Usage: what is wrong
 };

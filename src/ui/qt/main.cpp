@@ -15,6 +15,7 @@
 #include "app/game.h"
 #include "app/handlers.h"
 #include "ui/headless/script_platform.h"
+#include "ui/headless/solve_command.h"
 #include "ui/qt/command_line.h"
 #include "ui/qt/data_folder.h"
 #include "ui/qt/font_warm_up.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
         case vx::CommandLine::Action::Usage:
             std::cerr << "vexelcube: " << o.problem << '\n' << vx::usageLine();
             return 2;
+        case vx::CommandLine::Action::Solve: return vx::solveCommand(o.puzzle, std::cout, std::cerr);
         case vx::CommandLine::Action::Script:
         case vx::CommandLine::Action::Window: break;
     }
