@@ -13,8 +13,7 @@ std::string formatSettings(const Settings& s) {
     appendPrintForm(line, s.scramblecount);
     appendPrintForm(line, s.rotationtime);
     appendPrintForm(line, s.drawmode);
-    // The eleventh field is empty: nothing stands between the last blank
-    // and the line end.
+    appendPrintForm(line, s.shortest);
     line += "\r\n";
     return line;
 }
@@ -22,7 +21,7 @@ std::string formatSettings(const Settings& s) {
 Settings parseSettings(std::string_view text) {
     Settings s;
     FieldReader fields(text);
-    for (int index = 1; index <= 10; ++index) {
+    for (int index = 1; index <= 11; ++index) {
         const auto field = fields.next();
         if (!field) break;
         const double v = leadingNumber(*field);
@@ -34,8 +33,10 @@ Settings parseSettings(std::string_view text) {
             s.scramblecount = v;
         else if (index == 9)
             s.rotationtime = v;
-        else
+        else if (index == 10)
             s.drawmode = toWhole(v) == 1 ? 1 : 0;
+        else
+            s.shortest = v == 1 ? 1 : 0;
     }
 
     if (!usableFaceColors(s.facecolor)) s.facecolor = kDefaultFaceColors;

@@ -28,6 +28,7 @@ constexpr HandlerTable<MenuId, kMenuCount> kMenuHandlers = {
     {MenuId::messup, messup_Click},           {MenuId::createp, createp_Click},
     {MenuId::usolve, usolve_Click},           {MenuId::csolve, csolve_Click},
     {MenuId::choosetime, choosetime_Click},   {MenuId::gamemode, gamemode_Click},
+    {MenuId::shortest, shortest_Click},
     {MenuId::difficulty, difficulty_Click},   {MenuId::choosecolors, choosecolors_Click},
     {MenuId::quit, quit_Click},
 };

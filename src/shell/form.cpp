@@ -60,6 +60,7 @@ void addMenus(Form& f) {
     add(MenuId::csolve, "Computer solves cube (press \"b\" for one move)", MenuId::solvingoptions);
     add(MenuId::choosetime, "Choose minimum time taken to rotate cube", MenuId::solvingoptions);
     add(MenuId::gamemode, "Gamemode", MenuId::solvingoptions);
+    add(MenuId::shortest, "Shortest solution (computer reads the colors)", MenuId::solvingoptions);
     add(MenuId::difficulty, "Choose difficulty", MenuId::options);
     add(MenuId::choosecolors, "Choose colors", MenuId::options);
     add(MenuId::sizeofcube, "Size of cube", MenuId::options);

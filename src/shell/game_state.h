@@ -15,6 +15,20 @@
 
 namespace vx {
 
+// The plan the computer took on when it last started to solve: the history
+// as it was, or a solution read from the colours; with the cube it was made
+// for, so that a plan the replay has carried out part of goes on untouched.
+struct ComputerPlan {
+    enum class Source { history, colors };
+    Source source = Source::history;
+    int moves = 0;
+    bool taken = false;
+    bool readColours = false;  // the colours were read for it
+    int n = 0;
+    Cube cube;
+    History planned;
+};
+
 // The game's shared values: the main loop and every handler read and write
 // them, and nothing else holds state. Every value starts as the game needs it
 // before the first pass of the loop; flags are 0 or 1 and tested as the
@@ -65,6 +79,13 @@ struct GameState {
     ScrambleCounters counters;      // repeatcount, lowedgecount, highedgecount, lastface, lastcol, lastrow
     int solverkey = 0;
     Random rnd;
+
+    // The computer's plan: with `shortest` ticked it may read the colours
+    // and put a shorter solution in place of the history when it starts to
+    // solve a cube (`computerlooked` 0: it has not looked at this one yet).
+    int shortest = 0;
+    int computerlooked = 0;
+    ComputerPlan computerplan;
 
     // The option and file panels.
     int colorcount = 6;

@@ -23,6 +23,8 @@ void messup_Click(Game& g);
 void gamemode_Click(Game& g);
 void newpuzzle_Click(Game& g);
 void quit_Click(Game& g);
+// The tick "Shortest solution (computer reads the colors)".
+void shortest_Click(Game& g);
 
 // The two buttons of a game.
 void Command6_Click(Game& g);

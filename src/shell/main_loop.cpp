@@ -18,6 +18,7 @@
 #include "history/scrambler.h"
 #include "shell/hit_test.h"
 #include "shell/colour_panel.h"
+#include "shell/computer_plan.h"
 
 namespace vx {
 
@@ -77,6 +78,7 @@ Stage newCubeSetUp(Game& g) {
     s.move.turnkind = -1;
     g.form.focus = std::nullopt;
     s.cubeready = 1;
+    s.computerlooked = 0;
     setSquareSize(s.geometry, n);
     colourNewCube(s.cube, n, s.facecolor, s.usedcolor, s.rnd);
     fitSurface(g);
@@ -137,6 +139,13 @@ bool idlePoll(Game& g) {
 // the pending click.
 Stage afterIdlePoll(Game& g) {
     GameState& s = g.s;
+    if (s.computersolves != 1) {
+        s.computerlooked = 0;
+    } else if (s.computerlooked == 0 && s.scramblesleft <= 0) {
+        s.computerlooked = 1;
+        computerStarts(g);
+        if (g.ended) return Stage::IdlePoll;
+    }
     if (s.scramblesleft <= 0 && s.history.histcount > 0 && s.computersolves == 1) {
         const ComputerAction action = computerStep(s.history, s.view, s.rnd, s.cubesize);
         s.solverkey = action.solverkey;

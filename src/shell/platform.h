@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "render/glyphs.h"
 
 namespace vx {
@@ -33,6 +35,14 @@ public:
     // Seconds since midnight, for seeding the random numbers.
     virtual double clock() = 0;
     virtual GlyphSource& glyphs() = 0;
+    // Runs `work`, which may take a while and touches nothing of the game,
+    // and returns when it is done. A window lets its events run meanwhile,
+    // so that it never freezes; the script mode simply runs it, so that a
+    // script sees the same game on a fast machine and a slow one.
+    virtual void think(Game& game, const std::function<void()>& work) {
+        (void)game;
+        work();
+    }
 };
 
 }  // namespace vx

@@ -45,6 +45,7 @@ void showLoadedPuzzle(Game& g, const PuzzleNumbers& p, LoadedView view) {
     s.viewchanged = 1;
     s.cubesize = s.pendingsize;
     s.history.histcount = 0;
+    s.computerlooked = 0;
     resetCounters(s.counters);
 
     applyPuzzleHeader(s, p);

@@ -32,6 +32,7 @@ void savesettings_Click(Game& g) {
     settings.scramblecount = leadingNumber(g.form[ControlId::Text1].text);
     settings.rotationtime = s.rotationtime;
     settings.drawmode = s.drawmode;
+    settings.shortest = s.shortest;
     if (writeFileReplacing(kSettingsFileName, formatSettings(settings)) != WriteStatus::Ok) {
         tell(g, saveFailedNotice("the settings in " + std::string(kSettingsFileName)));
         return;
@@ -49,6 +50,8 @@ void readSettingsAtStartUp(Game& g) {
     s.cubesize = settings.cubesize;
     s.rotationtime = settings.rotationtime;
     s.drawmode = settings.drawmode;
+    s.shortest = settings.shortest;
+    form[MenuId::shortest].checked = s.shortest == 1;
 
     if (s.drawmode == 1) {
         eraseModePanel(g);

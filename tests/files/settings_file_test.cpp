@@ -7,13 +7,14 @@
 namespace vx {
 namespace {
 
-Settings make(std::array<int, 6> colours, int size, double count, double time, int draw) {
+Settings make(std::array<int, 6> colours, int size, double count, double time, int draw, int shortest = 0) {
     Settings s;
     for (int k = 1; k <= 6; ++k) s.facecolor[k] = colours[k - 1];
     s.cubesize = size;
     s.scramblecount = count;
     s.rotationtime = time;
     s.drawmode = draw;
+    s.shortest = shortest;
     return s;
 }
 
@@ -29,9 +30,9 @@ void PrintTo(const Settings& s, std::ostream* out) {
 namespace {
 
 TEST(SettingsFile, DefaultLineByteForByte) {
-    EXPECT_EQ(formatSettings(kDefaults), " 10  9  12  13  14  15  3  3  0  0 \r\n");
-    EXPECT_EQ(formatSettings(make({1, 2, 3, 4, 5, 6}, 12, 0.5, -3, 1)),
-              " 1  2  3  4  5  6  12  .5 -3  1 \r\n");
+    EXPECT_EQ(formatSettings(kDefaults), " 10  9  12  13  14  15  3  3  0  0  0 \r\n");
+    EXPECT_EQ(formatSettings(make({1, 2, 3, 4, 5, 6}, 12, 0.5, -3, 1, 1)),
+              " 1  2  3  4  5  6  12  .5 -3  1  1 \r\n");
 }
 
 struct ReadCase {
@@ -47,6 +48,8 @@ TEST(SettingsFile, ReadsTheFieldsAsFarAsTheFileGoes) {
         {"scramble count 0", " 10  9  12  13  14  15  3  0  0  0 \r\n", make({10, 9, 12, 13, 14, 15}, 3, 0, 0, 0)},
         {"leading numeric part", "1x 2 3 4 5 6 7.4 8ab 9.5 1", make({1, 2, 3, 4, 5, 6}, 7, 8, 9.5, 1)},
         {"fractional colours round half to even", "0.6 2.5 3 4 5 6 3 3 0 0", make({1, 2, 3, 4, 5, 6}, 3, 3, 0, 0)},
+        {"shortest solution ticked", " 1  2  3  4  5  6  7  8  9  1  1 \r\n", make({1, 2, 3, 4, 5, 6}, 7, 8, 9, 1, 1)},
+        {"shortest solution not ticked", " 1  2  3  4  5  6  7  8  9  1  0 \r\n", make({1, 2, 3, 4, 5, 6}, 7, 8, 9, 1)},
     };
     for (const ReadCase& c : cases) EXPECT_EQ(parseSettings(c.text), c.want) << c.what;
 }
@@ -60,6 +63,9 @@ TEST(SettingsFile, UnusableValuesGiveWayToTheDefaults) {
         {"count below int", "1 2 3 4 5 6 4 -2147483649 9 1", make({1, 2, 3, 4, 5, 6}, 4, 0, 9, 1)},
         {"draw-mode 2", "1 2 3 4 5 6 4 8 9 2", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},
         {"draw-mode 1.4", "1 2 3 4 5 6 4 8 9 1.4", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 1)},
+        {"shortest solution 2", "1 2 3 4 5 6 4 8 9 0 2", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},
+        {"shortest solution 1.4", "1 2 3 4 5 6 4 8 9 0 1.4", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},
+        {"shortest solution a word", "1 2 3 4 5 6 4 8 9 0 yes", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},
     };
     for (const ReadCase& c : cases) EXPECT_EQ(parseSettings(c.text), c.want) << c.what;
 }

@@ -147,7 +147,7 @@ TEST(Panels, NumbersAreCleanedUpAndSettingsKept) {
     ScriptFolder folder;
     folder.run("menu difficulty\ntype Text1 9\npress Command3\nmenu choosetime\ntype Text2 05\npress Command5\n"
                "menu by7\nmenu savesettings\n");
-    EXPECT_EQ(folder.read("vexelcz.settings"), " 10  9  12  13  14  15  7  9  5  0 \r\n");
+    EXPECT_EQ(folder.read("vexelcz.settings"), " 10  9  12  13  14  15  7  9  5  0  0 \r\n");
     const Json d = folder.run("dump\n").lastDump();
     EXPECT_EQ(d["cubesize"].integer(), 7);
     EXPECT_EQ(d["histcount"].integer(), 9);

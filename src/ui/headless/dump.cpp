@@ -187,6 +187,12 @@ std::string dumpJson(const Game& g, long long timeMs) {
     j.field("gamepuzzle", s.gamepuzzle);
     j.field("gamepuzzlename", std::string_view(s.gamepuzzlename));
     j.field("rotationtime", s.rotationtime);
+    j.field("shortest", s.shortest);
+    j.key("computerplan");
+    j.open('{');
+    j.field("source", std::string_view(s.computerplan.source == ComputerPlan::Source::colors ? "colors" : "history"));
+    j.field("moves", s.computerplan.moves);
+    j.close('}');
     j.key("facecolor");
     j.open('[');
     for (int i = 1; i <= 6; ++i) j.number(static_cast<long long>(s.facecolor[static_cast<std::size_t>(i)]));

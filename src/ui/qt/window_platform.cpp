@@ -1,6 +1,10 @@
 #include "ui/qt/window_platform.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <atomic>
+#include <chrono>
+#include <future>
 #include <QScreen>
 #include <QWindow>
 #include <QTime>
@@ -60,6 +64,22 @@ void WindowPlatform::maximise() {
     giveUp.start(kMaximiseWaitMs);
     while (giveUp.isActive() && window_.surfaceView().size() == before && !(game_ && game_->ended))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
+}
+
+void WindowPlatform::think(Game& game, const std::function<void()>& work) {
+    std::atomic<bool> done = false;
+    std::future<void> worker = std::async(std::launch::async, [&] {
+        work();
+        done = true;
+        // Wakes the event loop below if it waits for an event.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [] {}, Qt::QueuedConnection);
+    });
+    constexpr auto kFrame = std::chrono::milliseconds(16);
+    if (worker.wait_for(kFrame) == std::future_status::ready) return worker.get();
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    while (!done) pumpEvents(game, YieldPoint::IdlePoll, true);
+    QGuiApplication::restoreOverrideCursor();
+    worker.get();
 }
 
 double WindowPlatform::clock() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }

@@ -25,6 +25,10 @@ public:
     void maximise() override;
     double clock() override;
     GlyphSource& glyphs() override { return glyphs_; }
+    // The work runs on a thread of its own; when it takes longer than a
+    // frame the window shows what the game says meanwhile (the computer is
+    // thinking), with a busy cursor, and its events go on running.
+    void think(Game& game, const std::function<void()>& work) override;
 
     // Where the main loop yielded last, and how often it has yielded.
     YieldPoint lastYield() const { return where_; }

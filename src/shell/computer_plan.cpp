@@ -1,0 +1,104 @@
+#include "shell/computer_plan.h"
+
+#include <string>
+
+#include "history/plan.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
+#include "shell/notice.h"
+#include "solver/solver.h"
+
+namespace vx {
+
+namespace {
+
+constexpr const char* kThinking = "The computer is reading the colors...";
+
+bool sameSquares(const Cube& x, const Cube& y, int n) {
+    for (int f = 1; f <= 6; ++f)
+        for (int b = 1; b <= n; ++b)
+            for (int a = 1; a <= n; ++a)
+                if (x.squarecolor(a, b, f) != y.squarecolor(a, b, f)) return false;
+    return true;
+}
+
+// The entries 1..`count` of both histories are the same.
+bool sameEntries(const History& x, const History& y, int count) {
+    for (int i = 1; i <= count; ++i)
+        if (x.at(i) != y.at(i)) return false;
+    return true;
+}
+
+// True while the history is what is left of the plan and the cube is the
+// plan's cube with the entries carried out so far.
+bool planGoesOn(const ComputerPlan& p, bool shortest, const Cube& cube, const History& h, int n) {
+    if (!p.taken || (shortest && !p.readColours) || p.n != n || h.histcount < 0 || h.histcount > p.planned.histcount) return false;
+    if (!sameEntries(h, p.planned, h.histcount)) return false;
+    Cube expected = p.cube;
+    for (int i = p.planned.histcount; i > h.histcount; --i)
+        if (const std::optional<PhysicalMove> m = turnOfEntry(p.planned.at(i), n)) expected.turn(*m, n);
+    return sameSquares(expected, cube, n);
+}
+
+void takePlan(GameState& s, ComputerPlan::Source source, bool readColours) {
+    ComputerPlan& p = s.computerplan;
+    p.readColours = readColours;
+    p.source = source;
+    p.moves = s.history.histcount;
+    p.taken = true;
+    p.n = s.cubesize;
+    p.cube = s.cube;
+    p.planned = s.history;
+}
+
+}  // namespace
+
+void shortest_Click(Game& g) {
+    MenuItem& item = g.form[MenuId::shortest];
+    item.checked = !item.checked;
+    g.s.shortest = item.checked ? 1 : 0;
+    // Ticked while the computer solves: it reads the colours at the next pass.
+    g.s.computerlooked = 0;
+}
+
+void computerStarts(Game& g) {
+    GameState& s = g.s;
+    const int n = s.cubesize;
+    if (planGoesOn(s.computerplan, s.shortest == 1, s.cube, s.history, n)) return;
+    if (s.shortest != 1 || (s.history.histcount <= 0 && s.cube.solved(n))) {
+        takePlan(s, ComputerPlan::Source::history, false);
+        return;
+    }
+
+    const Cube asked = s.cube;
+    const History before = s.history;
+    solver::Solution solution;
+    tell(g, kThinking);
+    g.platform.think(g, [&] { solution = solver::solve(asked, n); });
+    if (g.form[ControlId::Notice].text == kThinking) hideNotice(g);
+    if (g.ended) return;
+    // The player may have changed the cube while the computer thought: it
+    // looks again at the next pass.
+    if (s.computersolves != 1 || s.cubesize != n || !sameSquares(asked, s.cube, n) ||
+        s.history.histcount != before.histcount || !sameEntries(s.history, before, before.histcount)) {
+        s.computerlooked = 0;
+        return;
+    }
+    if (!solution.solved()) {
+        tell(g, "The computer cannot solve this cube from its colors: " + solution.reason);
+        takePlan(s, ComputerPlan::Source::history, true);
+        return;
+    }
+    const bool historyWorks = historySolves(s.cube, s.history, n);
+    std::optional<History> plan = historyOfPlan(solution.moves, n);
+    if (!plan || (historyWorks && s.history.histcount <= plan->histcount)) {
+        takePlan(s, ComputerPlan::Source::history, true);
+        return;
+    }
+    s.history = std::move(*plan);
+    // No run of turns is under way on the new top entry.
+    resetCounters(s.counters);
+    takePlan(s, ComputerPlan::Source::colors, true);
+}
+
+}  // namespace vx

@@ -1,0 +1,158 @@
+// "Shortest solution (computer reads the colors)": with it ticked the
+// computer solves from the colours when that is shorter or the history does
+// not solve the cube; its plan is carried out by the ordinary replay.
+#include <gtest/gtest.h>
+
+#include "cube/cube.h"
+#include "cube/random.h"
+#include "files/puzzle_file.h"
+#include "game/game_support.h"
+
+namespace vx::test {
+namespace {
+
+constexpr std::array<int, 7> kColours = {0, 10, 9, 12, 13, 14, 15};
+
+// A solved n-cube in the game's default colours, squares and their copies.
+Cube solvedCube(int n) {
+    Cube c;
+    for (int f = 1; f <= 6; ++f)
+        for (int b = 1; b <= n; ++b)
+            for (int a = 1; a <= n; ++a) {
+                c.setSquarecolor(a, b, f, kColours[static_cast<std::size_t>(f)]);
+                c.setSquarecopy(a, b, f, kColours[static_cast<std::size_t>(f)]);
+            }
+    return c;
+}
+
+Cube turnedAtRandom(int n, int turns, unsigned seed) {
+    Cube c = solvedCube(n);
+    Random rnd;
+    rnd.seed(seed);
+    for (int i = 0; i < turns; ++i) c.turn({rnd.upTo(3) - 1, rnd.upTo(n), rnd.upTo(2) == 1 ? 1 : -1}, n);
+    return c;
+}
+
+// A puzzle file of the cube with no history: only the colours can solve it.
+std::string puzzle(const Cube& c, int n) { return formatPuzzle(n, {1, 1}, History{}, c); }
+
+// The entries of history `now` are the bottom of history `before`: the
+// replay took only from the top.
+bool bottomOf(const Json& now, const Json& before) {
+    const auto& n = now.array();
+    const auto& b = before.array();
+    if (n.size() > b.size()) return false;
+    for (std::size_t k = 0; k < n.size(); ++k)
+        if (!(n[k] == b[k])) return false;
+    return true;
+}
+
+const std::string kLoad = "menu loadpuzzle\nselect File2 p.cube\npress Command8\n";
+
+TEST(Shortest, AHandMadePuzzleIsSolvedFromItsColoursOnlyWhenTicked) {
+    ScriptFolder folder;
+    folder.write("vexelcz.settings", solvedStart());
+    for (const int n : {2, 3}) {
+        folder.write("p.cube", puzzle(turnedAtRandom(n, 40, 7u + n), n));
+        const std::vector<Json> d =
+            folder.run(kLoad + "dump\nmenu csolve\nsettle\ndump\nmenu usolve\nmenu shortest\nmenu csolve\nsettle\ndump\n")
+                .dumps();
+        ASSERT_EQ(d.size(), 3u);
+        EXPECT_FALSE(solved(d[0]));
+        // The history alone cannot solve it.
+        EXPECT_FALSE(solved(d[1])) << n;
+        EXPECT_EQ(d[1]["computerplan"]["source"].string(), "history");
+        EXPECT_EQ(d[1]["computerplan"]["moves"].integer(), 0);
+        EXPECT_EQ(d[2]["shortest"].integer(), 1);
+        EXPECT_TRUE(solved(d[2])) << n;
+        EXPECT_EQ(d[2]["histcount"].integer(), 0);
+        EXPECT_EQ(d[2]["computerplan"]["source"].string(), "colors");
+        EXPECT_GT(d[2]["computerplan"]["moves"].integer(), 0);
+        EXPECT_LE(d[2]["computerplan"]["moves"].integer(), n == 2 ? 14 : 30);
+    }
+}
+
+// A long scramble: unticked, the computer replays the history as it always
+// did; ticked, a shorter plan takes its place and is paced the same way.
+TEST(Shortest, TheSolutionTakesThePlaceOfALongerHistory) {
+    const std::string settings = settingsLine({10, 9, 12, 13, 14, 15, 3, 60, 2, 0});
+    for (const bool ticked : {false, true}) {
+        ScriptFolder folder;
+        folder.write("vexelcz.settings", settings);
+        std::string script = std::string(ticked ? "menu shortest\n" : "") + "dump\nmenu csolve\n";
+        for (int i = 0; i < 8; ++i) script += "wait\ndump\n";
+        script += "settle\ndump\n";
+        const std::vector<Json> d = folder.run(script).dumps();
+        const int scrambled = d[0]["histcount"].integer();
+        ASSERT_GT(scrambled, 40);
+        const Json& plan = d.back()["computerplan"];
+        EXPECT_EQ(plan["source"].string(), ticked ? "colors" : "history");
+        if (ticked) {
+            EXPECT_LT(plan["moves"].integer(), scrambled);
+        } else {
+            EXPECT_EQ(plan["moves"].integer(), scrambled);
+            for (std::size_t i = 1; i < d.size(); ++i) EXPECT_TRUE(bottomOf(d[i]["history"], d[0]["history"])) << i;
+        }
+        // One entry at a time, each after its tick of the rotation time.
+        for (std::size_t i = 2; i < 9; ++i) {
+            const int done = d[i - 1]["histcount"].integer() - d[i]["histcount"].integer();
+            EXPECT_LE(done, 1);
+            EXPECT_GE(d[i]["time_ms"].integer() - d[i - 1]["time_ms"].integer(), 200 * done);
+        }
+        EXPECT_LT(d[8]["histcount"].integer(), d[1]["histcount"].integer());
+        EXPECT_TRUE(solved(d.back()));
+        EXPECT_EQ(d.back()["histcount"].integer(), 0);
+    }
+}
+
+// "b" takes one step of the plan; the next "b" goes on with the same plan
+// instead of reading the colours again, while only the view has changed.
+TEST(Shortest, OneMoveAtATimeKeepsThePlan) {
+    ScriptFolder folder;
+    folder.write("vexelcz.settings", settingsLine({10, 9, 12, 13, 14, 15, 3, 60, 0, 0}));
+    std::string script = "menu shortest\n";
+    for (int i = 0; i < 6; ++i) script += "key b\ndump\nkey left\n";
+    const std::vector<Json> d = folder.run(script).dumps();
+    const int planned = d[0]["computerplan"]["moves"].integer();
+    EXPECT_EQ(d[0]["computerplan"]["source"].string(), "colors");
+    for (std::size_t i = 1; i < d.size(); ++i) {
+        EXPECT_EQ(d[i]["computersolves"].integer(), 0);
+        EXPECT_EQ(d[i]["computerplan"]["moves"].integer(), planned);
+        const int left = d[i]["histcount"].integer();
+        EXPECT_LE(d[i - 1]["histcount"].integer() - left, 1);
+        // What is left is the bottom of the plan the first "b" put in place.
+        EXPECT_TRUE(bottomOf(d[i]["history"], d[0]["history"])) << i;
+    }
+    EXPECT_LT(d.back()["histcount"].integer(), d[0]["histcount"].integer());
+}
+
+// A painted cube no turns can solve: the history stays, a notice says why.
+TEST(Shortest, ACubeNoTurnsCanSolveKeepsItsHistoryAndSaysWhy) {
+    ScriptFolder folder;
+    folder.write("vexelcz.settings", solvedStart());
+    Cube flipped = solvedCube(3);
+    // The edge of the front face's top row and the top face's front row.
+    flipped.setSquarecolor(2, 1, 1, kColours[2]);
+    flipped.setSquarecolor(2, 3, 2, kColours[1]);
+    folder.write("p.cube", puzzle(flipped, 3));
+    const Json d = folder.run(kLoad + "menu shortest\nmenu csolve\nsettle\ndump\n").lastDump();
+    EXPECT_FALSE(solved(d));
+    EXPECT_TRUE(visible(d, "Notice"));
+    EXPECT_NE(caption(d, "Notice").find("cannot solve"), std::string::npos) << caption(d, "Notice");
+    EXPECT_EQ(d["computerplan"]["source"].string(), "history");
+}
+
+TEST(Shortest, TheTickIsKeptInTheSettings) {
+    ScriptFolder folder;
+    folder.write("vexelcz.settings", solvedStart());
+    folder.run("menu shortest\nmenu savesettings\n");
+    EXPECT_EQ(folder.read("vexelcz.settings"), " 10  9  12  13  14  15  3  0  0  0  1 \r\n");
+    const Json d = folder.run("dump\nmenu shortest\nmenu savesettings\n").lastDump();
+    EXPECT_EQ(d["shortest"].integer(), 1);
+    EXPECT_TRUE(checked(d, "shortest"));
+    EXPECT_EQ(folder.read("vexelcz.settings"), " 10  9  12  13  14  15  3  0  0  0  0 \r\n");
+    EXPECT_FALSE(checked(folder.run("dump\n").lastDump(), "shortest"));
+}
+
+}  // namespace
+}  // namespace vx::test
