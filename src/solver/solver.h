@@ -1,0 +1,45 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "cube/cube.h"
+#include "cube/turn_tables.h"
+
+namespace vx::solver {
+
+// Why a cube has no solution (or why the solver gives none).
+enum class Refusal {
+    none,
+    wrongColourCounts,   // not six colours, each on n*n squares
+    badCentres,          // a centre arrangement no turns can make
+    badCorners,          // a corner that cannot exist, or a twisted corner
+    badEdges,            // an edge that cannot exist, or a flipped edge
+    oddParity,           // two pieces swapped
+    unsupportedSize,     // no solver for this size (yet)
+};
+
+// The solver's answer: the moves, in the order they are made, that bring the
+// cube to every face of one colour; or the reason there are none. A move is a
+// single-layer quarter turn as Cube::turn makes it, so the length of `moves`
+// is the length in the game's own count.
+struct Solution {
+    Refusal refusal = Refusal::none;
+    std::string reason;  // a short sentence for the player when refused
+    std::vector<PhysicalMove> moves;
+    bool solved() const { return refusal == Refusal::none; }
+};
+
+struct Budget {
+    // How long the search may keep looking for shorter solutions once it has one.
+    // The 3-cube's search stops looking this long after it starts (its first
+    // solution it always returns, however long that takes); the 2-cube's
+    // answer is exact and takes microseconds. 0 takes the first solution.
+    double seconds = 0.09;
+};
+
+// Reads the colours of an n-cube (n = 2..20, faces 1..6, squares 1..n) and
+// solves it. Any six colours on any faces, in any orientation, are accepted;
+// a solved cube is any cube whose six faces are each of one colour.
+Solution solve(const Cube& cube, int n, const Budget& budget = {});
+
+}  // namespace vx::solver

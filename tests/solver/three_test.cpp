@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "known_positions.h"
+#include "random_states.h"
+#include "solver/solver.h"
+#include "solver/three_solver.h"
+
+namespace vx {
+namespace {
+
+bool outerOnly(const std::vector<PhysicalMove>& moves) {
+    for (const auto& m : moves)
+        if (m.layer == 2) return false;
+    return true;
+}
+
+TEST(ThreeCube, RandomStatesAreSolved) {
+    std::mt19937 rng(33);
+    {
+        // The tables' first use may come from two threads at once.
+        const Cube a = test::randomCube(3, rng), b = test::randomCube(3, rng);
+        solver::Solution sa, sb;
+        std::thread other([&] { sa = solver::solve(a, 3, {0.0}); });
+        sb = solver::solve(b, 3, {0.0});
+        other.join();
+        EXPECT_TRUE(sa.solved() && test::solves(a, 3, sa.moves));
+        EXPECT_TRUE(sb.solved() && test::solves(b, 3, sb.moves));
+    }
+    std::size_t longest = 0, total = 0;
+    for (int i = 0; i < 200; ++i) {
+        const Cube c = test::randomCube(3, rng);
+        const bool slices = i % 2 == 0;
+        solver::Refusal why = solver::Refusal::unsupportedSize;
+        const auto moves = solver::solveThree(c, slices, 0.0, &why);
+        ASSERT_TRUE(moves) << "state " << i;
+        EXPECT_EQ(why, solver::Refusal::none);
+        ASSERT_TRUE(test::solves(c, 3, *moves)) << "state " << i;
+        if (!slices) {
+            EXPECT_TRUE(outerOnly(*moves)) << "state " << i;
+        }
+        longest = std::max(longest, moves->size());
+        total += moves->size();
+    }
+    // Even the first solution the search finds is short.
+    EXPECT_LE(longest, 30u);
+    EXPECT_LE(total / 200, 29u);
+}
+
+TEST(ThreeCube, AWhileLongerFindsShorterSolutions) {
+    std::mt19937 rng(5);
+    std::size_t quick = 0, patient = 0;
+    for (int i = 0; i < 5; ++i) {
+        const Cube c = test::randomCube(3, rng);
+        const auto first = solver::solve(c, 3, {0.0});
+        const auto better = solver::solve(c, 3, {0.05});
+        ASSERT_TRUE(first.solved() && better.solved());
+        EXPECT_TRUE(test::solves(c, 3, better.moves));
+        EXPECT_LE(better.moves.size(), first.moves.size());
+        quick += first.moves.size();
+        patient += better.moves.size();
+    }
+    EXPECT_LT(patient, quick);
+}
+
+// (One test for all of them: each test program builds the tables anew.)
+TEST(ThreeCube, KnownPositions) {
+    test::expectFewest(3, {
+        {"solved", {}, 0},
+        {"a quarter turn", {{0, 3, 1}}, 1},
+        {"a half turn", {{2, 1, -1}, {2, 1, -1}}, 2},
+        {"two faces", {{0, 3, 1}, {1, 3, -1}}, 2},
+        {"a whole turn", {{1, 1, 1}, {1, 2, 1}, {1, 3, 1}}, 0},
+        {"a middle layer", {{0, 2, 1}}, 1},
+        {"a middle layer twice", {{2, 2, -1}, {2, 2, -1}}, 2},
+        {"both outer layers one way", {{1, 1, -1}, {1, 3, -1}}, 1},
+        {"outer layers after a middle one", {{0, 2, 1}, {1, 3, 1}, {0, 1, 1}}, 3},
+    }, 0.02);
+
+    // Bigger cubes call the 3-cube solver with outer layers only: a middle
+    // layer of theirs is many layers.
+    Cube c = test::paintedCube(3, {}, test::kPlainColours);
+    c.turn({0, 2, 1}, 3);
+    solver::Refusal why = solver::Refusal::unsupportedSize;
+    const auto moves = solver::solveThree(c, false, 0.01, &why);
+    ASSERT_TRUE(moves);
+    EXPECT_EQ(why, solver::Refusal::none);
+    EXPECT_TRUE(outerOnly(*moves));
+    EXPECT_EQ(moves->size(), 2u);  // the two outer layers the other way
+    EXPECT_TRUE(test::solves(c, 3, *moves));
+}
+
+}  // namespace
+}  // namespace vx
