@@ -48,7 +48,6 @@ void Cube::move(std::span<const SquareCycle> cycles) {
 }
 
 void Cube::turnWhole(int axis, int quarter, int n) {
-    if (n < kMinCubeSize || n > kMaxCubeSize) return;
     move(tables(n).whole(axis, quarter));
 }
 

@@ -33,7 +33,7 @@ public:
     // A quarter turn of one slab (a layer turn), or of the whole cube, for a
     // cube of edge `n`: takes the snapshot, then moves the squares.
     void turn(const PhysicalMove& m, int n) {
-        if (n >= kMinCubeSize && n <= kMaxCubeSize) move(tables(n).layer(m));
+        move(tables(n).layer(m));
     }
     void turnWhole(int axis, int quarter, int n);
 

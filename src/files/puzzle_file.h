@@ -25,8 +25,8 @@ inline constexpr int kMaxFileHistory = 1'000'000;
 // `squarecolor` and `squarecopy` of square (a, b, f); then the history
 // entries from the top (index `histcount`) down to 1: axis, col, row. Every
 // number is in print form, lines end with CR LF, and numbers on one line are
-// separated by the blanks of their print forms alone (no padding). n is held
-// to 2..20.
+// separated by the blanks of their print forms alone (no padding). n is the
+// value of a CubeSize.
 std::string formatPuzzle(int n, View view, const History& history, const Cube& cube);
 
 // What a puzzle file holds, as far as the file goes.

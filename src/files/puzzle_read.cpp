@@ -3,6 +3,8 @@
 #include "files/numbers.h"
 #include "files/puzzle_file.h"
 
+#include "cube/cube_size.h"
+
 namespace vx {
 namespace {
 
@@ -15,7 +17,7 @@ bool squareColour(int v) { return inRange(v, 1, 15) && v != 7; }
 
 bool headerValueValid(int index, int v) {
     switch (index) {
-    case kSize: return inRange(v, kMinCubeSize, kMaxCubeSize);
+    case kSize: return CubeSize::of(v).has_value();
     case kFace: return inRange(v, 1, 6);
     case kTurn: return inRange(v, 1, 4);
     case kCount: return inRange(v, 0, kMaxFileHistory);
@@ -74,7 +76,6 @@ std::optional<PuzzleNumbers> parsePuzzle(std::string_view text) {
 }
 
 void applySquares(const PuzzleNumbers& p, int n, Cube& cube) {
-    if (!inRange(n, kMinCubeSize, kMaxCubeSize)) return;
     const std::size_t count = std::min(p.squares.size(), squareNumbers(n));
     std::size_t i = 0;
     for (int f = 1; f <= 6; ++f)

@@ -6,7 +6,6 @@
 namespace vx {
 
 std::string formatPuzzle(int n, View view, const History& history, const Cube& cube) {
-    n = std::clamp(n, kMinCubeSize, kMaxCubeSize);
     const int histcount = std::max(history.histcount, 0);
     constexpr const char* kLineEnd = "\r\n";
 

@@ -1,5 +1,7 @@
 #include "files/settings_file.h"
 
+#include "cube/cube_size.h"
+
 #include "cube/coloring.h"
 #include "cube/cube.h"
 #include "files/numbers.h"
@@ -40,7 +42,7 @@ Settings parseSettings(std::string_view text) {
     }
 
     if (!usableFaceColors(s.facecolor)) s.facecolor = kDefaultFaceColors;
-    if (s.cubesize < kMinCubeSize || s.cubesize > kMaxCubeSize) s.cubesize = Settings{}.cubesize;
+    if (!CubeSize::of(s.cubesize)) s.cubesize = Settings{}.cubesize;
     s.scramblecount = clampScrambleCount(s.scramblecount);
     return s;
 }

@@ -69,7 +69,7 @@ bool parallelToScreen(View view, int axis) {
 }
 
 HistEntry toAbsolute(View view, const ScreenMove& m, int n) {
-    if (!validView(view) || n < kMinCubeSize || n > kMaxCubeSize || !onItsEdge(m, n))
+    if (!validView(view) || !onItsEdge(m, n))
         return {-1, -1, -1};
     const Square grid = cellToSquare(m.clickcol, m.clickrow, view.turn, n);
     const int kind = swapsKinds(view.turn) ? 3 - m.turnkind : m.turnkind;

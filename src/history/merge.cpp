@@ -69,7 +69,7 @@ std::optional<Shift> chooseShift(const LayerTurns& layerturns, int n, ScrambleCo
 void mergeTopRun(History& h, MergeContext ctx) {
     const int n = ctx.n;
     const int top = h.histcount;
-    if (n < kMinCubeSize || n > kMaxCubeSize || top < 2) return;
+    if (top < 2) return;
     const int axis = h.at(top).axis;
     if (h.at(top - 1).axis != axis) return;
 

@@ -7,8 +7,6 @@
 namespace vx {
 namespace {
 
-bool drawableSize(int n) { return n >= kMinCubeSize && n <= kMaxCubeSize; }
-
 // Int(v): the largest whole number not above v, held to a sane range so that
 // an absurd client size cannot overflow.
 int wholeDown(double v) {
@@ -24,14 +22,12 @@ int multipleBelow(double v, int n) { return n * wholeDown(v / n); }
 }  // namespace
 
 void setSquareSize(Geometry& g, int n) {
-    if (!drawableSize(n)) return;
     g.squarewidth = 230 / n;
     g.squareheight = g.squarewidth;
     g.facesize = g.squarewidth * n;
 }
 
 void setPosition(Geometry& g, int n, double clientWidth, double clientHeight) {
-    if (!drawableSize(n)) return;
     g.cubeleft = multipleBelow(wholeDown(clientWidth / 2) - 165.0, n);
     g.cubetop = multipleBelow(wholeDown(clientHeight / 2) - 65.0, n);
     g.cuberight = g.cubeleft + g.squarewidth * n;
@@ -39,7 +35,6 @@ void setPosition(Geometry& g, int n, double clientWidth, double clientHeight) {
 }
 
 void setDepth(Geometry& g, int n) {
-    if (!drawableSize(n)) return;
     g.depthstep = 115 / n;
     g.depthsize = g.depthstep * n;
 }
@@ -51,7 +46,6 @@ void setUpGeometry(Geometry& g, int n, double clientWidth, double clientHeight) 
 }
 
 void setUpFileGeometry(Geometry& g, int n) {
-    if (!drawableSize(n)) return;
     setSquareSize(g, n);
     g.depthsize = g.facesize / 2.0;
     g.depthstep = g.depthsize / n;

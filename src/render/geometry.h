@@ -11,8 +11,8 @@ struct Geometry {
     int cubeleft = 0, cubetop = 0, cuberight = 0, cubebottom = 0;
 };
 
-// The three steps of a new cube's set-up, for an n-cube (2..20; any other n
-// leaves the geometry as it is).
+// The three steps of a new cube's set-up, for an n-cube (n is a CubeSize's
+// value: checked where it entered).
 // Square size and face size from n.
 void setSquareSize(Geometry& g, int n);
 // The front face's corners from the client area (needs the square size).

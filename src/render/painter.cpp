@@ -139,14 +139,12 @@ bool inside(const PaintedArea& a, const PaintedArea& box) {
 
 }  // namespace
 
-PaintedArea pictureArea(const Geometry& g, int n) {
-    if (n < kMinCubeSize || n > kMaxCubeSize) return {};
+PaintedArea pictureArea(const Geometry& g) {
     return {g.cubeleft, nearestPixel(g.cubetop - g.depthsize), nearestPixel(g.cuberight + g.depthsize),
             g.cubebottom};
 }
 
 void paintCube(Surface& surface, const Geometry& g, const Cube& cube, View view, int n, PaintedArea& last) {
-    if (n < kMinCubeSize || n > kMaxCubeSize) return;
     erase(surface, kEraseBox);
     // At the usual window width the last picture lay inside the box already.
     if (!inside(last, kEraseBox)) erase(surface, last);
@@ -157,7 +155,7 @@ void paintCube(Surface& surface, const Geometry& g, const Cube& cube, View view,
     fillTop(surface, g, cube, sides.top, n);
     fillRight(surface, g, cube, sides.right, n);
     drawGrid(surface, grid, kBlack);
-    last = pictureArea(g, n);
+    last = pictureArea(g);
 }
 
 }  // namespace vx

@@ -13,10 +13,10 @@ struct PaintedArea {
     friend bool operator==(const PaintedArea&, const PaintedArea&) = default;
 };
 
-// The smallest box holding every pixel that painting an n-cube with this
+// The smallest box holding every pixel that painting a cube with this
 // geometry draws (the front face's left and bottom edges, the back edge of the
 // top face, the far edge of the right face).
-PaintedArea pictureArea(const Geometry& g, int n);
+PaintedArea pictureArea(const Geometry& g);
 
 // Repaints the whole cube, seen in `view`, from scratch: clears the cube's
 // part of the window, fills the front squares, draws a light-grey grid as the
@@ -24,7 +24,6 @@ PaintedArea pictureArea(const Geometry& g, int n);
 // again in black. `last` is the area of the previous picture of the cube,
 // which is cleared as well so that no part of an earlier, larger or
 // differently placed cube survives; it then becomes the area of this one.
-// An n outside 2..20 paints nothing.
 void paintCube(Surface& surface, const Geometry& g, const Cube& cube, View view, int n, PaintedArea& last);
 
 }  // namespace vx

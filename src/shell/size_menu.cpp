@@ -1,5 +1,6 @@
 #include "shell/size_menu.h"
 
+#include "cube/cube_size.h"
 #include "shell/game.h"
 #include "shell/handlers.h"
 
@@ -11,7 +12,7 @@ void tickSize(Form& form, int size) {
 
 // The size takes effect with the next new cube.
 void bySize_Click(Game& g, int size) {
-    if (size < kMinCubeSize || size > kMaxCubeSize) return;
+    if (!CubeSize::of(size)) return;
     g.s.pendingsize = size;
     tickSize(g.form, size);
 }

@@ -189,12 +189,13 @@ void ControlWidgets::show(Shown& shown, const Control& c, bool first) {
         break;
     case ControlKind::TextBox: {
         auto& edit = static_cast<QLineEdit&>(w);
-        // The length first: setting it sets the text again, cursor at the end.
+        // Compared with what the box holds, so that a box the player types in
+        // keeps its cursor where it is.
+        // A box only the game fills (the load panel's name) shows the start
+        // of a long name.
+        // The length first: setting it sets the text again, cursor at its end.
         if (first || c.maxlength != was.maxlength) edit.setMaxLength(c.maxlength > 0 ? c.maxlength : 32767);
         if (first || c.readonly != was.readonly) edit.setReadOnly(c.readonly);
-        // Compared with what the box holds, so that a box the player types in
-        // keeps its cursor where it is. A box only the game fills (the load
-        // panel's name) shows the start of a long name.
         if (const QString text = qs(c.text); edit.text() != text) {
             edit.setText(text);
             if (c.readonly) edit.setCursorPosition(0);
