@@ -1,0 +1,341 @@
+#include "solver/big/centres.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+namespace vx::solver::big {
+namespace {
+
+// Weights of a piece of the colour being gathered: a finished face must keep
+// all its pieces, the face being built gains most, and a piece on a face
+// next to it (from where one commutator fetches it) counts a little.
+constexpr int kKept = 1 << 20;
+constexpr int kBuilt = 64;
+constexpr int kNear = 1;
+
+int opposite(int f) {
+    constexpr std::array<int, 7> kOpposite = {0, 3, 4, 1, 2, 6, 5};
+    return kOpposite[static_cast<std::size_t>(f)];
+}
+
+int turnCost(int quarters) { return quarters % 4 == 2 ? 2 : quarters % 4 == 0 ? 0 : 1; }
+
+void addTurns(std::vector<PhysicalMove>& ms, const PhysicalMove& m, int quarters) {
+    quarters = ((quarters % 4) + 4) % 4;
+    if (quarters == 3) ms.push_back({m.axis, m.layer, -m.quarter});
+    else
+        for (int i = 0; i < quarters; ++i) ms.push_back(m);
+}
+
+struct Candidate {
+    std::vector<PhysicalMove> moves;
+    int gain = 0;
+    int cost = 1;
+    bool better(const Candidate& o) const { return o.gain <= 0 || (gain > 0 && gain * o.cost > o.gain * cost); }
+};
+
+// A commutator's moved squares: (from, to).
+using Pairs = std::vector<std::pair<int, int>>;
+
+class CentreSolver {
+public:
+    CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out)
+        : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()) {
+        for (int i = 0; i < cs_.size(); ++i) {
+            faceCells_[static_cast<std::size_t>(cs_.face(i))].push_back(i);
+            for (int a = 0; a < 3; ++a)
+                if (faceAxis(cs_.face(i)) != a) layerCells_[static_cast<std::size_t>(a)][static_cast<std::size_t>(cs_.layer(i, a))].push_back(i);
+        }
+    }
+
+    bool run() {
+        std::array<int, 6> order{};
+        order[0] = bestFace({1, 2, 3, 4, 5, 6});
+        order[1] = opposite(order[0]);
+        std::vector<int> rest;
+        for (int f = 1; f <= 6; ++f)
+            if (f != order[0] && f != order[1]) rest.push_back(f);
+        order[2] = bestFace(rest);
+        rest.erase(std::remove_if(rest.begin(), rest.end(), [&](int f) { return f == order[2] || f == opposite(order[2]); }),
+                   rest.end());
+        order[3] = bestFace(rest);
+        order[4] = opposite(order[3]);
+        order[5] = opposite(order[2]);
+        for (int k = 0; k < 5; ++k) {
+            if (!build(order[static_cast<std::size_t>(k)])) return false;
+            built_[static_cast<std::size_t>(order[static_cast<std::size_t>(k)])] = true;
+        }
+        return missing(order[5]) == 0;
+    }
+
+private:
+    int bestFace(const std::vector<int>& faces) const {
+        return *std::min_element(faces.begin(), faces.end(), [&](int a, int b) { return missing(a) < missing(b); });
+    }
+    int missing(int f) const {
+        int k = 0;
+        for (int i : faceCells_[static_cast<std::size_t>(f)]) k += col_[static_cast<std::size_t>(i)] != target_[static_cast<std::size_t>(f)];
+        return k;
+    }
+    bool adjacent(int f, int g) const { return f != g && f != opposite(g); }
+
+    int weight(int face, int colour) const {
+        if (built_[static_cast<std::size_t>(face)]) return colour == target_[static_cast<std::size_t>(face)] ? kKept : 0;
+        if (colour != target_[static_cast<std::size_t>(x_)]) return 0;
+        return face == x_ ? kBuilt : adjacent(face, x_) ? kNear : 0;
+    }
+    int score(const Colours& c) const {
+        int s = 0;
+        for (int i = 0; i < cs_.size(); ++i) s += weight(cs_.face(i), c[static_cast<std::size_t>(i)]);
+        return s;
+    }
+    bool isMiddle(int layer) const { return n_ % 2 == 1 && 2 * layer == n_ + 1; }
+
+    // The colour that a turn of face `y` by `j` quarters brings to square i.
+    const std::vector<int>& preimage(int y, int j) {
+        auto& p = pre_[static_cast<std::size_t>(y)][static_cast<std::size_t>(j)];
+        if (p.empty()) {
+            p.resize(static_cast<std::size_t>(cs_.size()));
+            for (int i = 0; i < cs_.size(); ++i) {
+                int k = i;
+                for (int q = 0; q < j; ++q) k = cs_.image(faceTurn(y, -1, n_), k);
+                p[static_cast<std::size_t>(i)] = k;
+            }
+        }
+        return p;
+    }
+    int gain(const Pairs& pairs, const std::vector<int>& pre) const {
+        int g = 0;
+        for (auto [from, to] : pairs) {
+            const int c = col_[static_cast<std::size_t>(pre[static_cast<std::size_t>(from)])];
+            g += weight(cs_.face(to), c) - weight(cs_.face(from), c);
+        }
+        return g;
+    }
+    Pairs moved(const std::vector<PhysicalMove>& seq, const std::vector<int>& cells, bool crossOnly) const {
+        Pairs p;
+        for (int c : cells) {
+            const int to = cs_.image(seq, c);
+            if (to != c && (!crossOnly || cs_.face(to) != cs_.face(c))) p.emplace_back(c, to);
+        }
+        return p;
+    }
+    std::vector<int> cellsOf(int axis, std::initializer_list<int> layers, int face) const {
+        std::vector<int> cells = faceCells_[static_cast<std::size_t>(face)];
+        for (int l : layers) {
+            const auto& more = layerCells_[static_cast<std::size_t>(axis)][static_cast<std::size_t>(l)];
+            cells.insert(cells.end(), more.begin(), more.end());
+        }
+        std::sort(cells.begin(), cells.end());
+        cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+        return cells;
+    }
+
+    Candidate exact(std::vector<PhysicalMove> moves) const {
+        Colours c = col_;
+        cs_.turn(c, moves);
+        Candidate k;
+        k.gain = score(c) - score(col_);
+        k.cost = static_cast<int>(moves.size());
+        k.moves = std::move(moves);
+        return k;
+    }
+
+    // Rows of pieces from a neighbour face swapped into this one: the slices
+    // carry a row of the neighbour in, the face turns it aside, the slices
+    // go back (taking one of the face's own rows out).
+    Candidate lineSwaps() {
+        struct Estimate {
+            int gain, cost, axis, dir, k, y, j;
+            std::vector<int> slices;
+        };
+        std::vector<Estimate> found;
+        for (int a = 0; a < 3; ++a) {
+            if (a == faceAxis(x_)) continue;
+            for (int dir : {1, -1, 2}) {
+                const int y = dir == 2 ? opposite(x_) : turnedFace(x_, a, -dir);
+                if (built_[static_cast<std::size_t>(y)]) continue;
+                for (int k = 1; k <= 3; ++k) {
+                    std::vector<const Pairs*> pairs(static_cast<std::size_t>(n_ + 1), nullptr);
+                    for (int s = 2; s < n_; ++s)
+                        if (!isMiddle(s)) pairs[static_cast<std::size_t>(s)] = &linePairs(a, dir, k, s);
+                    for (int j = 0; j < 4; ++j) {
+                        const auto& pre = preimage(y, j);
+                        Estimate e{0, turnCost(j) + turnCost(k), a, dir, k, y, j, {}};
+                        for (int s = 2; s < n_; ++s) {
+                            if (!pairs[static_cast<std::size_t>(s)]) continue;
+                            const int g = gain(*pairs[static_cast<std::size_t>(s)], pre);
+                            if (g <= 0) continue;
+                            e.gain += g;
+                            e.cost += dir == 2 ? 4 : 2;
+                            e.slices.push_back(s);
+                        }
+                        if (e.gain > 0) found.push_back(std::move(e));
+                    }
+                }
+            }
+        }
+        std::sort(found.begin(), found.end(), [](const Estimate& p, const Estimate& q) { return p.gain * q.cost > q.gain * p.cost; });
+        Candidate best;
+        for (std::size_t i = 0; i < found.size() && i < 3; ++i) {
+            const Estimate& e = found[i];
+            std::vector<PhysicalMove> ms;
+            addTurns(ms, faceTurn(e.y, 1, n_), e.j);
+            for (int s : e.slices) addTurns(ms, {e.axis, s, 1}, e.dir == 2 ? 2 : e.dir);
+            addTurns(ms, faceTurn(x_, 1, n_), e.k);
+            for (int s : e.slices) addTurns(ms, {e.axis, s, 1}, e.dir == 2 ? 2 : -e.dir);
+            Candidate c = exact(std::move(ms));
+            if (c.better(best)) best = std::move(c);
+        }
+        return best;
+    }
+
+    const Pairs& linePairs(int a, int dir, int k, int s) {
+        const auto key = std::make_tuple(x_, a, dir, k, s);
+        auto it = lineCache_.find(key);
+        if (it != lineCache_.end()) return it->second;
+        std::vector<PhysicalMove> seq;
+        addTurns(seq, {a, s, 1}, dir == 2 ? 2 : dir);
+        addTurns(seq, faceTurn(x_, 1, n_), k);
+        addTurns(seq, {a, s, 1}, dir == 2 ? 2 : -dir);
+        return lineCache_[key] = moved(seq, cellsOf(a, {s}, x_), true);
+    }
+
+    // The commutator [slices S, face z turned, slices T, face z back]: a
+    // three-cycle of pieces for every pair of a slice in S and one in T,
+    // each through one square of z, leaving all else as it was.
+    static std::vector<PhysicalMove> blockCommutator(int a, const std::vector<int>& S, const std::vector<int>& T, int q1,
+                                                     int q2, const PhysicalMove& zk) {
+        const PhysicalMove back{zk.axis, zk.layer, -zk.quarter};
+        std::vector<PhysicalMove> ms;
+        for (int s : S) ms.push_back({a, s, q1});
+        ms.push_back(zk);
+        for (int t : T) ms.push_back({a, t, q2});
+        ms.push_back(back);
+        for (int s : S) ms.push_back({a, s, -q1});
+        ms.push_back(zk);
+        for (int t : T) ms.push_back({a, t, -q2});
+        ms.push_back(back);
+        return ms;
+    }
+    int cycleGain(int a, int s, int t, int q1, int q2, const PhysicalMove& zk, int z, const std::vector<int>& pre) const {
+        if (s == t || s < 2 || t < 2 || s >= n_ || t >= n_) return 0;
+        const auto seq = blockCommutator(a, {s}, {t}, q1, q2, zk);
+        return gain(moved(seq, cellsOf(a, {s, t}, z), false), pre);
+    }
+
+    // Pieces into face z one three-cycle (or one block of them) at a time.
+    Candidate cycles(int z) {
+        struct Single {
+            int gain = 0, cost = 1, a, s, t, q1, q2, y, j;
+            PhysicalMove zk;
+        } best;
+        int tried = 0;
+        for (int p : faceCells_[static_cast<std::size_t>(z)]) {
+            if (col_[static_cast<std::size_t>(p)] == target_[static_cast<std::size_t>(x_)]) continue;
+            if (best.gain > 0 && ++tried > 4) break;
+            for (int a = 0; a < 3; ++a) {
+                if (a == faceAxis(z)) continue;
+                const int s = cs_.layer(p, a);
+                for (int kq : {1, -1}) {
+                    const PhysicalMove zk = faceTurn(z, kq, n_);
+                    const int t = cs_.layer(cs_.image(zk, p), a);
+                    if (t == s) continue;
+                    for (int q1 : {1, -1})
+                        for (int q2 : {1, -1}) {
+                            const auto seq = blockCommutator(a, {s}, {t}, q1, q2, zk);
+                            const Pairs pairs = moved(seq, cellsOf(a, {s, t}, z), false);
+                            for (int y = 0; y <= 6; ++y) {
+                                if (y != 0 && (y == z || y == opposite(z) || built_[static_cast<std::size_t>(y)])) continue;
+                                for (int j = y == 0 ? 0 : 1; j < (y == 0 ? 1 : 4); ++j) {
+                                    const int g = gain(pairs, preimage(y == 0 ? z : y, j));
+                                    const int cost = 8 + turnCost(j);
+                                    if (g > 0 && (best.gain <= 0 || g * best.cost > best.gain * cost))
+                                        best = {g, cost, a, s, t, q1, q2, y, j, zk};
+                                }
+                            }
+                        }
+                }
+            }
+        }
+        if (best.gain <= 0) return {};
+        return grow(best.a, best.s, best.t, best.q1, best.q2, best.zk, z, best.y, best.j,
+                    preimage(best.y == 0 ? z : best.y, best.j));
+    }
+
+    // Adds to one three-cycle every other slice pair that gains as well.
+    Candidate grow(int a, int s, int t, int q1, int q2, const PhysicalMove& zk, int z, int y, int j,
+                   const std::vector<int>& pre) {
+        std::vector<int> S{s}, T{t};
+        auto inUse = [&](int l) {
+            return std::find(S.begin(), S.end(), l) != S.end() || std::find(T.begin(), T.end(), l) != T.end();
+        };
+        // A slice more costs two moves: worth it for one piece more on the face.
+        const int worth = z == x_ ? kBuilt : kNear;
+        for (int s2 = 2; s2 < n_; ++s2)
+            if (!inUse(s2) && cycleGain(a, s2, t, q1, q2, zk, z, pre) >= worth) S.push_back(s2);
+        for (int t2 = 2; t2 < n_; ++t2) {
+            if (inUse(t2)) continue;
+            int g = 0;
+            for (int s2 : S) g += cycleGain(a, s2, t2, q1, q2, zk, z, pre);
+            if (g >= worth) T.push_back(t2);
+        }
+        std::vector<PhysicalMove> ms;
+        if (y != 0) addTurns(ms, faceTurn(y, 1, n_), j);
+        const std::size_t setup = ms.size();
+        const auto comm = blockCommutator(a, S, T, q1, q2, zk);
+        ms.insert(ms.end(), comm.begin(), comm.end());
+        Candidate c = exact(ms);
+        if (S.size() + T.size() > 2) {
+            // Should the pieces of the block not add up as expected, the single cycle.
+            ms.resize(setup);
+            const auto one = blockCommutator(a, {s}, {t}, q1, q2, zk);
+            ms.insert(ms.end(), one.begin(), one.end());
+            Candidate single = exact(ms);
+            if (single.better(c)) return single;
+        }
+        return c;
+    }
+
+    bool build(int x) {
+        x_ = x;
+        lineCache_.clear();
+        int guard = 0;
+        while (missing(x) > 0) {
+            if (++guard > 20 * n_ * n_ + 100) return false;
+            Candidate best = lineSwaps();
+            if (best.gain * 10 < kBuilt * best.cost) {
+                Candidate c = cycles(x);
+                if (c.better(best)) best = std::move(c);
+            }
+            if (best.gain <= 0)
+                for (int z = 1; z <= 6 && best.gain <= 0; ++z)
+                    if (!built_[static_cast<std::size_t>(z)] && adjacent(z, x)) best = cycles(z);
+            if (best.gain <= 0) return false;
+            out_.add(best.moves);
+            cs_.turn(col_, best.moves);
+        }
+        return true;
+    }
+
+    const SquareSet& cs_;
+    Colours& col_;
+    const FaceColours& target_;
+    MoveList& out_;
+    int n_;
+    int x_ = 1;
+    std::array<bool, 7> built_{};
+    std::array<std::vector<int>, 7> faceCells_;
+    std::array<std::array<std::vector<int>, 21>, 3> layerCells_;
+    std::array<std::array<std::vector<int>, 4>, 7> pre_;
+    std::map<std::tuple<int, int, int, int, int>, Pairs> lineCache_;
+};
+
+}  // namespace
+
+bool solveCentres(const SquareSet& centres, Colours& colours, const FaceColours& target, MoveList& out) {
+    return CentreSolver(centres, colours, target, out).run();
+}
+
+}  // namespace vx::solver::big
