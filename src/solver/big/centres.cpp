@@ -219,10 +219,34 @@ private:
         ms.push_back(back);
         return ms;
     }
-    int cycleGain(int a, int s, int t, int q1, int q2, const PhysicalMove& zk, int z, const std::vector<int>& pre) const {
-        if (s == t || s < 2 || t < 2 || s >= n_ || t >= n_) return 0;
+    // The three squares the commutator of slices s and t moves, found from
+    // the square p of face z they share: the others are one turn from it.
+    Pairs cycleThrough(int p, int a, int s, int t, int q1, int q2, const PhysicalMove& zk) const {
         const auto seq = blockCommutator(a, {s}, {t}, q1, q2, zk);
-        return gain(moved(seq, cellsOf(a, {s, t}, z), false), pre);
+        const PhysicalMove zb{zk.axis, zk.layer, -zk.quarter};
+        Pairs pairs;
+        for (const PhysicalMove& m : {PhysicalMove{a, s, 1}, PhysicalMove{a, s, -1}}) {
+            for (int c : {p, cs_.image(m, p), cs_.image({zk, {a, t, m.quarter}, zb}, p)}) {
+                const int to = cs_.image(seq, c);
+                if (to != c && std::find(pairs.begin(), pairs.end(), std::pair{c, to}) == pairs.end()) pairs.emplace_back(c, to);
+            }
+        }
+        return pairs;
+    }
+    // The square of face z in layer s along a that the turn zk takes into layer t.
+    int crossing(int z, int a, const PhysicalMove& zk, int s, int t) {
+        auto& table = crossings_[std::make_tuple(z, a, zk.quarter)];
+        if (table.empty()) {
+            table.assign(static_cast<std::size_t>((n_ + 1) * (n_ + 1)), -1);
+            for (int c : faceCells_[static_cast<std::size_t>(z)])
+                table[static_cast<std::size_t>(cs_.layer(c, a) * (n_ + 1) + cs_.layer(cs_.image(zk, c), a))] = c;
+        }
+        return table[static_cast<std::size_t>(s * (n_ + 1) + t)];
+    }
+    int cycleGain(int a, int s, int t, int q1, int q2, const PhysicalMove& zk, int z, const std::vector<int>& pre) {
+        if (s == t) return 0;
+        const int p = crossing(z, a, zk, s, t);
+        return p < 0 ? 0 : gain(cycleThrough(p, a, s, t, q1, q2, zk), pre);
     }
 
     // Pieces into face z one three-cycle (or one block of them) at a time.
@@ -244,8 +268,7 @@ private:
                     if (t == s) continue;
                     for (int q1 : {1, -1})
                         for (int q2 : {1, -1}) {
-                            const auto seq = blockCommutator(a, {s}, {t}, q1, q2, zk);
-                            const Pairs pairs = moved(seq, cellsOf(a, {s, t}, z), false);
+                            const Pairs pairs = cycleThrough(p, a, s, t, q1, q2, zk);
                             for (int y = 0; y <= 6; ++y) {
                                 if (y != 0 && (y == z || y == opposite(z) || built_[static_cast<std::size_t>(y)])) continue;
                                 for (int j = y == 0 ? 0 : 1; j < (y == 0 ? 1 : 4); ++j) {
@@ -330,6 +353,7 @@ private:
     std::array<std::array<std::vector<int>, 21>, 3> layerCells_;
     std::array<std::array<std::vector<int>, 4>, 7> pre_;
     std::map<std::tuple<int, int, int, int, int>, Pairs> lineCache_;
+    std::map<std::tuple<int, int, int>, std::vector<int>> crossings_;
 };
 
 }  // namespace

@@ -175,6 +175,23 @@ private:
         return g;
     }
 
+    // The same for the layers that follow a leading piece, which the cycle
+    // does not move: only the places it fills change.
+    int leadGain(const Pairs& p, const Colours& c) const {
+        int g = 0;
+        for (auto [from, to] : p) {
+            const int t = slotOf_[static_cast<std::size_t>(to)];
+            const auto& st = stickers_[static_cast<std::size_t>(t)];
+            if (st[0] != to) continue;  // each place once, by its first square
+            const int from2 = std::find_if(p.begin(), p.end(), [&](auto q) { return q.second == st[1]; })->first;
+            const auto& ref = stickers_[static_cast<std::size_t>(slot(slots_[static_cast<std::size_t>(t)].edge, ref_))];
+            const auto r0 = c[static_cast<std::size_t>(ref[0])], r1 = c[static_cast<std::size_t>(ref[1])];
+            g += (c[static_cast<std::size_t>(from)] == r0 && c[static_cast<std::size_t>(from2)] == r1) -
+                 (c[static_cast<std::size_t>(st[0])] == r0 && c[static_cast<std::size_t>(st[1])] == r1);
+        }
+        return g;
+    }
+
     void consider(int edge, const std::vector<PhysicalMove>& setup, Option& best) {
         Colours c = col_;
         ws_.turn(c, setup);
@@ -200,7 +217,7 @@ private:
                             }
                         } else {
                             for (int l : active_) {
-                                const int gi = cycleGain(cyclePairs(edge, shape, l), pre);
+                                const int gi = leadGain(cyclePairs(edge, shape, l), c);
                                 if (gi > 0) {
                                     S.push_back(l);
                                     g += gi;
