@@ -1,6 +1,8 @@
 #include "solver/big/centres.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <tuple>
 
@@ -250,15 +252,16 @@ private:
     }
 
     // Pieces into face z one three-cycle (or one block of them) at a time.
+    struct Single {
+        int gain = 0, cost = 1, a, s, t, q1, q2, y, j;
+        PhysicalMove zk;
+    };
     Candidate cycles(int z) {
-        struct Single {
-            int gain = 0, cost = 1, a, s, t, q1, q2, y, j;
-            PhysicalMove zk;
-        } best;
+        std::vector<Single> found;
         int tried = 0;
         for (int p : faceCells_[static_cast<std::size_t>(z)]) {
             if (col_[static_cast<std::size_t>(p)] == target_[static_cast<std::size_t>(x_)]) continue;
-            if (best.gain > 0 && ++tried > 4) break;
+            if (!found.empty() && ++tried > 6) break;
             for (int a = 0; a < 3; ++a) {
                 if (a == faceAxis(z)) continue;
                 const int s = cs_.layer(p, a);
@@ -273,36 +276,45 @@ private:
                                 if (y != 0 && (y == z || y == opposite(z) || built_[static_cast<std::size_t>(y)])) continue;
                                 for (int j = y == 0 ? 0 : 1; j < (y == 0 ? 1 : 4); ++j) {
                                     const int g = gain(pairs, preimage(y == 0 ? z : y, j));
-                                    const int cost = 8 + turnCost(j);
-                                    if (g > 0 && (best.gain <= 0 || g * best.cost > best.gain * cost))
-                                        best = {g, cost, a, s, t, q1, q2, y, j, zk};
+                                    if (g > 0) found.push_back({g, 8 + turnCost(j), a, s, t, q1, q2, y, j, zk});
                                 }
                             }
                         }
                 }
             }
         }
-        if (best.gain <= 0) return {};
-        return grow(best.a, best.s, best.t, best.q1, best.q2, best.zk, z, best.y, best.j,
-                    preimage(best.y == 0 ? z : best.y, best.j));
+        std::sort(found.begin(), found.end(), [](const Single& u, const Single& v) { return u.gain * v.cost > v.gain * u.cost; });
+        Candidate best;
+        for (std::size_t i = 0; i < found.size() && i < 6; ++i) {
+            const Single& f = found[i];
+            Candidate c = grow(f.a, f.s, f.t, f.q1, f.q2, f.zk, z, f.y, f.j, preimage(f.y == 0 ? z : f.y, f.j));
+            if (c.better(best)) best = std::move(c);
+        }
+        return best;
     }
 
-    // Adds to one three-cycle every other slice pair that gains as well.
+    // Adds to one three-cycle the slices that bring more pieces with it, one
+    // slice at a time while a slice more (two moves) brings a piece more.
     Candidate grow(int a, int s, int t, int q1, int q2, const PhysicalMove& zk, int z, int y, int j,
                    const std::vector<int>& pre) {
         std::vector<int> S{s}, T{t};
         auto inUse = [&](int l) {
             return std::find(S.begin(), S.end(), l) != S.end() || std::find(T.begin(), T.end(), l) != T.end();
         };
-        // A slice more costs two moves: worth it for one piece more on the face.
-        const int worth = z == x_ ? kBuilt : kNear;
-        for (int s2 = 2; s2 < n_; ++s2)
-            if (!inUse(s2) && cycleGain(a, s2, t, q1, q2, zk, z, pre) >= worth) S.push_back(s2);
-        for (int t2 = 2; t2 < n_; ++t2) {
-            if (inUse(t2)) continue;
-            int g = 0;
-            for (int s2 : S) g += cycleGain(a, s2, t2, q1, q2, zk, z, pre);
-            if (g >= worth) T.push_back(t2);
+        const int worth = z == x_ ? kBuilt - 2 * kNear : kNear;
+        for (;;) {
+            int bestGain = 0, bestLayer = 0;
+            bool toS = true;
+            for (int l = 2; l < n_; ++l) {
+                if (inUse(l)) continue;
+                int gs = 0, gt = 0;
+                for (int t2 : T) gs += cycleGain(a, l, t2, q1, q2, zk, z, pre);
+                for (int s2 : S) gt += cycleGain(a, s2, l, q1, q2, zk, z, pre);
+                if (gs > bestGain) bestGain = gs, bestLayer = l, toS = true;
+                if (gt > bestGain) bestGain = gt, bestLayer = l, toS = false;
+            }
+            if (bestGain < worth) break;
+            (toS ? S : T).push_back(bestLayer);
         }
         std::vector<PhysicalMove> ms;
         if (y != 0) addTurns(ms, faceTurn(y, 1, n_), j);
@@ -336,6 +348,7 @@ private:
                 for (int z = 1; z <= 6 && best.gain <= 0; ++z)
                     if (!built_[static_cast<std::size_t>(z)] && adjacent(z, x)) best = cycles(z);
             if (best.gain <= 0) return false;
+            if (getenv("VXDEBUG")) { static int last = -1; (void)last; fprintf(stderr, "face %d %s gain %d cost %d missing %d\n", x, best.moves.size() > 0 && best.gain % 64 == 0 && best.moves.size() % 2 == 0 ? "?" : "", best.gain, best.cost, missing(x)); }
             out_.add(best.moves);
             cs_.turn(col_, best.moves);
         }
