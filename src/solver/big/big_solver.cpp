@@ -1,6 +1,4 @@
 #include "solver/big/big_solver.h"
-#include <cstdio>
-#include <cstdlib>
 
 #include "solver/big/centres.h"
 #include "solver/big/edges.h"
@@ -81,14 +79,12 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     Colours c = centres.read(w.cube);
     if (!solveCentres(centres, c, r.target, phase)) return refused(Refusal::unsupportedSize, lost);
     w.make(phase.moves());
-    if (getenv("VXDEBUG")) fprintf(stderr, "centres %d\n", phase.length());
 
     const SquareSet wings(n, [n](int a, int b) { return (a == 1 || a == n) != (b == 1 || b == n); });
     phase = {};
     c = wings.read(w.cube);
     if (!pairEdges(wings, c, phase)) return refused(Refusal::unsupportedSize, lost);
     w.make(phase.moves());
-    if (getenv("VXDEBUG")) fprintf(stderr, "edges %d\n", phase.length());
 
     for (int attempt = 0; attempt < 2; ++attempt) {
         Refusal why = Refusal::none;

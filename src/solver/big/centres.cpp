@@ -1,8 +1,6 @@
 #include "solver/big/centres.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <tuple>
 
@@ -194,14 +192,16 @@ private:
     }
 
     const Pairs& linePairs(int a, int dir, int k, int s) {
-        const auto key = std::make_tuple(x_, a, dir, k, s);
-        auto it = lineCache_.find(key);
-        if (it != lineCache_.end()) return it->second;
+        const auto key = static_cast<std::size_t>(((a * 3 + (dir == 2 ? 2 : dir > 0)) * 4 + k) * (n_ + 1) + s);
+        if (lineCache_.empty()) lineCache_.resize(static_cast<std::size_t>(3 * 3 * 4 * (n_ + 1)));
+        auto& [done, pairs] = lineCache_[key];
+        if (done) return pairs;
+        done = true;
         std::vector<PhysicalMove> seq;
         addTurns(seq, {a, s, 1}, dir == 2 ? 2 : dir);
         addTurns(seq, faceTurn(x_, 1, n_), k);
         addTurns(seq, {a, s, 1}, dir == 2 ? 2 : -dir);
-        return lineCache_[key] = moved(seq, cellsOf(a, {s}, x_), true);
+        return pairs = moved(seq, cellsOf(a, {s}, x_), true);
     }
 
     // The commutator [slices S, face z turned, slices T, face z back]: a
@@ -348,7 +348,6 @@ private:
                 for (int z = 1; z <= 6 && best.gain <= 0; ++z)
                     if (!built_[static_cast<std::size_t>(z)] && adjacent(z, x)) best = cycles(z);
             if (best.gain <= 0) return false;
-            if (getenv("VXDEBUG")) { static int last = -1; (void)last; fprintf(stderr, "face %d %s gain %d cost %d missing %d\n", x, best.moves.size() > 0 && best.gain % 64 == 0 && best.moves.size() % 2 == 0 ? "?" : "", best.gain, best.cost, missing(x)); }
             out_.add(best.moves);
             cs_.turn(col_, best.moves);
         }
@@ -365,7 +364,7 @@ private:
     std::array<std::vector<int>, 7> faceCells_;
     std::array<std::array<std::vector<int>, 21>, 3> layerCells_;
     std::array<std::array<std::vector<int>, 4>, 7> pre_;
-    std::map<std::tuple<int, int, int, int, int>, Pairs> lineCache_;
+    std::vector<std::pair<bool, Pairs>> lineCache_;  // for the face being built
     std::map<std::tuple<int, int, int>, std::vector<int>> crossings_;
 };
 

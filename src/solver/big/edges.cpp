@@ -110,14 +110,19 @@ private:
 
     // The squares the commutator of one slice moves, as (from, to).
     const Pairs& cyclePairs(int edge, int shape, int layer) {
-        const auto key = std::make_tuple(edge, shape, layer);
-        auto it = cache_.find(key);
-        if (it != cache_.end()) return it->second;
-        Pairs& p = cache_[key];
+        const auto key = static_cast<std::size_t>((edge * kShapes + shape) * (n_ + 1) + layer);
+        if (cache_.empty()) cache_.resize(static_cast<std::size_t>(12 * kShapes * (n_ + 1)));
+        auto& [done, p] = cache_[key];
+        if (done) return p;
+        done = true;
         const auto ms = commutator(edge, shape, {layer});
-        for (int i = 0; i < ws_.size(); ++i) {
-            const int to = ws_.image(ms, i);
-            if (to != i) p.emplace_back(i, to);
+        // Only pieces of the slice's own orbit can move.
+        for (std::size_t s = 0; s < slots_.size(); ++s) {
+            if (slots_[s].layer != layer && slots_[s].layer != n_ + 1 - layer) continue;
+            for (int i : stickers_[s]) {
+                const int to = ws_.image(ms, i);
+                if (to != i) p.emplace_back(i, to);
+            }
         }
         return p;
     }
@@ -230,9 +235,13 @@ private:
                         std::vector<PhysicalMove> ms = setup;
                         const auto comm = commutator(edge, shape, S);
                         ms.insert(ms.end(), comm.begin(), comm.end());
-                        Colours after = col_;
-                        ws_.turn(after, ms);
-                        const int exact = score(after) - score(col_);
+                        int exact = g;
+                        if (pairing_) {
+                            // The two inner layers' cycles may meet on an edge: counted on the whole.
+                            Colours after = col_;
+                            ws_.turn(after, ms);
+                            exact = score(after) - score(col_);
+                        }
                         if (exact > 0 && (best.gain <= 0 || exact * best.cost > best.gain * cost)) best = {exact, cost, ms};
                     }
     }
@@ -419,6 +428,11 @@ private:
                         continue;
                     for (const auto& setup : setups(edge, depth)) consider(edge, setup, best);
                 }
+            if (best.gain > 0) {
+                Colours after = col_;
+                ws_.turn(after, best.moves);
+                if (score(after) <= score(col_)) best = {};
+            }
             if (best.gain <= 0 && !targeted(best)) return false;
             out_.add(best.moves);
             ws_.turn(col_, best.moves);
@@ -437,7 +451,7 @@ private:
     bool pairing_ = false;
     std::vector<int> active_;
     std::vector<std::vector<PhysicalMove>> flips_;
-    std::map<std::tuple<int, int, int>, Pairs> cache_;
+    std::vector<std::pair<bool, Pairs>> cache_;
 };
 
 }  // namespace
