@@ -5,6 +5,7 @@
 #include "solver/big/move_list.h"
 #include "solver/big/scheme.h"
 #include "solver/big/squares.h"
+#include "solver/pieces.h"
 #include "solver/three_solver.h"
 
 namespace vx::solver {
@@ -68,6 +69,15 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     const SquareSet centres(n, [n](int a, int b) { return a > 1 && a < n && b > 1 && b < n; });
     const Reading r = readCube(w.cube, n, centres);
     if (!r.ok()) return refused(r.refusal, r.reason);
+    if (n % 2 == 1) {
+        // The corners, middle edge pieces and middle centres are a 3-cube
+        // that no turn of the other layers changes: it must be one turns make.
+        ColourFaces faces{};
+        for (int f = 1; f <= 6; ++f) faces[static_cast<std::size_t>(r.target[static_cast<std::size_t>(f)])] = f;
+        Pieces pieces;
+        const Verdict v = readPieces(threeCube(w.cube, n), 3, faces, pieces);
+        if (!v.ok()) return refused(v.refusal, v.reason);
+    }
 
     // A wing orbit in an odd permutation cannot be paired by commutators:
     // one turn of one of its layers first, while nothing is built yet.
