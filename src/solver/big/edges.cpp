@@ -108,13 +108,22 @@ private:
     }
     int best() const { return 12 * (pairing_ ? 1 : static_cast<int>(active_.size())); }
 
-    // The squares the commutator of one slice moves, as (from, to).
-    const Pairs& cyclePairs(int edge, int shape, int layer) {
+    // The squares the commutator of one slice moves, as (from, to), and the
+    // places it fills: (place, where its first and second squares come
+    // from, the edge's leading place).
+    struct Cycle {
+        bool done = false;
+        Pairs pairs;
+        std::vector<std::array<int, 4>> fills;
+    };
+    const Pairs& cyclePairs(int edge, int shape, int layer) { return cycle(edge, shape, layer).pairs; }
+    const Cycle& cycle(int edge, int shape, int layer) {
         const auto key = static_cast<std::size_t>((edge * kShapes + shape) * (n_ + 1) + layer);
         if (cache_.empty()) cache_.resize(static_cast<std::size_t>(12 * kShapes * (n_ + 1)));
-        auto& [done, p] = cache_[key];
-        if (done) return p;
-        done = true;
+        Cycle& c = cache_[key];
+        if (c.done) return c;
+        c.done = true;
+        Pairs& p = c.pairs;
         const auto ms = commutator(edge, shape, {layer});
         // Only pieces of the slice's own orbit can move.
         for (std::size_t s = 0; s < slots_.size(); ++s) {
@@ -124,7 +133,14 @@ private:
                 if (to != i) p.emplace_back(i, to);
             }
         }
-        return p;
+        for (auto [from, to] : p) {
+            const int t = slotOf_[static_cast<std::size_t>(to)];
+            const auto& st = stickers_[static_cast<std::size_t>(t)];
+            if (st[0] != to) continue;
+            const int from2 = std::find_if(p.begin(), p.end(), [&](auto q) { return q.second == st[1]; })->first;
+            c.fills.push_back({t, from, from2, slot(slots_[static_cast<std::size_t>(t)].edge, ref_)});
+        }
+        return c;
     }
     // Shapes 0..15: the slices against a face turned on and off the edge
     // (which face of the edge, each way, and each way for the slices);
@@ -182,14 +198,11 @@ private:
 
     // The same for the layers that follow a leading piece, which the cycle
     // does not move: only the places it fills change.
-    int leadGain(const Pairs& p, const Colours& c) const {
+    int leadGain(const Cycle& cy, const Colours& c) const {
         int g = 0;
-        for (auto [from, to] : p) {
-            const int t = slotOf_[static_cast<std::size_t>(to)];
+        for (const auto& [t, from, from2, r] : cy.fills) {
             const auto& st = stickers_[static_cast<std::size_t>(t)];
-            if (st[0] != to) continue;  // each place once, by its first square
-            const int from2 = std::find_if(p.begin(), p.end(), [&](auto q) { return q.second == st[1]; })->first;
-            const auto& ref = stickers_[static_cast<std::size_t>(slot(slots_[static_cast<std::size_t>(t)].edge, ref_))];
+            const auto& ref = stickers_[static_cast<std::size_t>(r)];
             const auto r0 = c[static_cast<std::size_t>(ref[0])], r1 = c[static_cast<std::size_t>(ref[1])];
             g += (c[static_cast<std::size_t>(from)] == r0 && c[static_cast<std::size_t>(from2)] == r1) -
                  (c[static_cast<std::size_t>(st[0])] == r0 && c[static_cast<std::size_t>(st[1])] == r1);
@@ -222,7 +235,7 @@ private:
                             }
                         } else {
                             for (int l : active_) {
-                                const int gi = leadGain(cyclePairs(edge, shape, l), c);
+                                const int gi = leadGain(cycle(edge, shape, l), c);
                                 if (gi > 0) {
                                     S.push_back(l);
                                     g += gi;
@@ -451,7 +464,7 @@ private:
     bool pairing_ = false;
     std::vector<int> active_;
     std::vector<std::vector<PhysicalMove>> flips_;
-    std::vector<std::pair<bool, Pairs>> cache_;
+    std::vector<Cycle> cache_;
 };
 
 }  // namespace
