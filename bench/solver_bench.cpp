@@ -14,6 +14,7 @@
 #include "history/scrambler.h"
 #include "solver/random_states.h"
 #include "solver/solver.h"
+#include "solver/three_solver.h"
 #include "solver/three/tables.h"
 #include "solver/two/two_solver.h"
 
@@ -38,9 +39,19 @@ void lengthCounters(benchmark::State& state, std::vector<double> lengths) {
     state.counters["p95_moves"] = lengths[lengths.size() * 95 / 100];
 }
 
+// range(2) = 1: the 3-cube with outer layers only, as bigger cubes use it.
+vx::solver::Solution solveFor(const vx::Cube& c, int n, const vx::solver::Budget& budget, bool outerOnly) {
+    if (!outerOnly) return vx::solver::solve(c, n, budget);
+    vx::solver::Solution s;
+    auto moves = vx::solver::solveThree(c, false, budget.seconds, &s.refusal);
+    if (moves) s.moves = *moves;
+    return s;
+}
+
 void BM_SolveRandomStates(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const vx::solver::Budget budget{static_cast<double>(state.range(1)) / 1000.0};
+    const bool outerOnly = state.range(2) == 1;
     std::mt19937 rng(1000 + static_cast<unsigned>(n));
     std::vector<vx::Cube> cubes;
     for (int i = 0; i < kStates; ++i) cubes.push_back(vx::test::randomCube(n, rng));
@@ -51,7 +62,7 @@ void BM_SolveRandomStates(benchmark::State& state) {
         millis.clear();
         for (const vx::Cube& c : cubes) {
             const auto start = std::chrono::steady_clock::now();
-            const auto s = vx::solver::solve(c, n, budget);
+            const auto s = solveFor(c, n, budget, outerOnly);
             millis.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
             if (!s.solved() || !vx::test::solves(c, n, s.moves)) state.SkipWithError("not solved");
             lengths.push_back(static_cast<double>(s.moves.size()));
@@ -67,12 +78,15 @@ void BM_SolveRandomStates(benchmark::State& state) {
     state.counters["peak_MB"] = peakMegabytes();
 }
 BENCHMARK(BM_SolveRandomStates)
-    ->Args({2, 0})
-    ->Args({3, 0})
-    ->Args({3, 20})
-    ->Args({3, 50})
-    ->Args({3, 90})
-    ->ArgNames({"n", "budget_ms"})
+    ->Args({2, 0, 0})
+    ->Args({3, 0, 0})
+    ->Args({3, 20, 0})
+    ->Args({3, 50, 0})
+    ->Args({3, 90, 0})
+    ->Args({3, 180, 0})
+    ->Args({3, 0, 1})
+    ->Args({3, 90, 1})
+    ->ArgNames({"n", "budget_ms", "outer_only"})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,6 @@
 #include "solver/three/search.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "solver/three/tables.h"
@@ -24,40 +25,45 @@ bool inPhaseTwo(int t) { return axisOf(t) == 1 || kindOf(t) == 2; }
 
 class Search {
 public:
-    Search(const Pieces& start, double seconds, bool mustFind)
-        : t_(tables()), start_(start), mustFind_(mustFind), deadline_(Clock::now() + std::chrono::duration_cast<Clock::duration>(
+    Search(const Pieces& start, double seconds, bool mustFind, int below)
+        : t_(tables()), start_(start), mustFind_(mustFind), below_(below), deadline_(Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                                                     std::chrono::duration<double>(seconds))) {}
 
-    std::optional<std::vector<int>> run() {
+    std::vector<std::vector<int>> run() {
         const int tw = twist(start_), fl = flip(start_), sl = slice(start_);
         // Long phase-two searches are what make a first solution slow: look
         // for one within kFirstLimit moves first, then without a limit.
-        for (int limit : {kFirstLimit, kNoSolution}) {
+        for (int limit : {std::min(kFirstLimit, below_), below_}) {
             best_ = limit;
-            for (int bound = t_.phaseOneBound(tw, fl, sl); bound < best_ && !stop_; ++bound)
-                phaseOne(tw, fl, sl, 0, bound);
+            const int h = t_.phaseOneBound(tw, fl, sl);
+            for (int bound = h; bound < best_ && !stop_; ++bound) phaseOne(tw, fl, sl, h, 0, bound);
             if (found_ || stop_) break;
         }
-        if (!found_) return std::nullopt;
-        return solution_;
+        return solutions_;
     }
 
 private:
-    void phaseOne(int tw, int fl, int sl, int cost, int bound) {
-        const int h = t_.phaseOneBound(tw, fl, sl, bound - cost);
-        if (cost + h > bound || timeUp()) return;
+    // The node's own bound h is known to fit; children are looked at before
+    // they are entered, as most of them do not.
+    void phaseOne(int tw, int fl, int sl, int h, int cost, int bound) {
+        if (timeUp()) return;
         if (h == 0 && cost == bound) {
             if (path_.empty() || !inPhaseTwo(path_.back())) startPhaseTwo(cost);
             return;
         }
         const int last = path_.empty() ? kNone : path_.back();
+        const std::size_t twRow = static_cast<std::size_t>(tw) * kFaceTurns;
+        const std::size_t flRow = static_cast<std::size_t>(fl) * kFaceTurns;
+        const std::size_t slRow = static_cast<std::size_t>(sl) * kFaceTurns;
         for (int m = 0; m < kFaceTurns && !stop_; ++m) {
-            if (!follows(last, m) || cost + costOf(m) > bound) continue;
-            path_.push_back(m);
+            const int next = cost + costOf(m);
+            if (!follows(last, m) || next > bound) continue;
             const std::size_t i = static_cast<std::size_t>(m);
-            phaseOne(t_.twistMove[static_cast<std::size_t>(tw) * kFaceTurns + i],
-                     t_.flipMove[static_cast<std::size_t>(fl) * kFaceTurns + i],
-                     t_.sliceMove[static_cast<std::size_t>(sl) * kFaceTurns + i], cost + costOf(m), bound);
+            const int ntw = t_.twistMove[twRow + i], nfl = t_.flipMove[flRow + i], nsl = t_.sliceMove[slRow + i];
+            const int nh = t_.phaseOneBound(ntw, nfl, nsl, bound - next);
+            if (next + nh > bound) continue;
+            path_.push_back(m);
+            phaseOne(ntw, nfl, nsl, nh, next, bound);
             path_.pop_back();
         }
     }
@@ -66,33 +72,47 @@ private:
         Pieces p = start_;
         for (int m : path_) p = apply(p, faceTurn(m));
         const int cp = cornerPerm(p), ep = edgePerm(p), sp = slicePerm(p);
-        const std::size_t phaseOneLength = path_.size();
-        for (int bound = t_.phaseTwoBound(cp, ep, sp); costOne + bound < best_ && !stop_; ++bound) {
-            if (phaseTwo(cp, ep, sp, 0, bound)) {
-                best_ = costOne + bound;
-                solution_ = path_;
-                found_ = true;
-                path_.resize(phaseOneLength);
-                stop_ = Clock::now() >= deadline_;
-                break;
+        const int h = t_.phaseTwoBound(cp, ep, sp);
+        // Before the first solution, deepen step by step for the shortest
+        // second phase; after it, any second phase short enough to improve
+        // will do, and each one found tightens the limit.
+        int bound = found_ ? best_ - 1 - costOne : h;
+        while (bound >= h && costOne + bound < best_ && !stop_) {
+            if (!phaseTwo(cp, ep, sp, h, 0, bound)) {
+                if (found_) return;
+                ++bound;
+                continue;
             }
+            best_ = costOne + phaseTwoCost_;
+            solutions_.push_back(path_);
+            found_ = true;
+            path_.resize(path_.size() - phaseTwoMoves_);
+            phaseTwoMoves_ = 0;
+            stop_ = Clock::now() >= deadline_;
+            bound = best_ - 1 - costOne;
         }
     }
 
-    bool phaseTwo(int cp, int ep, int sp, int cost, int bound) {
-        const int h = t_.phaseTwoBound(cp, ep, sp, bound - cost);
-        if (cost + h > bound) return false;
-        if (h == 0) return cost == bound;
+    bool phaseTwo(int cp, int ep, int sp, int h, int cost, int bound) {
+        if (h == 0) {
+            phaseTwoCost_ = cost;
+            return true;
+        }
         const int last = path_.empty() ? kNone : path_.back();
+        const std::size_t cpRow = static_cast<std::size_t>(cp) * 10, epRow = static_cast<std::size_t>(ep) * 10,
+                          spRow = static_cast<std::size_t>(sp) * 10;
         for (std::size_t k = 0; k < kPhaseTwoTurns.size(); ++k) {
             const int m = kPhaseTwoTurns[k];
-            if (!follows(last, m) || cost + costOf(m) > bound) continue;
+            const int next = cost + costOf(m);
+            if (!follows(last, m) || next > bound) continue;
+            const int ncp = t_.cornerMove[cpRow + k], nep = t_.edgeMove[epRow + k], nsp = t_.slicePermMove[spRow + k];
+            const int nh = t_.phaseTwoBound(ncp, nep, nsp, bound - next);
+            if (next + nh > bound) continue;
             path_.push_back(m);
-            if (phaseTwo(t_.cornerMove[static_cast<std::size_t>(cp) * 10 + k],
-                         t_.edgeMove[static_cast<std::size_t>(ep) * 10 + k],
-                         t_.slicePermMove[static_cast<std::size_t>(sp) * 10 + k], cost + costOf(m), bound))
-                return true;
+            ++phaseTwoMoves_;
+            if (phaseTwo(ncp, nep, nsp, nh, next, bound)) return true;
             path_.pop_back();
+            --phaseTwoMoves_;
         }
         return false;
     }
@@ -107,18 +127,22 @@ private:
     const Tables& t_;
     Pieces start_;
     bool mustFind_;
+    int below_;
     Clock::time_point deadline_;
-    std::vector<int> path_, solution_;
+    std::vector<int> path_;
+    std::vector<std::vector<int>> solutions_;  // each shorter than the one before
     int best_ = kNoSolution;
     long nodes_ = 0;
+    int phaseTwoCost_ = 0;
+    std::size_t phaseTwoMoves_ = 0;  // on the path
     bool found_ = false;
     bool stop_ = false;
 };
 
 }  // namespace
 
-std::optional<std::vector<int>> twoPhase(const Pieces& start, double seconds, bool mustFind) {
-    Search s(start, seconds, mustFind);
+std::vector<std::vector<int>> twoPhase(const Pieces& start, double seconds, bool mustFind, int below) {
+    Search s(start, seconds, mustFind, below);
     return s.run();
 }
 

@@ -98,6 +98,7 @@ std::optional<std::vector<PhysicalMove>> solveThree(const Cube& threeCube, bool 
     const int views = seconds > 0 ? 2 * static_cast<int>(kViews.size()) : 1;
     const auto start = std::chrono::steady_clock::now();
     std::optional<std::vector<PhysicalMove>> best;
+    int bestCost = 0;  // before shortening
     for (int k = 0; k < views; ++k) {
         const int view = k % 3;
         const bool inverted = k >= 3;
@@ -107,14 +108,20 @@ std::optional<std::vector<PhysicalMove>> solveThree(const Cube& threeCube, bool 
         Pieces seen = pieces;
         if (view > 0) readThree(turnedCube(threeCube, view), seen);
         if (inverted) seen = inverse(seen);
-        auto turns = three::twoPhase(seen, left, k == 0);
-        if (!turns) continue;
-        if (inverted) turns = reversed(*turns);
-        std::vector<PhysicalMove> moves = physicalMoves(*turns);
-        // Moves for the turned cube, made on the cube as it lies.
-        for (PhysicalMove& m : moves) m = rotated(m, kViews[static_cast<std::size_t>(view)].inverse(), 3);
-        moves = shortened(moves, allowSlices);
-        if (!best || moves.size() < best->size()) best = std::move(moves);
+        // The shortest in moves of the game may be any of the search's
+        // solutions once middle layers and merged turns are counted.
+        for (std::vector<int> turns : three::twoPhase(seen, left, k == 0, k == 0 ? 1000 : bestCost + (allowSlices ? 1 : 0))) {
+            int cost = 0;
+            for (int t : turns) cost += three::costOf(t);
+            if (inverted) turns = reversed(turns);
+            std::vector<PhysicalMove> moves = physicalMoves(turns);
+            // Moves for the turned cube, made on the cube as it lies.
+            for (PhysicalMove& m : moves) m = rotated(m, kViews[static_cast<std::size_t>(view)].inverse(), 3);
+            moves = shortened(moves, allowSlices);
+            if (best && moves.size() >= best->size()) continue;
+            best = std::move(moves);
+            bestCost = cost;
+        }
     }
     return best;
 }
