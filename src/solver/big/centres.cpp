@@ -42,6 +42,8 @@ class CentreSolver {
 public:
     CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out)
         : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()) {
+        if (n_ <= 10) seedCells_ = 24, seeds_ = 64;
+        else if (n_ <= 14) seedCells_ = 12, seeds_ = 16;
         for (int i = 0; i < cs_.size(); ++i) {
             faceCells_[static_cast<std::size_t>(cs_.face(i))].push_back(i);
             for (int a = 0; a < 3; ++a)
@@ -178,7 +180,7 @@ private:
         }
         std::sort(found.begin(), found.end(), [](const Estimate& p, const Estimate& q) { return p.gain * q.cost > q.gain * p.cost; });
         Candidate best;
-        for (std::size_t i = 0; i < found.size() && i < 3; ++i) {
+        for (std::size_t i = 0; i < found.size() && i < seeds_; ++i) {
             const Estimate& e = found[i];
             std::vector<PhysicalMove> ms;
             addTurns(ms, faceTurn(e.y, 1, n_), e.j);
@@ -261,7 +263,7 @@ private:
         int tried = 0;
         for (int p : faceCells_[static_cast<std::size_t>(z)]) {
             if (col_[static_cast<std::size_t>(p)] == target_[static_cast<std::size_t>(x_)]) continue;
-            if (!found.empty() && ++tried > 6) break;
+            if (!found.empty() && ++tried > seedCells_) break;
             for (int a = 0; a < 3; ++a) {
                 if (a == faceAxis(z)) continue;
                 const int s = cs_.layer(p, a);
@@ -285,7 +287,7 @@ private:
         }
         std::sort(found.begin(), found.end(), [](const Single& u, const Single& v) { return u.gain * v.cost > v.gain * u.cost; });
         Candidate best;
-        for (std::size_t i = 0; i < found.size() && i < 6; ++i) {
+        for (std::size_t i = 0; i < found.size() && i < seeds_; ++i) {
             const Single& f = found[i];
             Candidate c = grow(f.a, f.s, f.t, f.q1, f.q2, f.zk, z, f.y, f.j, preimage(f.y == 0 ? z : f.y, f.j));
             if (c.better(best)) best = std::move(c);
@@ -364,6 +366,10 @@ private:
     std::array<std::vector<int>, 7> faceCells_;
     std::array<std::array<std::vector<int>, 21>, 3> layerCells_;
     std::array<std::array<std::vector<int>, 4>, 7> pre_;
+    // How widely a step looks for three-cycles to grow into blocks: small
+    // cubes can afford to look at more of them.
+    int seedCells_ = 6;
+    std::size_t seeds_ = 6;
     std::vector<std::pair<bool, Pairs>> lineCache_;  // for the face being built
     std::map<std::tuple<int, int, int>, std::vector<int>> crossings_;
 };
