@@ -1,7 +1,6 @@
 #include "solver/solver.h"
 
 #include "solver/big/big_solver.h"
-
 #include "solver/three_solver.h"
 #include "solver/two/two_solver.h"
 

@@ -115,23 +115,20 @@ private:
         }
         return g;
     }
-    Pairs moved(const std::vector<PhysicalMove>& seq, const std::vector<int>& cells, bool crossOnly) const {
+    // The squares of the face being built and of layer s along the axis
+    // that the moves take to another face.
+    Pairs crossFace(const std::vector<PhysicalMove>& seq, int axis, int s) const {
+        std::vector<int> cells = faceCells_[static_cast<std::size_t>(x_)];
+        const auto& more = layerCells_[static_cast<std::size_t>(axis)][static_cast<std::size_t>(s)];
+        cells.insert(cells.end(), more.begin(), more.end());
+        std::sort(cells.begin(), cells.end());
+        cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
         Pairs p;
         for (int c : cells) {
             const int to = cs_.image(seq, c);
-            if (to != c && (!crossOnly || cs_.face(to) != cs_.face(c))) p.emplace_back(c, to);
+            if (cs_.face(to) != cs_.face(c)) p.emplace_back(c, to);
         }
         return p;
-    }
-    std::vector<int> cellsOf(int axis, std::initializer_list<int> layers, int face) const {
-        std::vector<int> cells = faceCells_[static_cast<std::size_t>(face)];
-        for (int l : layers) {
-            const auto& more = layerCells_[static_cast<std::size_t>(axis)][static_cast<std::size_t>(l)];
-            cells.insert(cells.end(), more.begin(), more.end());
-        }
-        std::sort(cells.begin(), cells.end());
-        cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
-        return cells;
     }
 
     Candidate exact(std::vector<PhysicalMove> moves) const {
@@ -203,7 +200,7 @@ private:
         addTurns(seq, {a, s, 1}, dir == 2 ? 2 : dir);
         addTurns(seq, faceTurn(x_, 1, n_), k);
         addTurns(seq, {a, s, 1}, dir == 2 ? 2 : -dir);
-        return pairs = moved(seq, cellsOf(a, {s}, x_), true);
+        return pairs = crossFace(seq, a, s);
     }
 
     // The commutator [slices S, face z turned, slices T, face z back]: a

@@ -106,7 +106,9 @@ private:
         for (int e = 0; e < 12; ++e) k += edgeScore(e, at);
         return k;
     }
-    int best() const { return 12 * (pairing_ ? 1 : static_cast<int>(active_.size())); }
+    // The score once every edge is paired in the layers of this stage, and one edge's share.
+    int full() const { return 12 * edgeFull(); }
+    int edgeFull() const { return pairing_ ? 1 : static_cast<int>(active_.size()); }
 
     // The squares the commutator of one slice moves, as (from, to), and the
     // places it fills: (place, where its first and second squares come
@@ -259,26 +261,18 @@ private:
                     }
     }
 
-    std::vector<std::vector<PhysicalMove>> setups(int edge, int depth) const {
+    // Turns made first (and not undone: they move whole edges): nothing, or
+    // one turn of a face the edge is not on.
+    std::vector<std::vector<PhysicalMove>> setups(int edge) const {
         const EdgeSlot& e = slots_[static_cast<std::size_t>(slot(edge, 2))];
-        std::vector<std::vector<PhysicalMove>> one{{}};
+        std::vector<std::vector<PhysicalMove>> all{{}};
         for (int f = 1; f <= 6; ++f) {
             if (f == e.first.f || f == e.second.f) continue;
-            one.push_back({faceTurn(f, 1, n_)});
-            one.push_back({faceTurn(f, 1, n_), faceTurn(f, 1, n_)});
-            one.push_back({faceTurn(f, -1, n_)});
+            all.push_back({faceTurn(f, 1, n_)});
+            all.push_back({faceTurn(f, 1, n_), faceTurn(f, 1, n_)});
+            all.push_back({faceTurn(f, -1, n_)});
         }
-        if (depth == 1) return one;
-        std::vector<std::vector<PhysicalMove>> two;
-        for (int f = 1; f <= 6; ++f)
-            for (int j : {1, 2, -1})
-                for (const auto& s : one) {
-                    std::vector<PhysicalMove> m;
-                    for (int q = 0; q < (j == 2 ? 2 : 1); ++q) m.push_back(faceTurn(f, j == 2 ? 1 : j, n_));
-                    m.insert(m.end(), s.begin(), s.end());
-                    two.push_back(m);
-                }
-        return two;
+        return all;
     }
 
     // What each place of the layers being paired should show once paired:
@@ -432,15 +426,13 @@ private:
 
     bool stage() {
         int guard = 0;
-        while (score(col_) < best()) {
+        while (score(col_) < full()) {
             if (++guard > 40 * n_ * n_) return false;
             Option best;
-            for (int depth = 1; depth <= 1 && best.gain <= 0; ++depth)
-                for (int edge = 0; edge < 12; ++edge) {
-                    if (edgeScore(edge, [&](int i) { return col_[static_cast<std::size_t>(i)]; }) == (pairing_ ? 1 : static_cast<int>(active_.size())))
-                        continue;
-                    for (const auto& setup : setups(edge, depth)) consider(edge, setup, best);
-                }
+            auto now = [&](int i) { return col_[static_cast<std::size_t>(i)]; };
+            for (int edge = 0; edge < 12; ++edge)
+                if (edgeScore(edge, now) < edgeFull())
+                    for (const auto& setup : setups(edge)) consider(edge, setup, best);
             if (best.gain > 0) {
                 Colours after = col_;
                 ws_.turn(after, best.moves);

@@ -183,9 +183,8 @@ Reading readCube(const Cube& cube, int n, const SquareSet& centres) {
     if (v.ok()) v = checkCentreOrbits(cube, centres);
     if (!v.ok()) return {v.refusal, v.reason, {}};
 
+    // The six colours, each on every centre orbit (checked above).
     std::array<int, 6> colours{};
-    for (int f = 1; f <= 6; ++f) colours[static_cast<std::size_t>(f - 1)] = cube.squarecolor(2, 2, f);
-    // Six different colours are on the cube: collect them from the centres' orbit counts.
     {
         std::vector<int> all;
         for (int i = 0; i < centres.size(); ++i) {
@@ -198,7 +197,6 @@ Reading readCube(const Cube& cube, int n, const SquareSet& centres) {
     }
     const std::vector<CornerKey> corners = actualCorners(cube, n);
     std::vector<FaceColours> allowed;
-    std::sort(colours.begin(), colours.end());
     do {
         FaceColours t{0, colours[0], colours[1], colours[2], colours[3], colours[4], colours[5]};
         if (cornersAllow(corners, t, n)) allowed.push_back(t);
