@@ -18,13 +18,6 @@ namespace {
 
 constexpr int kCubes = 20;
 
-double peakMegabytes() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-    return 0;
-}
-
 struct Scrambled {
     vx::Cube cube;
     int history = 0;  // the entries the scramble left on the history
@@ -74,7 +67,7 @@ void BM_SolveBigCube(benchmark::State& state) {
     state.counters["ms_per_solve"] = mean(millis);
     state.counters["max_ms"] = *std::max_element(millis.begin(), millis.end());
     state.counters["history"] = mean(history);
-    state.counters["peak_MB"] = peakMegabytes();
+    state.counters["peak_MB"] = vx::bench::peakMegabytes();
 }
 BENCHMARK(BM_SolveBigCube)->DenseRange(4, 20)->ArgName("n")->Iterations(1)->Unit(benchmark::kMillisecond);
 
