@@ -312,7 +312,7 @@ private:
                 if (gs > bestGain) bestGain = gs, bestLayer = l, toS = true;
                 if (gt > bestGain) bestGain = gt, bestLayer = l, toS = false;
             }
-            if (bestGain < worth) break;
+            if (bestLayer == 0 || bestGain < worth) break;
             (toS ? S : T).push_back(bestLayer);
         }
         std::vector<PhysicalMove> ms;
