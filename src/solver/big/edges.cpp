@@ -36,7 +36,7 @@ PhysicalMove rotated(const PhysicalMove& m, const std::array<Vec3, 3>& r, int n)
 
 // Outer turns that bring an edge back to its place the other way round and
 // leave the other three edges along its axis where they are, turning the
-// four faces round that axis by nothing in all: R U' F R' U for the edge
+// four faces round that axis by nothing in all: R' U F' R U' for the edge
 // between the right and top faces, turned as a whole for the others.
 std::vector<PhysicalMove> flipInPlace(const EdgeSlot& e, int n) {
     const std::vector<PhysicalMove> base = {{0, n, 1}, {1, n, -1}, {2, n, 1}, {0, n, -1}, {1, n, 1}};
