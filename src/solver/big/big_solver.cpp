@@ -96,7 +96,7 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     if (!pairEdges(wings, c, phase)) return refused(Refusal::unsupportedSize, lost);
     w.make(phase.moves());
 
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    for (int attempt = 0; attempt < 2 && !w.cube.solved(n); ++attempt) {
         Refusal why = Refusal::none;
         std::string reason;
         auto three = solveThree(threeCube(w.cube, n), false, budget.seconds, &why, &reason);
