@@ -53,13 +53,17 @@ void expectSolves(const Cube& c, int n, const std::string& what) {
     EXPECT_TRUE(test::solves(c, n, s.moves)) << what;
 }
 
-TEST(BigCube, RandomStatesOfEverySizeAreSolved) {
-    std::mt19937 rng(2024);
-    for (int n = 4; n <= kMaxCubeSize; ++n) {
+// Every size from 4 to 20, in two runs that can go side by side.
+void solveRandomStates(int from, int to, unsigned seed) {
+    std::mt19937 rng(seed);
+    for (int n = from; n <= to; ++n) {
         const int states = n <= 7 ? 2 : 1;
         for (int i = 0; i < states; ++i) expectSolves(scrambled(n, rng), n, "n = " + std::to_string(n));
     }
 }
+
+TEST(BigCube, RandomStatesOfSizes4To17AreSolved) { solveRandomStates(4, 17, 2024); }
+TEST(BigCube, RandomStatesOfSizes18To20AreSolved) { solveRandomStates(18, kMaxCubeSize, 2025); }
 
 // Even cubes: half their states need the two edges swapped at the end, and
 // half their wing orbits start odd; odd cubes the latter. Many short and
