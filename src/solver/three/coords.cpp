@@ -10,18 +10,10 @@ std::array<PieceMove, kFaceTurns> makeFaceTurns() {
     for (int t = 0; t < kFaceTurns; ++t) {
         const PhysicalMove quarter{axisOf(t), faceOf(t) % 2 == 0 ? 1 : 3, kindOf(t) == 1 ? -1 : 1};
         const PieceMove once = pieceMove(quarter, 3);
-        PieceMove& m = turns[static_cast<std::size_t>(t)];
-        m = once;
-        if (kindOf(t) != 2) continue;
-        // Twice: a piece arrives from where the first turn brought it.
-        for (std::size_t j = 0; j < kCorners; ++j) {
-            m.cornerFrom[j] = once.cornerFrom[once.cornerFrom[j]];
-            m.cornerTwist[j] = static_cast<std::uint8_t>((once.cornerTwist[once.cornerFrom[j]] + once.cornerTwist[j]) % 3);
-        }
-        for (std::size_t j = 0; j < kEdges; ++j) {
-            m.edgeFrom[j] = once.edgeFrom[once.edgeFrom[j]];
-            m.edgeFlip[j] = static_cast<std::uint8_t>((once.edgeFlip[once.edgeFrom[j]] + once.edgeFlip[j]) % 2);
-        }
+        // Twice: the pieces as the first turn left them, turned again.
+        const Pieces after = apply(Pieces{once.cornerFrom, once.cornerTwist, once.edgeFrom, once.edgeFlip}, once);
+        turns[static_cast<std::size_t>(t)] =
+            kindOf(t) == 2 ? PieceMove{after.cp, after.co, after.ep, after.eo} : once;
     }
     return turns;
 }

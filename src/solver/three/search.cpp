@@ -26,18 +26,21 @@ bool inPhaseTwo(int t) { return axisOf(t) == 1 || kindOf(t) == 2; }
 class Search {
 public:
     Search(const Pieces& start, double seconds, bool mustFind, int below)
-        : t_(tables()), start_(start), mustFind_(mustFind), below_(below), deadline_(Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                                                    std::chrono::duration<double>(seconds))) {}
+        : t_(tables()),
+          start_(start),
+          mustFind_(mustFind),
+          below_(below),
+          deadline_(Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds))) {}
 
     std::vector<std::vector<int>> run() {
         const int tw = twist(start_), fl = flip(start_), sl = slice(start_);
         // Long phase-two searches are what make a first solution slow: look
         // for one within kFirstLimit moves first, then without a limit.
+        const int h = t_.phaseOneBound(tw, fl, sl);
         for (int limit : {std::min(kFirstLimit, below_), below_}) {
             best_ = limit;
-            const int h = t_.phaseOneBound(tw, fl, sl);
             for (int bound = h; bound < best_ && !stop_; ++bound) phaseOne(tw, fl, sl, h, 0, bound);
-            if (found_ || stop_) break;
+            if (found_ || stop_ || limit == below_) break;
         }
         return solutions_;
     }

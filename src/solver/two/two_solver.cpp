@@ -142,13 +142,11 @@ Solution solveTwo(const Cube& cube) {
     const TwoTables& t = tables();
     // Every position has a move one step nearer to solved.
     for (std::uint32_t s = *start; t.distance[s] > 0;) {
-        for (int m = 0; m < kMoves; ++m) {
-            const std::uint32_t next = t.step(s, m);
-            if (t.distance[next] + 1 != t.distance[s]) continue;
-            out.moves.push_back(moveOf(m));
-            s = next;
-            break;
-        }
+        int m = 0;
+        while (m < kMoves && t.distance[t.step(s, m)] + 1 != t.distance[s]) ++m;
+        if (m == kMoves) break;  // never: the table is complete
+        out.moves.push_back(moveOf(m));
+        s = t.step(s, m);
     }
     return out;
 }

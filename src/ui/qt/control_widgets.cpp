@@ -83,12 +83,26 @@ std::vector<std::string> listEntries(const QListWidget& list) {
 }  // namespace
 
 ControlWidgets::ControlWidgets(QWidget* surface, const std::vector<Control>& controls, Deliver deliver)
-    : deliver_(std::move(deliver)) {
+    : surface_(surface), deliver_(std::move(deliver)) {
     shown_.reserve(controls.size());
-    for (const Control& c : controls) {
-        shown_.push_back({create(surface, c), c});
-        show(shown_.back(), c, true);
-    }
+    for (const Control& c : controls) shown_.push_back({nullptr, c});
+    sync(controls);
+}
+
+// Most controls belong to panels that may never be opened: a widget is made
+// when its control is first shown (or asked for), which keeps the start quick.
+QWidget& ControlWidgets::made(std::size_t i) {
+    Shown& shown = shown_[i];
+    if (shown.widget) return *shown.widget;
+    shown.widget = create(surface_, shown.control);
+    // Stacked as if all had been made in the form's order.
+    for (std::size_t j = i + 1; j < shown_.size(); ++j)
+        if (shown_[j].widget) {
+            shown.widget->stackUnder(shown_[j].widget);
+            break;
+        }
+    show(shown, shown.control, true);
+    return *shown.widget;
 }
 
 QWidget* ControlWidgets::create(QWidget* surface, const Control& c) {
@@ -146,7 +160,14 @@ QWidget* ControlWidgets::create(QWidget* surface, const Control& c) {
 
 void ControlWidgets::sync(const std::vector<Control>& controls) {
     const std::size_t count = std::min(controls.size(), shown_.size());
-    for (std::size_t i = 0; i < count; ++i) show(shown_[i], controls[i], false);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (shown_[i].widget) {
+            show(shown_[i], controls[i], false);
+        } else {
+            shown_[i].control = controls[i];
+            if (controls[i].visible) made(i);
+        }
+    }
 }
 
 void ControlWidgets::show(Shown& shown, const Control& c, bool first) {
@@ -200,9 +221,9 @@ void ControlWidgets::show(Shown& shown, const Control& c, bool first) {
     if (!first && !sameLook(c, was)) was = c;
 }
 
-QWidget* ControlWidgets::widget(std::string_view name) const {
-    for (const Shown& s : shown_)
-        if (s.control.name == name) return s.widget;
+QWidget* ControlWidgets::widget(std::string_view name) {
+    for (std::size_t i = 0; i < shown_.size(); ++i)
+        if (shown_[i].control.name == name) return &made(i);
     return nullptr;
 }
 

@@ -23,19 +23,22 @@ public:
     ControlWidgets(QWidget* surface, const std::vector<Control>& controls, Deliver deliver);
 
     void sync(const std::vector<Control>& controls);
-    // The widget of a control; nullptr for an unknown name.
-    QWidget* widget(std::string_view name) const;
+    // The widget of a control (made now if it was never shown); nullptr for
+    // an unknown name.
+    QWidget* widget(std::string_view name);
 
 private:
     struct Shown {
         QWidget* widget;
-        Control control;  // as last shown
+        Control control;  // as last shown (for a widget not made yet: the latest)
     };
 
+    QWidget& made(std::size_t i);
     QWidget* create(QWidget* surface, const Control& c);
     void show(Shown& shown, const Control& c, bool first);
 
-    std::vector<Shown> shown_;
+    QWidget* surface_;
+    std::vector<Shown> shown_;  // a widget is nullptr until its control is first shown
     Deliver deliver_;
 };
 

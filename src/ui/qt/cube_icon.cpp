@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "render/palette.h"
 
@@ -29,9 +30,53 @@ QPolygonF cell(const Face& f, int i, int j) {
     return QPolygonF({at(i, j), at(i + 1, j), at(i + 1, j + 1), at(i, j + 1)});
 }
 
+// The three faces' colours (palette numbers): front light red, top yellow,
+// right light blue.
+constexpr int kFront = 12, kTop = 14, kRight = 9;
+
+// Small icons are laid on the pixel grid: one-pixel black lines, cells `step`
+// pixels apart on the front face and `slant` pixels apart (diagonally) on
+// the slanted faces, so that every line is sharp and every cell a whole
+// number of pixels.
+struct PixelLayout {
+    int step, slant;
+};
+
+std::optional<PixelLayout> pixelLayout(int size) {
+    switch (size) {
+        case 16: return PixelLayout{3, 2};  // 10 + 6 pixels
+        case 24: return PixelLayout{4, 3};  // 13 + 9
+        case 32: return PixelLayout{6, 4};  // 19 + 12
+        default: return std::nullopt;
+    }
+}
+
+QImage paintPixelIcon(int size, PixelLayout p) {
+    const int front = kCells * p.step, depth = kCells * p.slant;
+    const int margin = (size - (front + 1 + depth)) / 2;
+    const int left = margin, top = size - 1 - margin - front;  // the front face's top left corner
+    // The colour of one pixel: a face's colour, black on a line, 0 off the cube.
+    const auto at = [&](int x, int y) -> QRgb {
+        const auto pick = [](int colour, bool line) { return line ? qRgb(0, 0, 0) : paletteColour(colour).rgb(); };
+        if (x >= left && x <= left + front && y >= top && y <= top + front)
+            return pick(kFront, (x - left) % p.step == 0 || (y - top) % p.step == 0);
+        // k: how far into the slant, u and v: along the front face's edge.
+        if (const int k = top - y, u = x - left - k; k >= 1 && k <= depth && u >= 0 && u <= front)
+            return pick(kTop, u % p.step == 0 || k % p.slant == 0);
+        if (const int k = x - left - front, v = y - top + k; k >= 1 && k <= depth && v >= 0 && v <= front)
+            return pick(kRight, v % p.step == 0 || k % p.slant == 0);
+        return 0;
+    };
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) image.setPixel(x, y, at(x, y));
+    return image;
+}
+
 }  // namespace
 
 QImage paintCubeIcon(int size) {
+    if (const std::optional<PixelLayout> p = pixelLayout(size)) return paintPixelIcon(size, *p);
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -42,9 +87,9 @@ QImage paintCubeIcon(int size) {
     constexpr double left = 0.05, top = 0.37, side = 0.58, depth = 0.30;
     const QPointF slant(depth, -depth);
     const std::array<Face, 3> faces = {{
-        {{left, top}, {side, 0}, {0, side}, 12},                        // front: light red
-        {QPointF(left, top) + slant, {side, 0}, -slant, 14},            // top: yellow
-        {{left + side, top}, slant, {0, side}, 9},                      // right: light blue
+        {{left, top}, {side, 0}, {0, side}, kFront},
+        {QPointF(left, top) + slant, {side, 0}, -slant, kTop},
+        {{left + side, top}, slant, {0, side}, kRight},
     }};
     QPen grid(Qt::black);
     grid.setWidthF(std::max(1.0 / size, 0.028));

@@ -2,20 +2,10 @@
 
 #include <QCoreApplication>
 #include <QScreen>
-#include <QTimer>
-#include <QWindow>
 
 #include "app/handlers.h"
 
 namespace vx {
-
-namespace {
-
-// Long enough for any display server to map a window, short enough that a
-// window that is never exposed (a minimised start) does not hold the game.
-constexpr int kExposeWaitMs = 3000;
-
-}  // namespace
 
 GameWindow::GameWindow() : platform_(window_), game_(platform_) {
     window_.attach(game_);
@@ -27,13 +17,9 @@ void GameWindow::show() {
     // first made as large as the screen offers.
     if (const QScreen* screen = window_.screen()) window_.resize(screen->availableGeometry().size());
     window_.showMaximized();
-    // Waits for events (not spinning) until the window is exposed; the timer
-    // only ends a wait that would otherwise last.
-    QTimer giveUp;
-    giveUp.setSingleShot(true);
-    giveUp.start(kExposeWaitMs);
-    while (giveUp.isActive() && !game_.ended && !(window_.windowHandle() && window_.windowHandle()->isExposed()))
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // The game starts at once, while the display maps the window: the first
+    // picture the player sees is the cube. A size the window manager gives
+    // later lays the cube out again, as any resize does.
     QCoreApplication::processEvents();
 }
 

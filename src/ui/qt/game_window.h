@@ -11,7 +11,7 @@ class GameWindow {
 public:
     GameWindow();
 
-    // Shows the window maximised and lets it be laid out and exposed.
+    // Shows the window maximised; the display maps it while the game starts.
     void show();
     // Runs the game (start-up, then the main loop) until "Quit" is chosen or
     // the window is closed.

@@ -3,57 +3,25 @@
 #include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/game.h"
 #include "app/handlers.h"
 #include "ui/headless/script_platform.h"
+#include "ui/headless/solve_command.h"
+#include "ui/qt/command_line.h"
+#include "ui/qt/data_folder.h"
+#include "ui/qt/font_warm_up.h"
 #include "ui/qt/qt_glyphs.h"
 
 namespace {
-
-struct Options {
-    std::string script;
-    vx::ScriptOptions scriptOptions;
-    bool ok = true;
-};
-
-bool parseSize(std::string_view s, int& w, int& h) {
-    const std::size_t x = s.find('x');
-    if (x == std::string_view::npos) return false;
-    const auto a = std::from_chars(s.data(), s.data() + x, w);
-    const auto b = std::from_chars(s.data() + x + 1, s.data() + s.size(), h);
-    return a.ec == std::errc{} && a.ptr == s.data() + x && b.ec == std::errc{} && b.ptr == s.data() + s.size() &&
-           w > 0 && h > 0 && w <= 16384 && h <= 16384;
-}
-
-Options parseOptions(int argc, char** argv) {
-    Options o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (arg == "--script" && hasValue) {
-            o.script = argv[++i];
-        } else if (arg == "--client" && hasValue) {
-            o.ok = o.ok && parseSize(argv[++i], o.scriptOptions.width, o.scriptOptions.height);
-        } else if (arg == "--clock" && hasValue) {
-            const std::string_view v = argv[++i];
-            double seconds = 0;
-            const auto r = std::from_chars(v.data(), v.data() + v.size(), seconds);
-            o.ok = o.ok && r.ec == std::errc{} && r.ptr == v.data() + v.size();
-            o.scriptOptions.clock = seconds;
-        } else {
-            o.ok = false;
-        }
-    }
-    return o;
-}
 
 // Qt's own chatter (a missing runtime folder and the like) is no business of
 // a script's driver: standard error carries the script's warnings only.
@@ -61,10 +29,11 @@ void quietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
     if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "vexelcube: " << message.toStdString() << '\n';
 }
 
-int runScript(int argc, char** argv, const Options& o) {
+int runScript(int argc, char** argv, const vx::CommandLine& o) {
     // Text is rendered by Qt, which needs no display for it.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(quietQt);
+    vx::FontWarmUp fonts;
     QGuiApplication app(argc, argv);
     std::ifstream file;
     std::istream* in = &std::cin;
@@ -76,6 +45,7 @@ int runScript(int argc, char** argv, const Options& o) {
         }
         in = &file;
     }
+    fonts.wait();
     vx::QtGlyphs glyphs;
     vx::ScriptPlatform platform(*in, std::cout, std::cerr, glyphs, o.scriptOptions);
     vx::Game game(platform);
@@ -86,14 +56,34 @@ int runScript(int argc, char** argv, const Options& o) {
 
 }  // namespace
 
-int runWindow(int argc, char** argv);
+int runWindow(int argc, char** argv, const std::string& refusal);
 
 int main(int argc, char** argv) {
-    const Options o = parseOptions(argc, argv);
-    if (!o.ok) {
-        std::cerr << "usage: vexelcube [--script FILE|- [--client WxH] [--clock SECONDS]]\n";
-        return 2;
+    vx::CommandLine o = vx::parseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+    switch (o.action) {
+        case vx::CommandLine::Action::Help: std::cout << vx::helpText(); return 0;
+        case vx::CommandLine::Action::Version: std::cout << vx::versionText(); return 0;
+        case vx::CommandLine::Action::Usage:
+            std::cerr << "vexelcube: " << o.problem << '\n' << vx::usageLine();
+            return 2;
+        case vx::CommandLine::Action::Solve: return vx::solveCommand(o.puzzle, std::cout, std::cerr);
+        case vx::CommandLine::Action::Script:
+        case vx::CommandLine::Action::Window: break;
     }
-    if (!o.script.empty()) return runScript(argc, argv, o);
-    return runWindow(argc, argv);
+    // Started from the desktop menu: the files go to the game's own folder.
+    // A script named on the command line is still found where it was named.
+    if (o.dataFolder && o.script != "-" && !o.script.empty()) {
+        std::error_code ec;
+        const std::filesystem::path whole = std::filesystem::absolute(o.script, ec);
+        if (!ec) o.script = whole.string();
+    }
+    const std::string refusal = o.dataFolder ? vx::enterDataFolder() : std::string();
+    if (o.action == vx::CommandLine::Action::Script) {
+        if (!refusal.empty()) {
+            std::cerr << "vexelcube: " << refusal << '\n';
+            return 1;
+        }
+        return runScript(argc, argv, o);
+    }
+    return runWindow(argc, argv, refusal);
 }

@@ -16,7 +16,8 @@ namespace vx {
 MainWindow::MainWindow() : surface_(new SurfaceView(this)) {
     setObjectName(QStringLiteral("vexelcube"));
     setCentralWidget(surface_);
-    setWindowIcon(cubeIcon());
+    // Drawn once the first picture is up: it is not needed before.
+    connect(surface_, &SurfaceView::painted, this, [this] { setWindowIcon(cubeIcon()); }, Qt::SingleShotConnection);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     surface_->setPalette(black);

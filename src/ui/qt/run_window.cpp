@@ -1,15 +1,28 @@
 // The game in its window: what `vexelcube` runs without --script.
 #include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <string>
 
+#include "ui/qt/font_warm_up.h"
 #include "ui/qt/game_window.h"
 #include "ui/qt/startup_report.h"
 
-int runWindow(int argc, char** argv) {
+int runWindow(int argc, char** argv, const std::string& refusal) {
+    vx::FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vexelcube"));
     QGuiApplication::setDesktopFileName(QStringLiteral("vexelcube"));
     // One look on every desktop: the form's places are made for it.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    if (!refusal.empty()) {
+        // Started from the menu nobody reads standard error: say it in a window too.
+        std::fprintf(stderr, "vexelcube: %s\n", refusal.c_str());
+        QMessageBox::critical(nullptr, QStringLiteral("Vexel-cube"),
+                              QStringLiteral("Vexel-cube cannot start: %1.").arg(QString::fromStdString(refusal)));
+        return 1;
+    }
+    fonts.wait();
     vx::GameWindow game;
     vx::StartupReport report(game.window());
     game.show();
