@@ -53,17 +53,26 @@ void expectSolves(const Cube& c, int n, const std::string& what) {
     EXPECT_TRUE(test::solves(c, n, s.moves)) << what;
 }
 
+// Under the sanitizers (ten times slower) the big sizes are sampled: every
+// size to 10, then 13, 16 and 20.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSampled = true;
+#else
+constexpr bool kSampled = false;
+#endif
+
 // Every size from 4 to 20, in two runs that can go side by side.
 void solveRandomStates(int from, int to, unsigned seed) {
     std::mt19937 rng(seed);
     for (int n = from; n <= to; ++n) {
+        if (kSampled && n > 10 && n != 13 && n != 16 && n != kMaxCubeSize) continue;
         const int states = n <= 7 ? 2 : 1;
         for (int i = 0; i < states; ++i) expectSolves(scrambled(n, rng), n, "n = " + std::to_string(n));
     }
 }
 
-TEST(BigCube, RandomStatesOfSizes4To17AreSolved) { solveRandomStates(4, 17, 2024); }
-TEST(BigCube, RandomStatesOfSizes18To20AreSolved) { solveRandomStates(18, kMaxCubeSize, 2025); }
+TEST(BigCube, RandomStatesOfSizes4To16AreSolved) { solveRandomStates(4, 16, 2024); }
+TEST(BigCube, RandomStatesOfSizes17To20AreSolved) { solveRandomStates(17, kMaxCubeSize, 2025); }
 
 // Even cubes: half their states need the two edges swapped at the end, and
 // half their wing orbits start odd; odd cubes the latter. Many short and
