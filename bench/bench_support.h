@@ -1,6 +1,8 @@
 #pragma once
 // What the benchmarks share.
 #include <array>
+#include <fstream>
+#include <string>
 
 #include "cube/coloring.h"
 
@@ -14,6 +16,14 @@ inline Cube newCube(int n) {
     colourNewCube(cube, n, kDefaultFaceColors, used, rnd);
     cube.prepare(n);
     return cube;
+}
+
+// The process's peak resident memory in MB.
+inline double peakMegabytes() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
+    return 0;
 }
 
 }  // namespace vx::bench

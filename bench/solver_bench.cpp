@@ -22,14 +22,6 @@ namespace {
 
 constexpr int kStates = 200;
 
-// The process's peak resident memory in MB.
-double peakMegabytes() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-    return 0;
-}
-
 void lengthCounters(benchmark::State& state, std::vector<double> lengths) {
     std::sort(lengths.begin(), lengths.end());
     double sum = 0;
@@ -75,7 +67,7 @@ void BM_SolveRandomStates(benchmark::State& state) {
         return sum / static_cast<double>(millis.size());
     }();
     state.counters["max_ms"] = *std::max_element(millis.begin(), millis.end());
-    state.counters["peak_MB"] = peakMegabytes();
+    state.counters["peak_MB"] = vx::bench::peakMegabytes();
 }
 BENCHMARK(BM_SolveRandomStates)
     ->Args({2, 0, 0})

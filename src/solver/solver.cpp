@@ -1,5 +1,6 @@
 #include "solver/solver.h"
 
+#include "solver/big/big_solver.h"
 #include "solver/three_solver.h"
 #include "solver/two/two_solver.h"
 
@@ -13,6 +14,7 @@ Solution solve(const Cube& cube, int n, const Budget& budget) {
         if (moves) s.moves = std::move(*moves);
         return s;
     }
+    if (n >= 4 && n <= kMaxCubeSize) return solveBig(cube, n, budget);
     s.refusal = Refusal::unsupportedSize;
     s.reason = "The computer cannot read the colours of a cube of this size.";
     return s;

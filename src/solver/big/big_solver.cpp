@@ -1,0 +1,119 @@
+#include "solver/big/big_solver.h"
+
+#include "solver/big/centres.h"
+#include "solver/big/edges.h"
+#include "solver/big/move_list.h"
+#include "solver/big/scheme.h"
+#include "solver/big/squares.h"
+#include "solver/pieces.h"
+#include "solver/three_solver.h"
+
+namespace vx::solver {
+namespace {
+
+using namespace big;
+
+// The solution so far and the cube it has made.
+struct Work {
+    Cube cube;
+    int n;
+    MoveList moves;
+    void make(const std::vector<PhysicalMove>& ms) {
+        for (const auto& m : ms) {
+            cube.turn(m, n);
+            moves.add(m);
+        }
+    }
+};
+
+Solution refused(Refusal why, std::string reason) {
+    Solution s;
+    s.refusal = why;
+    s.reason = std::move(reason);
+    return s;
+}
+
+// Two edges of an even cube swapped, all else as it was: the half-cube form
+// of r2 U2 r2 Uw2 r2 Uw2 (r: the inner layers of the right half, Uw: the top
+// half with its face), for the permutation a 3-cube cannot have.
+std::vector<PhysicalMove> edgeSwap(int n) {
+    std::vector<PhysicalMove> ms;
+    auto half = [&](int axis, int from, int to) {
+        for (int l = from; l <= to; ++l) ms.insert(ms.end(), {{axis, l, 1}, {axis, l, 1}});
+    };
+    const int h = n / 2 + 1;
+    half(0, h, n - 1);
+    half(1, n, n);
+    half(0, h, n - 1);
+    half(1, h, n);
+    half(0, h, n - 1);
+    half(1, h, n);
+    return ms;
+}
+
+// The reduced cube as a 3-cube: corners, one piece of each edge, one centre.
+Cube threeCube(const Cube& cube, int n) {
+    const int inner = n % 2 == 1 ? (n + 1) / 2 : n / 2;
+    auto big = [&](int k) { return k == 1 ? 1 : k == 3 ? n : inner; };
+    Cube three;
+    for (int f = 1; f <= 6; ++f)
+        for (int b = 1; b <= 3; ++b)
+            for (int a = 1; a <= 3; ++a) three.setSquarecolor(a, b, f, cube.squarecolor(big(a), big(b), f));
+    return three;
+}
+
+}  // namespace
+
+Solution solveBig(const Cube& input, int n, const Budget& budget) {
+    Work w{input, n, {}};
+    const SquareSet centres(n, [n](int a, int b) { return a > 1 && a < n && b > 1 && b < n; });
+    const Reading r = readCube(w.cube, n, centres);
+    if (!r.ok()) return refused(r.refusal, r.reason);
+    if (n % 2 == 1) {
+        // The corners, middle edge pieces and middle centres are a 3-cube
+        // that no turn of the other layers changes: it must be one turns make.
+        ColourFaces faces{};
+        for (int f = 1; f <= 6; ++f) faces[static_cast<std::size_t>(r.target[static_cast<std::size_t>(f)])] = f;
+        Pieces pieces;
+        const Verdict v = readPieces(threeCube(w.cube, n), 3, faces, pieces);
+        if (!v.ok()) return refused(v.refusal, v.reason);
+    }
+
+    // A wing orbit in an odd permutation cannot be paired by commutators:
+    // one turn of one of its layers first, while nothing is built yet.
+    bool valid = true;
+    for (int k : oddWingOrbits(w.cube, n, r.target, valid)) w.make({{0, k, 1}});
+
+    const char* lost = "The computer lost its way on this cube.";
+    MoveList phase;
+    Colours c = centres.read(w.cube);
+    if (!solveCentres(centres, c, r.target, phase)) return refused(Refusal::unsupportedSize, lost);
+    w.make(phase.moves());
+
+    const SquareSet wings(n, [n](int a, int b) { return (a == 1 || a == n) != (b == 1 || b == n); });
+    phase = {};
+    c = wings.read(w.cube);
+    if (!pairEdges(wings, c, phase)) return refused(Refusal::unsupportedSize, lost);
+    w.make(phase.moves());
+
+    for (int attempt = 0; attempt < 2 && !w.cube.solved(n); ++attempt) {
+        Refusal why = Refusal::none;
+        std::string reason;
+        auto three = solveThree(threeCube(w.cube, n), false, budget.seconds, &why, &reason);
+        if (three) {
+            for (PhysicalMove m : *three) {
+                if (m.layer == 3) m.layer = n;
+                w.make({m});
+            }
+            break;
+        }
+        if (why != Refusal::oddParity || n % 2 == 1 || attempt > 0) return refused(why, reason);
+        w.make(edgeSwap(n));
+    }
+    if (!w.cube.solved(n)) return refused(Refusal::unsupportedSize, lost);
+    Solution s;
+    s.moves = w.moves.moves();
+    return s;
+}
+
+}  // namespace vx::solver

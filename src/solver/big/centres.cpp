@@ -1,0 +1,380 @@
+#include "solver/big/centres.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+namespace vx::solver::big {
+namespace {
+
+// Weights of a piece of the colour being gathered: a finished face must keep
+// all its pieces, the face being built gains most, and a piece on a face
+// next to it (from where one commutator fetches it) counts a little.
+constexpr int kKept = 1 << 20;
+constexpr int kBuilt = 64;
+constexpr int kNear = 1;
+
+int opposite(int f) {
+    constexpr std::array<int, 7> kOpposite = {0, 3, 4, 1, 2, 6, 5};
+    return kOpposite[static_cast<std::size_t>(f)];
+}
+
+int turnCost(int quarters) { return quarters % 4 == 2 ? 2 : quarters % 4 == 0 ? 0 : 1; }
+
+void addTurns(std::vector<PhysicalMove>& ms, const PhysicalMove& m, int quarters) {
+    quarters = ((quarters % 4) + 4) % 4;
+    if (quarters == 3) ms.push_back({m.axis, m.layer, -m.quarter});
+    else
+        for (int i = 0; i < quarters; ++i) ms.push_back(m);
+}
+
+struct Candidate {
+    std::vector<PhysicalMove> moves;
+    int gain = 0;
+    int cost = 1;
+    bool better(const Candidate& o) const { return o.gain <= 0 || (gain > 0 && gain * o.cost > o.gain * cost); }
+};
+
+// A commutator's moved squares: (from, to).
+using Pairs = std::vector<std::pair<int, int>>;
+
+class CentreSolver {
+public:
+    CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out)
+        : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()) {
+        if (n_ <= 10) seedCells_ = 24, seeds_ = 64;
+        else if (n_ <= 14) seedCells_ = 12, seeds_ = 16;
+        for (int i = 0; i < cs_.size(); ++i) {
+            faceCells_[static_cast<std::size_t>(cs_.face(i))].push_back(i);
+            for (int a = 0; a < 3; ++a)
+                if (faceAxis(cs_.face(i)) != a) layerCells_[static_cast<std::size_t>(a)][static_cast<std::size_t>(cs_.layer(i, a))].push_back(i);
+        }
+    }
+
+    bool run() {
+        std::array<int, 6> order{};
+        order[0] = bestFace({1, 2, 3, 4, 5, 6});
+        order[1] = opposite(order[0]);
+        std::vector<int> rest;
+        for (int f = 1; f <= 6; ++f)
+            if (f != order[0] && f != order[1]) rest.push_back(f);
+        order[2] = bestFace(rest);
+        rest.erase(std::remove_if(rest.begin(), rest.end(), [&](int f) { return f == order[2] || f == opposite(order[2]); }),
+                   rest.end());
+        order[3] = bestFace(rest);
+        order[4] = opposite(order[3]);
+        order[5] = opposite(order[2]);
+        for (int k = 0; k < 5; ++k) {
+            if (!build(order[static_cast<std::size_t>(k)])) return false;
+            built_[static_cast<std::size_t>(order[static_cast<std::size_t>(k)])] = true;
+        }
+        return missing(order[5]) == 0;
+    }
+
+private:
+    int bestFace(const std::vector<int>& faces) const {
+        return *std::min_element(faces.begin(), faces.end(), [&](int a, int b) { return missing(a) < missing(b); });
+    }
+    int missing(int f) const {
+        int k = 0;
+        for (int i : faceCells_[static_cast<std::size_t>(f)]) k += col_[static_cast<std::size_t>(i)] != target_[static_cast<std::size_t>(f)];
+        return k;
+    }
+    bool adjacent(int f, int g) const { return f != g && f != opposite(g); }
+
+    int weight(int face, int colour) const {
+        if (built_[static_cast<std::size_t>(face)]) return colour == target_[static_cast<std::size_t>(face)] ? kKept : 0;
+        if (colour != target_[static_cast<std::size_t>(x_)]) return 0;
+        return face == x_ ? kBuilt : adjacent(face, x_) ? kNear : 0;
+    }
+    int score(const Colours& c) const {
+        int s = 0;
+        for (int i = 0; i < cs_.size(); ++i) s += weight(cs_.face(i), c[static_cast<std::size_t>(i)]);
+        return s;
+    }
+    bool isMiddle(int layer) const { return n_ % 2 == 1 && 2 * layer == n_ + 1; }
+
+    // The colour that a turn of face `y` by `j` quarters brings to square i.
+    const std::vector<int>& preimage(int y, int j) {
+        auto& p = pre_[static_cast<std::size_t>(y)][static_cast<std::size_t>(j)];
+        if (p.empty()) {
+            p.resize(static_cast<std::size_t>(cs_.size()));
+            for (int i = 0; i < cs_.size(); ++i) {
+                int k = i;
+                for (int q = 0; q < j; ++q) k = cs_.image(faceTurn(y, -1, n_), k);
+                p[static_cast<std::size_t>(i)] = k;
+            }
+        }
+        return p;
+    }
+    int gain(const Pairs& pairs, const std::vector<int>& pre) const {
+        int g = 0;
+        for (auto [from, to] : pairs) {
+            const int c = col_[static_cast<std::size_t>(pre[static_cast<std::size_t>(from)])];
+            g += weight(cs_.face(to), c) - weight(cs_.face(from), c);
+        }
+        return g;
+    }
+    // The squares of the face being built and of layer s along the axis
+    // that the moves take to another face.
+    Pairs crossFace(const std::vector<PhysicalMove>& seq, int axis, int s) const {
+        std::vector<int> cells = faceCells_[static_cast<std::size_t>(x_)];
+        const auto& more = layerCells_[static_cast<std::size_t>(axis)][static_cast<std::size_t>(s)];
+        cells.insert(cells.end(), more.begin(), more.end());
+        std::sort(cells.begin(), cells.end());
+        cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+        Pairs p;
+        for (int c : cells) {
+            const int to = cs_.image(seq, c);
+            if (cs_.face(to) != cs_.face(c)) p.emplace_back(c, to);
+        }
+        return p;
+    }
+
+    Candidate exact(std::vector<PhysicalMove> moves) const {
+        Colours c = col_;
+        cs_.turn(c, moves);
+        Candidate k;
+        k.gain = score(c) - score(col_);
+        k.cost = static_cast<int>(moves.size());
+        k.moves = std::move(moves);
+        return k;
+    }
+
+    // Rows of pieces from a neighbour face swapped into this one: the slices
+    // carry a row of the neighbour in, the face turns it aside, the slices
+    // go back (taking one of the face's own rows out).
+    Candidate lineSwaps() {
+        struct Estimate {
+            int gain, cost, axis, dir, k, y, j;
+            std::vector<int> slices;
+        };
+        std::vector<Estimate> found;
+        for (int a = 0; a < 3; ++a) {
+            if (a == faceAxis(x_)) continue;
+            for (int dir : {1, -1, 2}) {
+                const int y = dir == 2 ? opposite(x_) : turnedFace(x_, a, -dir);
+                if (built_[static_cast<std::size_t>(y)]) continue;
+                for (int k = 1; k <= 3; ++k) {
+                    std::vector<const Pairs*> pairs(static_cast<std::size_t>(n_ + 1), nullptr);
+                    for (int s = 2; s < n_; ++s)
+                        if (!isMiddle(s)) pairs[static_cast<std::size_t>(s)] = &linePairs(a, dir, k, s);
+                    for (int j = 0; j < 4; ++j) {
+                        const auto& pre = preimage(y, j);
+                        Estimate e{0, turnCost(j) + turnCost(k), a, dir, k, y, j, {}};
+                        for (int s = 2; s < n_; ++s) {
+                            if (!pairs[static_cast<std::size_t>(s)]) continue;
+                            const int g = gain(*pairs[static_cast<std::size_t>(s)], pre);
+                            if (g <= 0) continue;
+                            e.gain += g;
+                            e.cost += dir == 2 ? 4 : 2;
+                            e.slices.push_back(s);
+                        }
+                        if (e.gain > 0) found.push_back(std::move(e));
+                    }
+                }
+            }
+        }
+        std::sort(found.begin(), found.end(), [](const Estimate& p, const Estimate& q) { return p.gain * q.cost > q.gain * p.cost; });
+        Candidate best;
+        for (std::size_t i = 0; i < found.size() && i < seeds_; ++i) {
+            const Estimate& e = found[i];
+            std::vector<PhysicalMove> ms;
+            addTurns(ms, faceTurn(e.y, 1, n_), e.j);
+            for (int s : e.slices) addTurns(ms, {e.axis, s, 1}, e.dir == 2 ? 2 : e.dir);
+            addTurns(ms, faceTurn(x_, 1, n_), e.k);
+            for (int s : e.slices) addTurns(ms, {e.axis, s, 1}, e.dir == 2 ? 2 : -e.dir);
+            Candidate c = exact(std::move(ms));
+            if (c.better(best)) best = std::move(c);
+        }
+        return best;
+    }
+
+    const Pairs& linePairs(int a, int dir, int k, int s) {
+        const auto key = static_cast<std::size_t>(((a * 3 + (dir == 2 ? 2 : dir > 0)) * 4 + k) * (n_ + 1) + s);
+        if (lineCache_.empty()) lineCache_.resize(static_cast<std::size_t>(3 * 3 * 4 * (n_ + 1)));
+        auto& [done, pairs] = lineCache_[key];
+        if (done) return pairs;
+        done = true;
+        std::vector<PhysicalMove> seq;
+        addTurns(seq, {a, s, 1}, dir == 2 ? 2 : dir);
+        addTurns(seq, faceTurn(x_, 1, n_), k);
+        addTurns(seq, {a, s, 1}, dir == 2 ? 2 : -dir);
+        return pairs = crossFace(seq, a, s);
+    }
+
+    // The commutator [slices S, face z turned, slices T, face z back]: a
+    // three-cycle of pieces for every pair of a slice in S and one in T,
+    // each through one square of z, leaving all else as it was.
+    static std::vector<PhysicalMove> blockCommutator(int a, const std::vector<int>& S, const std::vector<int>& T, int q1,
+                                                     int q2, const PhysicalMove& zk) {
+        const PhysicalMove back{zk.axis, zk.layer, -zk.quarter};
+        std::vector<PhysicalMove> ms;
+        for (int s : S) ms.push_back({a, s, q1});
+        ms.push_back(zk);
+        for (int t : T) ms.push_back({a, t, q2});
+        ms.push_back(back);
+        for (int s : S) ms.push_back({a, s, -q1});
+        ms.push_back(zk);
+        for (int t : T) ms.push_back({a, t, -q2});
+        ms.push_back(back);
+        return ms;
+    }
+    // The three squares the commutator of slices s and t moves, found from
+    // the square p of face z they share: the others are one turn from it.
+    Pairs cycleThrough(int p, int a, int s, int t, int q1, int q2, const PhysicalMove& zk) const {
+        const auto seq = blockCommutator(a, {s}, {t}, q1, q2, zk);
+        const PhysicalMove zb{zk.axis, zk.layer, -zk.quarter};
+        Pairs pairs;
+        for (const PhysicalMove& m : {PhysicalMove{a, s, 1}, PhysicalMove{a, s, -1}}) {
+            for (int c : {p, cs_.image(m, p), cs_.image({zk, {a, t, m.quarter}, zb}, p)}) {
+                const int to = cs_.image(seq, c);
+                if (to != c && std::find(pairs.begin(), pairs.end(), std::pair{c, to}) == pairs.end()) pairs.emplace_back(c, to);
+            }
+        }
+        return pairs;
+    }
+    // The square of face z in layer s along a that the turn zk takes into layer t.
+    int crossing(int z, int a, const PhysicalMove& zk, int s, int t) {
+        auto& table = crossings_[std::make_tuple(z, a, zk.quarter)];
+        if (table.empty()) {
+            table.assign(static_cast<std::size_t>((n_ + 1) * (n_ + 1)), -1);
+            for (int c : faceCells_[static_cast<std::size_t>(z)])
+                table[static_cast<std::size_t>(cs_.layer(c, a) * (n_ + 1) + cs_.layer(cs_.image(zk, c), a))] = c;
+        }
+        return table[static_cast<std::size_t>(s * (n_ + 1) + t)];
+    }
+    int cycleGain(int a, int s, int t, int q1, int q2, const PhysicalMove& zk, int z, const std::vector<int>& pre) {
+        if (s == t) return 0;
+        const int p = crossing(z, a, zk, s, t);
+        return p < 0 ? 0 : gain(cycleThrough(p, a, s, t, q1, q2, zk), pre);
+    }
+
+    // Pieces into face z one three-cycle (or one block of them) at a time.
+    struct Single {
+        int gain = 0, cost = 1, a, s, t, q1, q2, y, j;
+        PhysicalMove zk;
+    };
+    Candidate cycles(int z) {
+        std::vector<Single> found;
+        int tried = 0;
+        for (int p : faceCells_[static_cast<std::size_t>(z)]) {
+            if (col_[static_cast<std::size_t>(p)] == target_[static_cast<std::size_t>(x_)]) continue;
+            if (!found.empty() && ++tried > seedCells_) break;
+            for (int a = 0; a < 3; ++a) {
+                if (a == faceAxis(z)) continue;
+                const int s = cs_.layer(p, a);
+                for (int kq : {1, -1}) {
+                    const PhysicalMove zk = faceTurn(z, kq, n_);
+                    const int t = cs_.layer(cs_.image(zk, p), a);
+                    if (t == s) continue;
+                    for (int q1 : {1, -1})
+                        for (int q2 : {1, -1}) {
+                            const Pairs pairs = cycleThrough(p, a, s, t, q1, q2, zk);
+                            for (int y = 0; y <= 6; ++y) {
+                                if (y != 0 && (y == z || y == opposite(z) || built_[static_cast<std::size_t>(y)])) continue;
+                                for (int j = y == 0 ? 0 : 1; j < (y == 0 ? 1 : 4); ++j) {
+                                    const int g = gain(pairs, preimage(y == 0 ? z : y, j));
+                                    if (g > 0) found.push_back({g, 8 + turnCost(j), a, s, t, q1, q2, y, j, zk});
+                                }
+                            }
+                        }
+                }
+            }
+        }
+        std::sort(found.begin(), found.end(), [](const Single& u, const Single& v) { return u.gain * v.cost > v.gain * u.cost; });
+        Candidate best;
+        for (std::size_t i = 0; i < found.size() && i < seeds_; ++i) {
+            const Single& f = found[i];
+            Candidate c = grow(f.a, f.s, f.t, f.q1, f.q2, f.zk, z, f.y, f.j, preimage(f.y == 0 ? z : f.y, f.j));
+            if (c.better(best)) best = std::move(c);
+        }
+        return best;
+    }
+
+    // Adds to one three-cycle the slices that bring more pieces with it, one
+    // slice at a time while a slice more (two moves) brings a piece more.
+    Candidate grow(int a, int s, int t, int q1, int q2, const PhysicalMove& zk, int z, int y, int j,
+                   const std::vector<int>& pre) {
+        std::vector<int> S{s}, T{t};
+        auto inUse = [&](int l) {
+            return std::find(S.begin(), S.end(), l) != S.end() || std::find(T.begin(), T.end(), l) != T.end();
+        };
+        const int worth = z == x_ ? kBuilt - 2 * kNear : kNear;
+        for (;;) {
+            int bestGain = 0, bestLayer = 0;
+            bool toS = true;
+            for (int l = 2; l < n_; ++l) {
+                if (inUse(l)) continue;
+                int gs = 0, gt = 0;
+                for (int t2 : T) gs += cycleGain(a, l, t2, q1, q2, zk, z, pre);
+                for (int s2 : S) gt += cycleGain(a, s2, l, q1, q2, zk, z, pre);
+                if (gs > bestGain) bestGain = gs, bestLayer = l, toS = true;
+                if (gt > bestGain) bestGain = gt, bestLayer = l, toS = false;
+            }
+            if (bestLayer == 0 || bestGain < worth) break;
+            (toS ? S : T).push_back(bestLayer);
+        }
+        std::vector<PhysicalMove> ms;
+        if (y != 0) addTurns(ms, faceTurn(y, 1, n_), j);
+        const std::size_t setup = ms.size();
+        const auto comm = blockCommutator(a, S, T, q1, q2, zk);
+        ms.insert(ms.end(), comm.begin(), comm.end());
+        Candidate c = exact(ms);
+        if (S.size() + T.size() > 2) {
+            // Should the pieces of the block not add up as expected, the single cycle.
+            ms.resize(setup);
+            const auto one = blockCommutator(a, {s}, {t}, q1, q2, zk);
+            ms.insert(ms.end(), one.begin(), one.end());
+            Candidate single = exact(ms);
+            if (single.better(c)) return single;
+        }
+        return c;
+    }
+
+    bool build(int x) {
+        x_ = x;
+        lineCache_.clear();
+        int guard = 0;
+        while (missing(x) > 0) {
+            if (++guard > 20 * n_ * n_ + 100) return false;
+            Candidate best = lineSwaps();
+            if (best.gain * 10 < kBuilt * best.cost) {
+                Candidate c = cycles(x);
+                if (c.better(best)) best = std::move(c);
+            }
+            if (best.gain <= 0)
+                for (int z = 1; z <= 6 && best.gain <= 0; ++z)
+                    if (!built_[static_cast<std::size_t>(z)] && adjacent(z, x)) best = cycles(z);
+            if (best.gain <= 0) return false;
+            out_.add(best.moves);
+            cs_.turn(col_, best.moves);
+        }
+        return true;
+    }
+
+    const SquareSet& cs_;
+    Colours& col_;
+    const FaceColours& target_;
+    MoveList& out_;
+    int n_;
+    int x_ = 1;
+    std::array<bool, 7> built_{};
+    std::array<std::vector<int>, 7> faceCells_;
+    std::array<std::array<std::vector<int>, 21>, 3> layerCells_;
+    std::array<std::array<std::vector<int>, 4>, 7> pre_;
+    // How widely a step looks for three-cycles to grow into blocks: small
+    // cubes can afford to look at more of them.
+    int seedCells_ = 6;
+    std::size_t seeds_ = 6;
+    std::vector<std::pair<bool, Pairs>> lineCache_;  // for the face being built
+    std::map<std::tuple<int, int, int>, std::vector<int>> crossings_;
+};
+
+}  // namespace
+
+bool solveCentres(const SquareSet& centres, Colours& colours, const FaceColours& target, MoveList& out) {
+    return CentreSolver(centres, colours, target, out).run();
+}
+
+}  // namespace vx::solver::big

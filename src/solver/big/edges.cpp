@@ -1,0 +1,466 @@
+#include "solver/big/edges.h"
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <tuple>
+
+namespace vx::solver::big {
+namespace {
+
+using Pairs = std::vector<std::pair<int, int>>;
+
+// The commutator [slices S along the edge, F1 F2 F1']: F1 is a face on the
+// edge, F2 the face across the axis that F1's turn brings the edge to. The
+// slices and the conjugated turn share one piece of the edge in each slice,
+// so every slice three-cycles the edge pieces of its layer and nothing else
+// moves; the centres the slices carry away come back unturned.
+std::vector<PhysicalMove> wingCommutator(int axis, const std::vector<int>& S, int q1, const PhysicalMove& f1,
+                                         const PhysicalMove& f2) {
+    const PhysicalMove f1b{f1.axis, f1.layer, -f1.quarter}, f2b{f2.axis, f2.layer, -f2.quarter};
+    std::vector<PhysicalMove> ms;
+    for (int s : S) ms.push_back({axis, s, q1});
+    ms.insert(ms.end(), {f1, f2, f1b});
+    for (int s : S) ms.push_back({axis, s, -q1});
+    ms.insert(ms.end(), {f1, f2b, f1b});
+    return ms;
+}
+
+// A turn as it is after the whole cube is turned by r (r[k]: where axis k goes).
+PhysicalMove rotated(const PhysicalMove& m, const std::array<Vec3, 3>& r, int n) {
+    const Vec3 to = r[static_cast<std::size_t>(m.axis)];
+    const int axis = to.x != 0 ? 0 : to.y != 0 ? 1 : 2;
+    const int sign = to[axis];
+    return {axis, sign > 0 ? m.layer : n + 1 - m.layer, sign * m.quarter};
+}
+
+// Outer turns that bring an edge back to its place the other way round and
+// leave the other three edges along its axis where they are, turning the
+// four faces round that axis by nothing in all: R' U F' R U' for the edge
+// between the right and top faces, turned as a whole for the others.
+std::vector<PhysicalMove> flipInPlace(const EdgeSlot& e, int n) {
+    const std::vector<PhysicalMove> base = {{0, n, 1}, {1, n, -1}, {2, n, 1}, {0, n, -1}, {1, n, 1}};
+    const Vec3 want = squarePosition(e.first.a, e.first.b, e.first.f, n) + squarePosition(e.second.a, e.second.b, e.second.f, n);
+    std::array<int, 3> perm{0, 1, 2};
+    do {
+        for (int signs = 0; signs < 8; ++signs) {
+            std::array<Vec3, 3> r{};
+            for (int k = 0; k < 3; ++k) r[static_cast<std::size_t>(k)] = unit(perm[static_cast<std::size_t>(k)], signs >> k & 1 ? -1 : 1);
+            if (dot(r[0], cross(r[1], r[2])) != 1) continue;
+            // The base edge's direction (1, 1, 0) must go to this edge's, across the axis.
+            const Vec3 d = r[0] + r[1];
+            if (d[e.axis] != 0 || dot(d, want) != 2 * (2 * n - 1)) continue;
+            std::vector<PhysicalMove> ms;
+            for (const auto& m : base) ms.push_back(rotated(m, r, n));
+            return ms;
+        }
+    } while (std::next_permutation(perm.begin(), perm.end()));
+    return {};
+}
+
+class EdgeSolver {
+public:
+    EdgeSolver(const SquareSet& ws, Colours& col, MoveList& out)
+        : ws_(ws), col_(col), out_(out), n_(ws.n()), slots_(edgeSlots(n_)), slotOf_(static_cast<std::size_t>(ws.size()), -1) {
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            const EdgeSlot& s = slots_[i];
+            const std::array<int, 2> st{ws_.find(s.first.a, s.first.b, s.first.f), ws_.find(s.second.a, s.second.b, s.second.f)};
+            stickers_.push_back(st);
+            slotOf_[static_cast<std::size_t>(st[0])] = slotOf_[static_cast<std::size_t>(st[1])] = static_cast<int>(i);
+        }
+        ref_ = n_ % 2 == 1 ? (n_ + 1) / 2 : n_ / 2;
+        for (int e = 0; e < 12; ++e) flips_.push_back(flipInPlace(slots_[static_cast<std::size_t>(slot(e, 2))], n_));
+    }
+
+    bool run() {
+        if (n_ % 2 == 0) {
+            pairing_ = true;
+            active_ = {n_ / 2, n_ / 2 + 1};
+            if (!stage()) return false;
+        }
+        pairing_ = false;
+        active_.clear();
+        for (int l = 2; l < n_; ++l)
+            if (l != ref_ && !(n_ % 2 == 0 && l == n_ / 2 + 1)) active_.push_back(l);
+        return active_.empty() || stage();
+    }
+
+private:
+    int slot(int edge, int layer) const { return edge * (n_ - 2) + layer - 2; }
+
+    template <class C>
+    bool same(int s, int r, const C& c) const {
+        return c(stickers_[static_cast<std::size_t>(s)][0]) == c(stickers_[static_cast<std::size_t>(r)][0]) &&
+               c(stickers_[static_cast<std::size_t>(s)][1]) == c(stickers_[static_cast<std::size_t>(r)][1]);
+    }
+    template <class C>
+    int edgeScore(int e, const C& c) const {
+        if (pairing_) return same(slot(e, n_ / 2), slot(e, n_ / 2 + 1), c) ? 1 : 0;
+        int k = 0;
+        for (int l : active_) k += same(slot(e, l), slot(e, ref_), c);
+        return k;
+    }
+    int score(const Colours& c) const {
+        auto at = [&](int i) { return c[static_cast<std::size_t>(i)]; };
+        int k = 0;
+        for (int e = 0; e < 12; ++e) k += edgeScore(e, at);
+        return k;
+    }
+    // The score once every edge is paired in the layers of this stage, and one edge's share.
+    int full() const { return 12 * edgeFull(); }
+    int edgeFull() const { return pairing_ ? 1 : static_cast<int>(active_.size()); }
+
+    // The squares the commutator of one slice moves, as (from, to), and the
+    // places it fills: (place, where its first and second squares come
+    // from, the edge's leading place).
+    struct Cycle {
+        bool done = false;
+        Pairs pairs;
+        std::vector<std::array<int, 4>> fills;
+    };
+    const Pairs& cyclePairs(int edge, int shape, int layer) { return cycle(edge, shape, layer).pairs; }
+    const Cycle& cycle(int edge, int shape, int layer) {
+        const auto key = static_cast<std::size_t>((edge * kShapes + shape) * (n_ + 1) + layer);
+        if (cache_.empty()) cache_.resize(static_cast<std::size_t>(12 * kShapes * (n_ + 1)));
+        Cycle& c = cache_[key];
+        if (c.done) return c;
+        c.done = true;
+        Pairs& p = c.pairs;
+        const auto ms = commutator(edge, shape, {layer});
+        // Only pieces of the slice's own orbit can move.
+        for (std::size_t s = 0; s < slots_.size(); ++s) {
+            if (slots_[s].layer != layer && slots_[s].layer != n_ + 1 - layer) continue;
+            for (int i : stickers_[s]) {
+                const int to = ws_.image(ms, i);
+                if (to != i) p.emplace_back(i, to);
+            }
+        }
+        for (auto [from, to] : p) {
+            const int t = slotOf_[static_cast<std::size_t>(to)];
+            const auto& st = stickers_[static_cast<std::size_t>(t)];
+            if (st[0] != to) continue;
+            const int from2 = std::find_if(p.begin(), p.end(), [&](auto q) { return q.second == st[1]; })->first;
+            c.fills.push_back({t, from, from2, slot(slots_[static_cast<std::size_t>(t)].edge, ref_)});
+        }
+        return c;
+    }
+    // Shapes 0..15: the slices against a face turned on and off the edge
+    // (which face of the edge, each way, and each way for the slices);
+    // 16..19: the slices against the edge turned over in its place.
+    static constexpr int kShapes = 20;
+    std::vector<PhysicalMove> commutator(int edge, int shape, const std::vector<int>& S) const {
+        const EdgeSlot& e = slots_[static_cast<std::size_t>(slot(edge, 2))];
+        const int q1 = shape & 1 ? -1 : 1;
+        if (shape >= 16) {
+            std::vector<PhysicalMove> b = flips_[static_cast<std::size_t>(edge)];
+            if (shape >= 18) {
+                std::reverse(b.begin(), b.end());
+                for (auto& m : b) m.quarter = -m.quarter;
+            }
+            std::vector<PhysicalMove> ms;
+            for (int s : S) ms.push_back({e.axis, s, q1});
+            ms.insert(ms.end(), b.begin(), b.end());
+            for (int s : S) ms.push_back({e.axis, s, -q1});
+            for (auto it = b.rbegin(); it != b.rend(); ++it) ms.push_back({it->axis, it->layer, -it->quarter});
+            return ms;
+        }
+        const int f1face = shape & 8 ? e.second.f : e.first.f;
+        const PhysicalMove f1 = faceTurn(f1face, shape & 4 ? -1 : 1, n_);
+        // Where F1 takes this edge: onto the face across the edge's axis.
+        const FaceSquare& moved = ws_.square(ws_.image(f1, stickers_[static_cast<std::size_t>(slot(edge, 2))][0]));
+        const int side = squarePosition(moved.a, moved.b, moved.f, n_)[e.axis] > 0 ? 1 : -1;
+        const int f2face = faceFacing(unit(e.axis, side));
+        return wingCommutator(e.axis, S, q1, f1, faceTurn(f2face, shape & 2 ? -1 : 1, n_));
+    }
+
+    struct Option {
+        int gain = 0, cost = 1;
+        std::vector<PhysicalMove> moves;
+    };
+
+    // The gain of one slice's three-cycle after the set-up moves, whose
+    // colours `pre` gives.
+    template <class C>
+    int cycleGain(const Pairs& p, const C& pre) const {
+        auto after = [&](int i) {
+            for (auto [from, to] : p)
+                if (to == i) return pre(from);
+            return pre(i);
+        };
+        std::array<int, 12> edges{};
+        int k = 0;
+        for (auto [from, to] : p) {
+            const int e = slots_[static_cast<std::size_t>(slotOf_[static_cast<std::size_t>(to)])].edge;
+            if (std::find(edges.begin(), edges.begin() + k, e) == edges.begin() + k) edges[static_cast<std::size_t>(k++)] = e;
+        }
+        int g = 0;
+        for (int i = 0; i < k; ++i) g += edgeScore(edges[static_cast<std::size_t>(i)], after) - edgeScore(edges[static_cast<std::size_t>(i)], pre);
+        return g;
+    }
+
+    // The same for the layers that follow a leading piece, which the cycle
+    // does not move: only the places it fills change.
+    int leadGain(const Cycle& cy, const Colours& c) const {
+        int g = 0;
+        for (const auto& [t, from, from2, r] : cy.fills) {
+            const auto& st = stickers_[static_cast<std::size_t>(t)];
+            const auto& ref = stickers_[static_cast<std::size_t>(r)];
+            const auto r0 = c[static_cast<std::size_t>(ref[0])], r1 = c[static_cast<std::size_t>(ref[1])];
+            g += (c[static_cast<std::size_t>(from)] == r0 && c[static_cast<std::size_t>(from2)] == r1) -
+                 (c[static_cast<std::size_t>(st[0])] == r0 && c[static_cast<std::size_t>(st[1])] == r1);
+        }
+        return g;
+    }
+
+    void consider(int edge, const std::vector<PhysicalMove>& setup, Option& best) {
+        Colours c = col_;
+        ws_.turn(c, setup);
+        auto pre = [&](int i) { return c[static_cast<std::size_t>(i)]; };
+        for (int shape = 0; shape < kShapes; ++shape) {
+                        std::vector<int> S;
+                        int g = 0;
+                        if (pairing_) {
+                            // One of the two inner layers, or both.
+                            const Pairs& lo = cyclePairs(edge, shape, n_ / 2);
+                            const Pairs& hi = cyclePairs(edge, shape, n_ / 2 + 1);
+                            Pairs both = lo;
+                            both.insert(both.end(), hi.begin(), hi.end());
+                            using Choice = std::pair<std::vector<int>, const Pairs*>;
+                            const std::array<Choice, 3> choices = {Choice{{n_ / 2}, &lo}, Choice{{n_ / 2 + 1}, &hi},
+                                                                   Choice{{n_ / 2, n_ / 2 + 1}, &both}};
+                            for (const auto& [choice, pairs] : choices) {
+                                const int gi = cycleGain(*pairs, pre);
+                                if (gi * static_cast<int>(S.size() + 3) > g * static_cast<int>(choice.size() + 3)) {
+                                    S = choice;
+                                    g = gi;
+                                }
+                            }
+                        } else {
+                            for (int l : active_) {
+                                const int gi = leadGain(cycle(edge, shape, l), c);
+                                if (gi > 0) {
+                                    S.push_back(l);
+                                    g += gi;
+                                }
+                            }
+                        }
+                        if (g <= 0) continue;
+                        const int cost = static_cast<int>(setup.size()) + 2 * static_cast<int>(S.size()) + (shape >= 16 ? 10 : 6);
+                        if (best.gain > 0 && g * best.cost <= best.gain * cost) continue;
+                        std::vector<PhysicalMove> ms = setup;
+                        const auto comm = commutator(edge, shape, S);
+                        ms.insert(ms.end(), comm.begin(), comm.end());
+                        int exact = g;
+                        if (pairing_) {
+                            // The two inner layers' cycles may meet on an edge: counted on the whole.
+                            Colours after = col_;
+                            ws_.turn(after, ms);
+                            exact = score(after) - score(col_);
+                        }
+                        if (exact > 0 && (best.gain <= 0 || exact * best.cost > best.gain * cost)) best = {exact, cost, ms};
+                    }
+    }
+
+    // Turns made first (and not undone: they move whole edges): nothing, or
+    // one turn of a face the edge is not on.
+    std::vector<std::vector<PhysicalMove>> setups(int edge) const {
+        const EdgeSlot& e = slots_[static_cast<std::size_t>(slot(edge, 2))];
+        std::vector<std::vector<PhysicalMove>> all{{}};
+        for (int f = 1; f <= 6; ++f) {
+            if (f == e.first.f || f == e.second.f) continue;
+            all.push_back({faceTurn(f, 1, n_)});
+            all.push_back({faceTurn(f, 1, n_), faceTurn(f, 1, n_)});
+            all.push_back({faceTurn(f, -1, n_)});
+        }
+        return all;
+    }
+
+    // What each place of the layers being paired should show once paired:
+    // the leading piece's colours, or for the inner pair of an even cube the
+    // pairs as they stand where they already are, the rest anywhere.
+    std::vector<std::array<int, 2>> targets() const {
+        std::vector<std::array<int, 2>> want(slots_.size(), {-1, -1});
+        auto at = [&](int s, int k) { return static_cast<int>(col_[static_cast<std::size_t>(stickers_[static_cast<std::size_t>(s)][static_cast<std::size_t>(k)])]); };
+        std::vector<std::array<int, 2>> shows(12);
+        if (!pairing_) {
+            for (int e = 0; e < 12; ++e) shows[static_cast<std::size_t>(e)] = {at(slot(e, ref_), 0), at(slot(e, ref_), 1)};
+        } else {
+            std::vector<std::array<int, 2>> free;
+            std::vector<bool> used(12, false);
+            auto taken = [&](int x, int y) {
+                for (int e = 0; e < 12; ++e)
+                    if (used[static_cast<std::size_t>(e)]) {
+                        const auto& w = shows[static_cast<std::size_t>(e)];
+                        if ((w[0] == x && w[1] == y) || (w[0] == y && w[1] == x)) return true;
+                    }
+                return false;
+            };
+            for (int e = 0; e < 12; ++e) {
+                const int x = at(slot(e, n_ / 2), 0), y = at(slot(e, n_ / 2), 1);
+                if (taken(x, y)) continue;
+                used[static_cast<std::size_t>(e)] = true;
+                shows[static_cast<std::size_t>(e)] = {x, y};
+            }
+            // The pairs no edge leads with yet go to the edges left.
+            for (int e = 0; e < 12; ++e)
+                for (int l : {n_ / 2, n_ / 2 + 1}) {
+                    const int x = at(slot(e, l), 0), y = at(slot(e, l), 1);
+                    if (!taken(x, y) && std::find_if(free.begin(), free.end(), [&](const auto& w) {
+                                            return (w[0] == x && w[1] == y) || (w[0] == y && w[1] == x);
+                                        }) == free.end())
+                        free.push_back({x, y});
+                }
+            for (int e = 0; e < 12; ++e)
+                if (!used[static_cast<std::size_t>(e)]) {
+                    shows[static_cast<std::size_t>(e)] = free.back();
+                    free.pop_back();
+                }
+        }
+        for (int e = 0; e < 12; ++e)
+            for (int l : active_) want[static_cast<std::size_t>(slot(e, l))] = shows[static_cast<std::size_t>(e)];
+        if (pairing_)
+            for (int e = 0; e < 12; ++e) want[static_cast<std::size_t>(slot(e, n_ / 2))] = shows[static_cast<std::size_t>(e)];
+        return want;
+    }
+
+    // Where each piece of the layers being paired has to go: dest[s] is the
+    // place the piece now at s belongs in (-1 for places not paired now).
+    std::vector<int> destinations(const std::vector<std::array<int, 2>>& want) const {
+        std::vector<int> dest(slots_.size(), -1);
+        for (std::size_t s = 0; s < slots_.size(); ++s) {
+            if (want[s][0] < 0) continue;
+            const int x = col_[static_cast<std::size_t>(stickers_[s][0])], y = col_[static_cast<std::size_t>(stickers_[s][1])];
+            const int k = std::min(slots_[s].layer, n_ + 1 - slots_[s].layer);
+            for (std::size_t t = 0; t < slots_.size(); ++t)
+                if (want[t][0] >= 0 && (slots_[t].layer == k || slots_[t].layer == n_ + 1 - k) &&
+                    wingFits(slots_[s], x, y, slots_[t], want[t][0], want[t][1], n_))
+                    dest[s] = static_cast<int>(t);
+        }
+        return dest;
+    }
+
+    int slotImage(const PhysicalMove& m, int s) const {
+        return slotOf_[static_cast<std::size_t>(ws_.image(m, stickers_[static_cast<std::size_t>(s)][0]))];
+    }
+
+    // Three pieces round (the piece at x to y, y's to z, z's to x): a
+    // commutator that does it for three other places, moved onto these by
+    // turns made before and undone after.
+    bool threeCycle(int x, int y, int z, Option& out) {
+        std::map<std::array<int, 3>, std::tuple<int, int, int>> base;
+        for (int edge = 0; edge < 12; ++edge)
+            for (int shape = 0; shape < kShapes; ++shape)
+                for (int l = 2; l < n_; ++l) {
+                    if (n_ % 2 == 1 && 2 * l == n_ + 1) continue;
+                    const Pairs& p = cyclePairs(edge, shape, l);
+                    if (p.size() != 6) continue;
+                    std::map<int, int> next;
+                    for (auto [from, to] : p) next[slotOf_[static_cast<std::size_t>(from)]] = slotOf_[static_cast<std::size_t>(to)];
+                    const int u = next.begin()->first, v = next[u], w = next[v];
+                    for (const auto& key : {std::array{u, v, w}, std::array{v, w, u}, std::array{w, u, v}}) base.emplace(key, std::make_tuple(edge, shape, l));
+                }
+        std::vector<PhysicalMove> all;
+        for (int axis = 0; axis < 3; ++axis)
+            for (int layer = 1; layer <= n_; ++layer)
+                for (int q : {1, -1}) all.push_back({axis, layer, q});
+        std::vector<PhysicalMove> setup;
+        std::function<bool(std::array<int, 3>, int)> search = [&](std::array<int, 3> at, int depth) {
+            const auto it = base.find(at);
+            if (it != base.end()) {
+                const auto [edge, shape, l] = it->second;
+                std::vector<PhysicalMove> ms = setup;
+                const auto comm = commutator(edge, shape, {l});
+                ms.insert(ms.end(), comm.begin(), comm.end());
+                for (auto r = setup.rbegin(); r != setup.rend(); ++r) ms.push_back({r->axis, r->layer, -r->quarter});
+                out = {1, static_cast<int>(ms.size()), ms};
+                return true;
+            }
+            if (depth == 0) return false;
+            for (const PhysicalMove& m : all) {
+                setup.push_back(m);
+                if (search({slotImage(m, at[0]), slotImage(m, at[1]), slotImage(m, at[2])}, depth - 1)) return true;
+                setup.pop_back();
+            }
+            return false;
+        };
+        for (int depth = 0; depth <= 3; ++depth)
+            if (search({x, y, z}, depth)) return true;
+        return false;
+    }
+
+    // When no commutator gains as it stands: the pieces that are not yet
+    // where they belong, three at a time.
+    bool targeted(Option& best) {
+        auto want = targets();
+        std::vector<int> dest = destinations(want);
+        std::vector<int> wrong;
+        auto misplaced = [&] {
+            wrong.clear();
+            for (std::size_t s = 0; s < slots_.size(); ++s)
+                if (dest[s] >= 0 && dest[s] != static_cast<int>(s)) wrong.push_back(static_cast<int>(s));
+        };
+        misplaced();
+        if (pairing_ && wrong.size() == 2) {
+            // A lone swap cannot be made: the same pairs with one edge the other way round.
+            const int e = slots_[static_cast<std::size_t>(wrong[0])].edge;
+            for (int l : {n_ / 2, n_ / 2 + 1}) std::swap(want[static_cast<std::size_t>(slot(e, l))][0], want[static_cast<std::size_t>(slot(e, l))][1]);
+            dest = destinations(want);
+            misplaced();
+        }
+        auto orbit = [&](int s) { return std::min(slots_[static_cast<std::size_t>(s)].layer, n_ + 1 - slots_[static_cast<std::size_t>(s)].layer); };
+        if (wrong.size() < 3) return false;
+        const int x = wrong[0], y = dest[static_cast<std::size_t>(x)];
+        int z = dest[static_cast<std::size_t>(y)];
+        if (z == x || z < 0) {
+            z = -1;
+            for (int s : wrong)
+                if (s != x && s != y && orbit(s) == orbit(x)) z = s;
+            if (z < 0) return false;
+        }
+        if (!threeCycle(x, y, z, best)) return false;
+        Colours after = col_;
+        ws_.turn(after, best.moves);
+        best.gain = score(after) - score(col_);
+        return true;
+    }
+
+    bool stage() {
+        int guard = 0;
+        while (score(col_) < full()) {
+            if (++guard > 40 * n_ * n_) return false;
+            Option best;
+            auto now = [&](int i) { return col_[static_cast<std::size_t>(i)]; };
+            for (int edge = 0; edge < 12; ++edge)
+                if (edgeScore(edge, now) < edgeFull())
+                    for (const auto& setup : setups(edge)) consider(edge, setup, best);
+            if (best.gain > 0) {
+                Colours after = col_;
+                ws_.turn(after, best.moves);
+                if (score(after) <= score(col_)) best = {};
+            }
+            if (best.gain <= 0 && !targeted(best)) return false;
+            out_.add(best.moves);
+            ws_.turn(col_, best.moves);
+        }
+        return true;
+    }
+
+    const SquareSet& ws_;
+    Colours& col_;
+    MoveList& out_;
+    int n_;
+    std::vector<EdgeSlot> slots_;
+    std::vector<std::array<int, 2>> stickers_;
+    std::vector<int> slotOf_;
+    int ref_ = 2;
+    bool pairing_ = false;
+    std::vector<int> active_;
+    std::vector<std::vector<PhysicalMove>> flips_;
+    std::vector<Cycle> cache_;
+};
+
+}  // namespace
+
+bool pairEdges(const SquareSet& wings, Colours& colours, MoveList& out) { return EdgeSolver(wings, colours, out).run(); }
+
+}  // namespace vx::solver::big
