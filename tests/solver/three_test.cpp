@@ -10,6 +10,14 @@
 namespace vx {
 namespace {
 
+// The sanitizers make the search many times slower: a budget in seconds
+// buys as much search there only when it is as many times longer.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr double kSlowdown = 20;
+#else
+constexpr double kSlowdown = 1;
+#endif
+
 bool outerOnly(const std::vector<PhysicalMove>& moves) {
     for (const auto& m : moves)
         if (m.layer == 2) return false;
@@ -54,7 +62,7 @@ TEST(ThreeCube, AWhileLongerFindsShorterSolutions) {
     for (int i = 0; i < 5; ++i) {
         const Cube c = test::randomCube(3, rng);
         const auto first = solver::solve(c, 3, {0.0});
-        const auto better = solver::solve(c, 3, {0.05});
+        const auto better = solver::solve(c, 3, {0.05 * kSlowdown});
         ASSERT_TRUE(first.solved() && better.solved());
         EXPECT_TRUE(test::solves(c, 3, better.moves));
         EXPECT_LE(better.moves.size(), first.moves.size());
@@ -76,14 +84,14 @@ TEST(ThreeCube, KnownPositions) {
         {"a middle layer twice", {{2, 2, -1}, {2, 2, -1}}, 2},
         {"both outer layers one way", {{1, 1, -1}, {1, 3, -1}}, 1},
         {"outer layers after a middle one", {{0, 2, 1}, {1, 3, 1}, {0, 1, 1}}, 3},
-    }, 0.02);
+    }, 0.02 * kSlowdown);
 
     // Bigger cubes call the 3-cube solver with outer layers only: a middle
     // layer of theirs is many layers.
     Cube c = test::paintedCube(3, {}, test::kPlainColours);
     c.turn({0, 2, 1}, 3);
     solver::Refusal why = solver::Refusal::unsupportedSize;
-    const auto moves = solver::solveThree(c, false, 0.01, &why);
+    const auto moves = solver::solveThree(c, false, 0.01 * kSlowdown, &why);
     ASSERT_TRUE(moves);
     EXPECT_EQ(why, solver::Refusal::none);
     EXPECT_TRUE(outerOnly(*moves));
