@@ -156,3 +156,32 @@ TEST(Shortest, TheTickIsKeptInTheSettings) {
 
 }  // namespace
 }  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+// A 20-cube coloured in draw-mode and saved, its history then lost to damage
+// (the file keeps its squares, its header says no turns): the computer solves
+// it from the colours.
+TEST(Shortest, ADrawnTwentyCubeWithADamagedHistoryIsSolved) {
+    ScriptFolder folder;
+    folder.write("vexelcz.settings", settingsLine({10, 9, 12, 13, 14, 15, 20, 0, 0, 0}));
+    const Json start = folder.run("dump\n").lastDump();
+    std::string draw = "menu createp\n";
+    for (int i = 1; i <= 6; ++i) draw += clickCell(start, 3 * i, 21 - 3 * i, i % 2 ? "left" : "right");
+    ASSERT_EQ(folder.run(draw + "menu messup\nmenu savepuzzle\ntype Text4 p\npress Command10\n").status, 0);
+    std::string file = folder.read("p.cube");
+    const std::size_t lineEnd = file.find("\r\n");
+    ASSERT_NE(lineEnd, std::string::npos);
+    file.replace(0, lineEnd, " 20  1  1  0  0 ");
+    folder.write("p.cube", file);
+
+    const Json d = folder.run(kLoad + "menu shortest\nmenu csolve\nsettle\ndump\n").lastDump();
+    EXPECT_EQ(d["cubesize"].integer(), 20);
+    EXPECT_TRUE(solved(d));
+    EXPECT_EQ(d["computerplan"]["source"].string(), "colors");
+    EXPECT_GT(d["computerplan"]["moves"].integer(), 0);
+}
+
+}  // namespace
+}  // namespace vx::test
