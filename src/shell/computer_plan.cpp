@@ -74,7 +74,8 @@ void computerStarts(Game& g) {
     const History before = s.history;
     solver::Solution solution;
     tell(g, kThinking);
-    g.platform.think(g, [&] { solution = solver::solve(asked, n); });
+    const solver::Budget budget{g.platform.thinkingSeconds()};
+    g.platform.think(g, [&] { solution = solver::solve(asked, n, budget); });
     if (g.form[ControlId::Notice].text == kThinking) hideNotice(g);
     if (g.ended) return;
     // The player may have changed the cube while the computer thought: it

@@ -106,3 +106,30 @@ TEST_F(window, ClosingTheWindowEndsTheProgram) {
 
 }  // namespace
 }  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+using window = WindowTest;
+
+// The computer reads the colours of a 5-cube on a thread of its own while
+// the window keeps running, then carries its plan out.
+TEST_F(window, TheComputerReadsTheColoursWithoutFreezingTheWindow) {
+    writeSettings(" 10  9  12  13  14  15  5  2000  0  0 ");
+    start();
+    then([&] {
+        EXPECT_GT(game().s.history.histcount, 1000);
+        choose("shortest");
+        choose("csolve");
+    });
+    then([&] {
+        EXPECT_TRUE(game().s.cube.solved(5));
+        EXPECT_EQ(game().s.computerplan.source, ComputerPlan::Source::colors);
+        EXPECT_LT(game().s.computerplan.moves, 500);
+        EXPECT_FALSE(game().form[ControlId::Notice].visible);
+    });
+    EXPECT_TRUE(play());
+}
+
+}  // namespace
+}  // namespace vx::test
