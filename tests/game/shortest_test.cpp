@@ -7,23 +7,10 @@
 #include "cube/random.h"
 #include "files/puzzle_file.h"
 #include "game/game_support.h"
+#include "support/solved_cube.h"
 
 namespace vx::test {
 namespace {
-
-constexpr std::array<int, 7> kColours = {0, 10, 9, 12, 13, 14, 15};
-
-// A solved n-cube in the game's default colours, squares and their copies.
-Cube solvedCube(int n) {
-    Cube c;
-    for (int f = 1; f <= 6; ++f)
-        for (int b = 1; b <= n; ++b)
-            for (int a = 1; a <= n; ++a) {
-                c.setSquarecolor(a, b, f, kColours[static_cast<std::size_t>(f)]);
-                c.setSquarecopy(a, b, f, kColours[static_cast<std::size_t>(f)]);
-            }
-    return c;
-}
 
 Cube turnedAtRandom(int n, int turns, unsigned seed) {
     Cube c = solvedCube(n);
@@ -132,8 +119,8 @@ TEST(Shortest, ACubeNoTurnsCanSolveKeepsItsHistoryAndSaysWhy) {
     folder.write("vexelcz.settings", solvedStart());
     Cube flipped = solvedCube(3);
     // The edge of the front face's top row and the top face's front row.
-    flipped.setSquarecolor(2, 1, 1, kColours[2]);
-    flipped.setSquarecolor(2, 3, 2, kColours[1]);
+    flipped.setSquarecolor(2, 1, 1, kGameColours[2]);
+    flipped.setSquarecolor(2, 3, 2, kGameColours[1]);
     folder.write("p.cube", puzzle(flipped, 3));
     const Json d = folder.run(kLoad + "menu shortest\nmenu csolve\nsettle\ndump\n").lastDump();
     EXPECT_FALSE(solved(d));

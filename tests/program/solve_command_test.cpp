@@ -14,12 +14,14 @@
 #include "cube/cube.h"
 #include "cube/random.h"
 #include "files/puzzle_file.h"
+#include "support/solved_cube.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using vx::Cube;
 using vx::PhysicalMove;
+using vx::test::solvedCube;
 
 struct Outcome {
     int status = -1;
@@ -59,18 +61,6 @@ protected:
     }
     fs::path root_;
 };
-
-Cube solvedCube(int n) {
-    Cube c;
-    const int colours[] = {0, 10, 9, 12, 13, 14, 15};
-    for (int f = 1; f <= 6; ++f)
-        for (int b = 1; b <= n; ++b)
-            for (int a = 1; a <= n; ++a) {
-                c.setSquarecolor(a, b, f, colours[f]);
-                c.setSquarecopy(a, b, f, colours[f]);
-            }
-    return c;
-}
 
 std::string puzzleText(const Cube& c, int n) { return vx::formatPuzzle(n, {1, 1}, vx::History{}, c); }
 

@@ -3,6 +3,8 @@
 // with the reason.
 #include <gtest/gtest.h>
 
+#include "support/solved_cube.h"
+
 #include <random>
 #include <thread>
 
@@ -14,19 +16,13 @@
 namespace vx {
 namespace {
 
+using test::solvedCube;
+
 using solver::Refusal;
 using solver::solve;
 
 // The search for a shorter 3-cube stage is not what is tested here.
 constexpr solver::Budget kFirstFound{0.0};
-
-Cube solvedCube(int n, const std::array<int, 7>& colours) {
-    Cube c;
-    for (int f = 1; f <= 6; ++f)
-        for (int b = 1; b <= n; ++b)
-            for (int a = 1; a <= n; ++a) c.setSquarecolor(a, b, f, colours[static_cast<std::size_t>(f)]);
-    return c;
-}
 
 PhysicalMove randomTurn(int n, std::mt19937& rng) {
     return {static_cast<int>(rng() % 3), static_cast<int>(rng() % static_cast<unsigned>(n)) + 1, rng() % 2 ? 1 : -1};

@@ -2,6 +2,8 @@
 // the game's own turns.
 #include <gtest/gtest.h>
 
+#include "support/solved_cube.h"
+
 #include <random>
 #include <set>
 
@@ -14,18 +16,12 @@
 namespace vx {
 namespace {
 
+using test::solvedCube;
+
 using namespace solver::big;
 
 bool onCentre(int a, int b, int n) { return a > 1 && a < n && b > 1 && b < n; }
 bool onEdge(int a, int b, int n) { return (a == 1 || a == n) != (b == 1 || b == n); }
-
-Cube solvedCube(int n, const std::array<int, 7>& colours) {
-    Cube c;
-    for (int f = 1; f <= 6; ++f)
-        for (int b = 1; b <= n; ++b)
-            for (int a = 1; a <= n; ++a) c.setSquarecolor(a, b, f, colours[static_cast<std::size_t>(f)]);
-    return c;
-}
 
 Cube scrambled(int n, std::mt19937& rng) {
     Cube c = solvedCube(n, test::randomColours(rng));
