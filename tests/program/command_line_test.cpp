@@ -1,6 +1,6 @@
 // The program's command line, run as the player's shell or the desktop runs
-// it: --help, --version, wrong options, and where --data-folder keeps the
-// settings and puzzles.
+// it: --help, --version, wrong options, where --data-folder keeps the
+// settings and puzzles, and --solve.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -13,6 +13,12 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include "cube/cube.h"
+#include "cube/random.h"
+#include "files/puzzle_file.h"
+#include "support/solved_cube.h"
 
 namespace {
 
@@ -186,6 +192,91 @@ TEST(DataFolder, ThatCannotBeMadeIsRefusedWithTheReason) {
     EXPECT_TRUE(contains(r.err, (scratch.home() / ".local/share/vexelcube").string())) << r.err;
     EXPECT_FALSE(fs::exists(scratch.work() / "vexelcz.settings"));
     EXPECT_EQ(slurp(scratch.home() / ".local"), "a file where a folder should be");
+}
+
+// vexelcube --solve FILE.cube, as a cuber runs it: the printed moves, read
+// back in cubing notation and made on the puzzle's cube, solve it; cubes no
+// turns can solve and files that are no puzzle get their own statuses.
+
+using vx::Cube;
+using vx::PhysicalMove;
+using vx::test::solvedCube;
+
+std::string puzzleText(const Cube& c, int n) { return vx::formatPuzzle(n, {1, 1}, vx::History{}, c); }
+
+// Reads moves in cubing notation with face 1 in front, face 2 on top and
+// face 6 on the right (x to the right, y up, z towards the viewer).
+std::vector<PhysicalMove> readNotation(const std::string& text, int n) {
+    std::vector<PhysicalMove> moves;
+    std::istringstream in(text);
+    for (std::string token; in >> token;) {
+        std::size_t at = 0;
+        int depth = 0;
+        while (at < token.size() && std::isdigit(static_cast<unsigned char>(token[at])))
+            depth = depth * 10 + (token[at++] - '0');
+        if (depth == 0) depth = 1;
+        const std::string faces = "LRDUBF";
+        const std::size_t face = faces.find(token.at(at++));
+        EXPECT_NE(face, std::string::npos) << token;
+        const int axis = static_cast<int>(face / 2);
+        const bool high = face % 2 == 1;
+        const int layer = high ? n + 1 - depth : depth;
+        // Clockwise seen from the face: against the axis for R, U, F.
+        int quarter = high ? -1 : 1;
+        int count = 1;
+        if (at < token.size() && token[at] == '2') count = 2;
+        if (at < token.size() && token[at] == '\'') quarter = -quarter;
+        for (int i = 0; i < count; ++i) moves.push_back({axis, layer, quarter});
+    }
+    return moves;
+}
+
+TEST(SolveCommand, PrintsMovesThatSolveTheCube) {
+    const Scratch scratch;
+    vx::Random rnd;
+    for (int n : {2, 3, 4}) {
+        Cube cube = solvedCube(n);
+        cube.turnWhole(1, 1, n);  // not held as the game starts
+        for (int i = 0; i < 80; ++i) cube.turn({rnd.upTo(3) - 1, rnd.upTo(n), rnd.upTo(2) == 1 ? 1 : -1}, n);
+        put(scratch.work() / "mine.cube", puzzleText(cube, n));
+        const Outcome r = scratch.run("", "--solve mine.cube");
+        ASSERT_EQ(r.status, 0) << n << ": " << r.err;
+        ASSERT_EQ(r.out.back(), '\n');
+        EXPECT_EQ(r.out.find('\n'), r.out.size() - 1) << "one line";
+        for (const PhysicalMove& m : readNotation(r.out, n)) cube.turn(m, n);
+        EXPECT_TRUE(cube.solved(n)) << n << ": " << r.out;
+    }
+}
+
+TEST(SolveCommand, ASolvedCubeNeedsNoMoves) {
+    const Scratch scratch;
+    put(scratch.work() / "done.cube", puzzleText(solvedCube(3), 3));
+    const Outcome r = scratch.run("", "--solve done.cube");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "\n");
+}
+
+TEST(SolveCommand, RefusesCubesNoTurnsCanSolveAndFilesThatAreNoPuzzle) {
+    const Scratch scratch;
+    Cube flipped = solvedCube(3);
+    // The edge between the front's top row and the top's front row.
+    flipped.setSquarecolor(2, 1, 1, 9);
+    flipped.setSquarecolor(2, 3, 2, 10);
+    put(scratch.work() / "flipped.cube", puzzleText(flipped, 3));
+    Outcome r = scratch.run("", "--solve flipped.cube");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err, "");
+
+    const std::string whole = puzzleText(solvedCube(3), 3);
+    put(scratch.work() / "short.cube", whole.substr(0, whole.size() / 2));
+    put(scratch.work() / "words.cube", "not a puzzle\r\n");
+    for (const char* name : {"short.cube", "words.cube", "missing.cube"}) {
+        r = scratch.run("", std::string("--solve ") + name);
+        EXPECT_EQ(r.status, 2) << name;
+        EXPECT_EQ(r.out, "") << name;
+        EXPECT_NE(r.err.find(name), std::string::npos) << r.err;
+    }
 }
 
 }  // namespace
