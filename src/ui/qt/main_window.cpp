@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QTimer>
 #include <QWindow>
 
 #include "shell/game.h"
@@ -17,8 +18,10 @@ namespace vx {
 MainWindow::MainWindow() : surface_(new SurfaceView(this)) {
     setObjectName(QStringLiteral("vexelcube"));
     setCentralWidget(surface_);
-    // Drawn once the first picture is up: it is not needed before.
-    connect(surface_, &SurfaceView::painted, this, [this] { setWindowIcon(cubeIcon()); }, Qt::SingleShotConnection);
+    // Drawn once the first picture is on the screen: it is not needed before.
+    connect(
+        surface_, &SurfaceView::painted, this,
+        [this] { QTimer::singleShot(0, this, [this] { setWindowIcon(cubeIcon()); }); }, Qt::SingleShotConnection);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     surface_->setPalette(black);

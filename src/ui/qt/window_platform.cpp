@@ -49,16 +49,22 @@ constexpr int kMaximiseWaitMs = 500;
 
 }  // namespace
 
-// A window manager maximises a while after it is asked; the game waits for
-// the new size (its resize lays the cube out again) so that what follows,
-// such as a new cube, is laid out for the maximised window. Without a window
-// manager the window is made as large as the screen offers.
+// A window not yet on the screen is only asked to be maximised: the window
+// manager maps it so, and the resize that brings lays the cube out again, as
+// any resize does, while the first picture is already on its way. A window on
+// the screen (the player made it smaller) is maximised a while after it is
+// asked; the game waits for the new size, so that what follows, such as a new
+// cube, is laid out for it. Without a window manager the window is made as
+// large as the screen offers.
 void WindowPlatform::maximise() {
-    if (window_.isMaximized() && window_.windowHandle() && window_.windowHandle()->isExposed()) return;
+    const QWindow* handle = window_.windowHandle();
+    const bool exposed = handle && handle->isExposed();
+    if (window_.isMaximized() && exposed) return;
     const QSize before = window_.surfaceView().size();
     if (const QScreen* screen = window_.screen(); screen && !window_.isMaximized())
         window_.resize(screen->availableGeometry().size());
     window_.showMaximized();
+    if (!exposed) return;
     QTimer giveUp;
     giveUp.setSingleShot(true);
     giveUp.start(kMaximiseWaitMs);
