@@ -2,7 +2,8 @@
 // maximised as the game's is, that reports its first painted frame the way
 // the game does (VEXELCUBE_FIRST_PAINT=1: "first paint at T ms" on standard
 // error, T the Unix time in ms). With --menu-bar it has a menu bar with the
-// game's two menus, to tell what the menu bar's text costs.
+// game's two menus, kept in the window as the game keeps its own, to tell
+// what the menu bar's text costs.
 #include <QApplication>
 #include <QDateTime>
 #include <QMainWindow>
@@ -36,10 +37,12 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool menuBar = argc > 1 && std::strcmp(argv[1], "--menu-bar") == 0;
+    if (menuBar) QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     QMainWindow window;
     window.setCentralWidget(new Client(&window));
-    if (argc > 1 && std::strcmp(argv[1], "--menu-bar") == 0) {
+    if (menuBar) {
         window.menuBar()->addMenu(QStringLiteral("Options"))->addAction(QStringLiteral("Quit"));
         window.menuBar()->addMenu(QStringLiteral("Instructions"))->addAction(QStringLiteral("How to play"));
     }

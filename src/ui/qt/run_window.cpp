@@ -10,6 +10,10 @@
 
 int runWindow(int argc, char** argv, const std::string& refusal) {
     vx::FontWarmUp fonts;
+    // The menu bar stays in the window on every desktop, where the form has
+    // its place; asking the desktop for a global menu would also hold up the
+    // start while it looks for a session bus.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vexelcube"));
     QGuiApplication::setDesktopFileName(QStringLiteral("vexelcube"));
