@@ -18,10 +18,12 @@ namespace vx {
 MainWindow::MainWindow() : surface_(new SurfaceView(this)) {
     setObjectName(QStringLiteral("vexelcube"));
     setCentralWidget(surface_);
-    // Drawn once the first picture is on the screen: it is not needed before.
-    connect(
-        surface_, &SurfaceView::painted, this,
-        [this] { QTimer::singleShot(0, this, [this] { setWindowIcon(cubeIcon()); }); }, Qt::SingleShotConnection);
+    // Drawn once the game's first picture is on the screen: it is not needed before.
+    iconWatch_ = connect(surface_, &SurfaceView::painted, this, [this] {
+        if (!live_) return;
+        disconnect(iconWatch_);
+        QTimer::singleShot(0, this, [this] { setWindowIcon(cubeIcon()); });
+    });
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     surface_->setPalette(black);

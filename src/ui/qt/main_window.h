@@ -56,6 +56,7 @@ private:
     std::unique_ptr<ControlWidgets> controls_;
     Game* game_ = nullptr;
     bool live_ = false;
+    QMetaObject::Connection iconWatch_;
     std::string caption_;
     std::optional<ControlId> focus_;  // the focus as last given from the form
 };

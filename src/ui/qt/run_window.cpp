@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/qt/font_warm_up.h"
+#include "ui/qt/game_style.h"
 #include "ui/qt/game_window.h"
 #include "ui/qt/startup_report.h"
 
@@ -17,8 +18,9 @@ int runWindow(int argc, char** argv, const std::string& refusal) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vexelcube"));
     QGuiApplication::setDesktopFileName(QStringLiteral("vexelcube"));
-    // One look on every desktop: the form's places are made for it.
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    // One look on every desktop: the form's places are made for it. The
+    // application owns the style from here on.
+    QApplication::setStyle(new vx::GameStyle);
     if (!refusal.empty()) {
         // Started from the menu nobody reads standard error: say it in a window too.
         std::fprintf(stderr, "vexelcube: %s\n", refusal.c_str());

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "render/palette.h"
@@ -11,9 +13,9 @@ namespace vx {
 
 namespace {
 
-QList<QRgb> colourTable() {
-    QList<QRgb> table;
-    for (const Rgb& c : kPalette) table.push_back(qRgb(c.r, c.g, c.b));
+std::array<QRgb, 256> colourTable() {
+    std::array<QRgb, 256> table{};
+    for (std::size_t i = 0; i < kPalette.size(); ++i) table[i] = qRgb(kPalette[i].r, kPalette[i].g, kPalette[i].b);
     return table;
 }
 
@@ -30,6 +32,8 @@ bool SurfaceView::take(const Surface& surface) {
     if (w <= 0 || h <= 0) {
         if (shown_.isNull()) return false;
         shown_ = QImage();
+        taken_.clear();
+        staleFirst_ = 0, staleLast_ = -1;
         ++frames_;
         update();
         return true;
@@ -37,9 +41,9 @@ bool SurfaceView::take(const Surface& surface) {
     const auto rowBytes = static_cast<std::size_t>(w);
     const std::uint8_t* pixels = surface.data();
     if (shown_.width() != w || shown_.height() != h) {
-        shown_ = QImage(w, h, QImage::Format_Indexed8);
-        shown_.setColorTable(colourTable());
-        for (int y = 0; y < h; ++y) std::memcpy(shown_.scanLine(y), pixels + y * rowBytes, rowBytes);
+        shown_ = QImage(w, h, QImage::Format_RGB32);
+        taken_.assign(pixels, pixels + rowBytes * static_cast<std::size_t>(h));
+        staleFirst_ = 0, staleLast_ = h - 1;
         ++frames_;
         update();
         return true;
@@ -48,18 +52,37 @@ bool SurfaceView::take(const Surface& surface) {
     int first = -1, last = -1;
     for (int y = 0; y < h; ++y) {
         const std::uint8_t* from = pixels + y * rowBytes;
-        if (std::memcmp(shown_.constScanLine(y), from, rowBytes) == 0) continue;
-        std::memcpy(shown_.scanLine(y), from, rowBytes);
+        std::uint8_t* to = taken_.data() + y * rowBytes;
+        if (std::memcmp(to, from, rowBytes) == 0) continue;
+        std::memcpy(to, from, rowBytes);
         if (first < 0) first = y;
         last = y;
     }
     if (first < 0) return false;
+    if (staleFirst_ > staleLast_) staleFirst_ = first, staleLast_ = last;
+    staleFirst_ = std::min(staleFirst_, first), staleLast_ = std::max(staleLast_, last);
     ++frames_;
     update(QRect(0, first, w, last - first + 1));
     return true;
 }
 
+// Turns the rows taken since the last paint into screen colours.
+void SurfaceView::refresh() {
+    if (staleFirst_ > staleLast_) return;
+    static const std::array<QRgb, 256> colours = colourTable();
+    const auto w = static_cast<std::size_t>(shown_.width());
+    const auto stride = static_cast<std::size_t>(shown_.bytesPerLine()) / sizeof(QRgb);
+    auto* const image = reinterpret_cast<QRgb*>(shown_.bits());
+    for (auto y = static_cast<std::size_t>(staleFirst_); y <= static_cast<std::size_t>(staleLast_); ++y) {
+        const std::uint8_t* from = taken_.data() + y * w;
+        QRgb* to = image + y * stride;
+        for (std::size_t x = 0; x < w; ++x) to[x] = colours[from[x]];
+    }
+    staleFirst_ = 0, staleLast_ = -1;
+}
+
 void SurfaceView::paintEvent(QPaintEvent* event) {
+    refresh();
     QPainter painter(this);
     const QRect area = event->rect();
     const QRect picture = area & shown_.rect();

@@ -1,13 +1,16 @@
 #pragma once
 #include <QImage>
 #include <QWidget>
+#include <cstdint>
+#include <vector>
 
 namespace vx {
 
 class Surface;
 
 // The drawing surface on the screen: the game's 8-bit picture shown through
-// the 16-colour table, one surface pixel a logical pixel (scaled by the
+// the 16-colour table (the rows a paint needs are turned into screen colours
+// just before it, so that the paint is a plain copy), one surface pixel a logical pixel (scaled by the
 // screen's device-pixel ratio without smoothing). The controls of the form
 // are its children. Mouse buttons pressed on it are reported in surface
 // pixels; its size is the size the surface should have.
@@ -19,8 +22,6 @@ public:
     // Takes what changed in the surface since the last call and schedules a
     // repaint of those rows. False when nothing changed.
     bool take(const Surface& surface);
-    // The picture as last taken, in palette numbers.
-    const QImage& shown() const { return shown_; }
     // How many times a changed picture was taken.
     long long frames() const { return frames_; }
 
@@ -36,7 +37,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QImage shown_;
+    void refresh();
+
+    std::vector<std::uint8_t> taken_;  // the picture as last taken, in palette numbers
+    QImage shown_;                     // the same in screen colours, but for the rows below
+    int staleFirst_ = 0, staleLast_ = -1;
     long long frames_ = 0;
 };
 
