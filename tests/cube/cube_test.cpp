@@ -116,31 +116,23 @@ TEST_P(Turns, EveryViewAgreesWithItsNeighboursAndFourTurnsComeBack) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, Turns, testing::Values(2, 3, 5, 20));
 
-TEST(Views, TopAndRightFacesLieAboveAndRightOfTheFrontAndKeysTurnTheWholeCube) {
+// Each view's frame follows from its neighbour's: the top and right faces lie
+// above and right of the front, an arrow brings the face on the other side to
+// the front, t turns the picture clockwise and r back.
+TEST(Views, SideFacesAndKeysTurnTheFrameAsTheyShould) {
     for (View v : allViews()) {
-        SCOPED_TRACE(testing::Message() << "view (" << v.face << ", " << v.turn << ")");
         const ScreenFrame f = screenFrame(v);
-        const ScreenFrame top = screenFrame(sideFaces(v).top), right = screenFrame(sideFaces(v).right);
-        EXPECT_EQ(top.out, -f.down);
-        EXPECT_EQ(top.right, f.right);
-        EXPECT_EQ(top.down, f.out);
-        EXPECT_EQ(right.out, f.right);
-        EXPECT_EQ(right.right, -f.out);
-        EXPECT_EQ(right.down, f.down);
-        // An arrow brings the face on the other side to the front; t turns
-        // the picture clockwise, r back.
-        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Left)).out, f.right);
-        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Left)).down, f.down);
-        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Right)).out, -f.right);
-        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Right)).down, f.down);
-        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Up)).out, f.down);
-        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Up)).right, f.right);
-        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Down)).out, -f.down);
-        EXPECT_EQ(screenFrame(arrowTurn(v, Arrow::Down)).right, f.right);
-        const ScreenFrame t = screenFrame(keyT(v));
-        EXPECT_EQ(t.out, f.out);
-        EXPECT_EQ(t.right, -f.down);
-        EXPECT_EQ(t.down, f.right);
+        const std::pair<View, ScreenFrame> cases[] = {
+            {sideFaces(v).top, {f.right, f.out, -f.down}},         {sideFaces(v).right, {-f.out, f.down, f.right}},
+            {arrowTurn(v, Arrow::Left), {-f.out, f.down, f.right}}, {arrowTurn(v, Arrow::Right), {f.out, f.down, -f.right}},
+            {arrowTurn(v, Arrow::Up), {f.right, -f.out, f.down}},   {arrowTurn(v, Arrow::Down), {f.right, f.out, -f.down}},
+            {keyT(v), {-f.down, f.right, f.out}},
+        };
+        for (std::size_t k = 0; k < std::size(cases); ++k) {
+            const ScreenFrame got = screenFrame(cases[k].first), want = cases[k].second;
+            EXPECT_TRUE(got.right == want.right && got.down == want.down && got.out == want.out)
+                << "view (" << v.face << ", " << v.turn << ") case " << k;
+        }
         EXPECT_EQ(keyR(keyT(v)), v);
     }
 }

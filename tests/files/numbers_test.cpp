@@ -1,21 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <string>
+#include <tuple>
 
 #include "files/numbers.h"
 
 namespace vx {
 namespace {
 
-struct ReadCase {
-    const char* text;
-    double value;
-};
-
 TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
-    const ReadCase cases[] = {
+    const std::pair<const char*, double> cases[] = {
         // The scramble-count box's examples.
         {"7x", 7}, {"", 0}, {"ab", 0}, {"-5", -5}, {"05", 5}, {".5", .5},
         // Signs, points and what follows the number.
@@ -26,7 +21,7 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
         // Print forms read back.
         {" 3 ", 3}, {"-3 ", -3}, {" .5 ", .5},
     };
-    for (const ReadCase& c : cases) EXPECT_EQ(leadingNumber(c.text), c.value) << '"' << c.text << '"';
+    for (const auto& [text, value] : cases) EXPECT_EQ(leadingNumber(text), value) << '"' << text << '"';
 }
 
 TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
@@ -37,22 +32,16 @@ TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
     for (const auto& [in, out] : cases) EXPECT_EQ(roundHalfEven(in), out) << in;
 }
 
-struct FormCase {
-    double value;
-    const char* print;
-    const char* plain;
-};
-
 TEST(NumberForms, PrintAndPlainForms) {
-    const FormCase cases[] = {
+    const std::tuple<double, const char*, const char*> cases[] = {
         {3, " 3 ", "3"},           {-3, "-3 ", "-3"},         {0, " 0 ", "0"},
         {-0.0, " 0 ", "0"},        {0.5, " .5 ", ".5"},       {-0.5, "-.5 ", "-.5"},
         {12.25, " 12.25 ", "12.25"}, {10, " 10 ", "10"},      {1e20, " 100000000000000000000 ", "100000000000000000000"},
         {0.001, " .001 ", ".001"}, {2.5, " 2.5 ", "2.5"},     {10000, " 10000 ", "10000"},
     };
-    for (const FormCase& c : cases) {
-        EXPECT_EQ(printForm(c.value), c.print) << c.value;
-        EXPECT_EQ(plainForm(c.value), c.plain) << c.value;
+    for (const auto& [value, print, plain] : cases) {
+        EXPECT_EQ(printForm(value), print) << value;
+        EXPECT_EQ(plainForm(value), plain) << value;
     }
     EXPECT_EQ(printForm(std::nan("")), " 0 ");
 }

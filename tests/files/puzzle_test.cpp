@@ -3,30 +3,30 @@
 // or refused whole.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "files/numbers.h"
+#include "files/fields.h"
 #include "files/puzzle_file.h"
 
 namespace vx {
 namespace {
 
-constexpr int kSquareColours[] = {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15};
-
 struct Puzzle {
-    int n = 3;
     View view{};
     Cube cube;
     History history;
+    std::string text(int n) const { return formatPuzzle(n, view, history, cube); }
 };
 
 Puzzle randomPuzzle(int n, int histcount, unsigned seed) {
+    constexpr int kSquareColours[] = {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15};
     std::mt19937 rng(seed);
     const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
     Puzzle p;
-    p.n = n;
     p.view = {pick(1, 6), pick(1, 4)};
     for (int f = 1; f <= 6; ++f)
         for (int b = 1; b <= n; ++b)
@@ -38,84 +38,63 @@ Puzzle randomPuzzle(int n, int histcount, unsigned seed) {
     return p;
 }
 
-// True when `part` is `whole` cut short, its last value possibly cut in the
-// middle of its digits.
-bool isCutOf(const std::vector<int>& part, const std::vector<int>& whole) {
-    if (part.size() > whole.size()) return false;
-    for (std::size_t i = 0; i + 1 < part.size(); ++i)
-        if (part[i] != whole[i]) return false;
-    if (part.empty()) return true;
-    const std::string last = std::to_string(part.back());
-    return std::to_string(whole[part.size() - 1]).starts_with(last);
-}
-
-// Loads a puzzle text the way the load panel does, into a fresh state.
-Puzzle load(const std::string& text) {
-    Puzzle loaded;
-    const auto p = parsePuzzle(text);
-    EXPECT_TRUE(p.has_value());
-    if (!p) return loaded;
-    EXPECT_TRUE(p->complete());
-    loaded.n = p->header[0];
-    loaded.view = {p->header[1], p->header[2]};
-    loaded.history.histcount = p->header[3];
-    applySquares(*p, loaded.n, loaded.cube);
-    applyHistory(*p, loaded.history.histcount, loaded.history);
-    return loaded;
-}
-
+// What was saved loads as it was, the way the load panel does it into a
+// fresh state: saved again it is the same file.
 TEST(PuzzleRoundTrip, EverySizeWithShortAndLongHistories) {
     for (int n : {2, 3, 9, 20})
         for (int histcount : {0, 1, 4000}) {
             SCOPED_TRACE("n = " + std::to_string(n) + ", histcount = " + std::to_string(histcount));
-            const Puzzle saved = randomPuzzle(n, histcount, static_cast<unsigned>(n * 100003 + histcount));
-            const std::string text = formatPuzzle(n, saved.view, saved.history, saved.cube);
-            // What was saved loads as it was: saved again it is the same file.
-            const Puzzle loaded = load(text);
-            EXPECT_EQ(formatPuzzle(loaded.n, loaded.view, loaded.history, loaded.cube), text);
+            const std::string text = randomPuzzle(n, histcount, static_cast<unsigned>(n * 100003 + histcount)).text(n);
+            const auto p = parsePuzzle(text);
+            ASSERT_TRUE(p && p->complete());
+            Puzzle loaded;
+            loaded.view = {p->header[1], p->header[2]};
+            loaded.history.histcount = p->header[3];
+            applySquares(*p, p->header[0], loaded.cube);
+            applyHistory(*p, loaded.history.histcount, loaded.history);
+            EXPECT_EQ(loaded.text(p->header[0]), text);
         }
 }
 
 TEST(PuzzleLayout, TwoCubeWithTwoEntriesByteForByte) {
-    Cube cube;
-    const int colour[7] = {0, 10, 9, 12, 13, 14, 15};
-    const int copy[7] = {0, 14, 13, 12, 11, 10, 9};
+    Puzzle p;
+    p.view = {5, 3};
+    const int colour[7] = {0, 10, 9, 12, 13, 14, 15}, copy[7] = {0, 14, 13, 12, 11, 10, 9};
     for (int f = 1; f <= 6; ++f)
         for (int b = 1; b <= 2; ++b)
             for (int a = 1; a <= 2; ++a) {
-                cube.setSquarecolor(a, b, f, colour[f]);
-                cube.setSquarecopy(a, b, f, copy[f]);
+                p.cube.setSquarecolor(a, b, f, colour[f]);
+                p.cube.setSquarecopy(a, b, f, copy[f]);
             }
-    cube.setSquarecolor(2, 1, 1, 1);   // the second square of face 1
-    cube.setSquarecopy(1, 2, 6, 8);    // the third square of face 6
-    History history;
-    history.push({1, 2, 1});
-    history.push({3, 2, 1});
+    p.cube.setSquarecolor(2, 1, 1, 1);  // the second square of face 1
+    p.cube.setSquarecopy(1, 2, 6, 8);   // the third square of face 6
+    p.history.push({1, 2, 1});
+    p.history.push({3, 2, 1});
+    EXPECT_EQ(p.text(2), " 2  5  3  2  3 \r\n"
+                         " 10 \r\n 14 \r\n 1 \r\n 14 \r\n 10 \r\n 14 \r\n 10 \r\n 14 \r\n"
+                         " 9 \r\n 13 \r\n 9 \r\n 13 \r\n 9 \r\n 13 \r\n 9 \r\n 13 \r\n"
+                         " 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n"
+                         " 13 \r\n 11 \r\n 13 \r\n 11 \r\n 13 \r\n 11 \r\n 13 \r\n 11 \r\n"
+                         " 14 \r\n 10 \r\n 14 \r\n 10 \r\n 14 \r\n 10 \r\n 14 \r\n 10 \r\n"
+                         " 15 \r\n 9 \r\n 15 \r\n 9 \r\n 15 \r\n 8 \r\n 15 \r\n 9 \r\n"
+                         " 3 \r\n 2 \r\n 1 \r\n"   // the top entry first
+                         " 1 \r\n 2 \r\n 1 \r\n");
+}
 
-    std::string want = " 2  5  3  2  3 \r\n";
-    const char* faceLines[7] = {
-        "",
-        " 10 \r\n 14 \r\n 1 \r\n 14 \r\n 10 \r\n 14 \r\n 10 \r\n 14 \r\n",
-        " 9 \r\n 13 \r\n 9 \r\n 13 \r\n 9 \r\n 13 \r\n 9 \r\n 13 \r\n",
-        " 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n",
-        " 13 \r\n 11 \r\n 13 \r\n 11 \r\n 13 \r\n 11 \r\n 13 \r\n 11 \r\n",
-        " 14 \r\n 10 \r\n 14 \r\n 10 \r\n 14 \r\n 10 \r\n 14 \r\n 10 \r\n",
-        " 15 \r\n 9 \r\n 15 \r\n 9 \r\n 15 \r\n 8 \r\n 15 \r\n 9 \r\n",
-    };
-    for (int f = 1; f <= 6; ++f) want += faceLines[f];
-    want += " 3 \r\n 2 \r\n 1 \r\n";   // the top entry first
-    want += " 1 \r\n 2 \r\n 1 \r\n";
-
-    EXPECT_EQ(formatPuzzle(2, View{5, 3}, history, cube), want);
+// True when `part` is `whole` cut short, its last value possibly cut in the
+// middle of its digits.
+bool isCutOf(const std::vector<int>& part, const std::vector<int>& whole) {
+    if (part.size() > whole.size()) return false;
+    if (part.empty()) return true;
+    const std::size_t last = part.size() - 1;
+    return std::equal(part.begin(), part.begin() + static_cast<long>(last), whole.begin()) &&
+           std::to_string(whole[last]).starts_with(std::to_string(part[last]));
 }
 
 TEST(DamagedPuzzle, CutAtEveryByteKeepsWhatItDidNotReach) {
-    Puzzle saved = randomPuzzle(2, 3, 42);
-    const std::string text = formatPuzzle(2, saved.view, saved.history, saved.cube);
+    const std::string text = randomPuzzle(2, 3, 42).text(2);
     const auto full = parsePuzzle(text);
-    ASSERT_TRUE(full);
-    ASSERT_TRUE(full->complete());
-
+    ASSERT_TRUE(full && full->complete());
     const std::size_t lastDigit = text.find_last_not_of(" \r\n") + 1;
     for (std::size_t cut = 0; cut <= text.size(); ++cut) {
         SCOPED_TRACE("cut at " + std::to_string(cut));
@@ -123,16 +102,10 @@ TEST(DamagedPuzzle, CutAtEveryByteKeepsWhatItDidNotReach) {
         const auto p = parsePuzzle(std::string_view(text).substr(0, cut));
         ASSERT_TRUE(p);
         EXPECT_EQ(p->complete(), cut >= lastDigit);
-        EXPECT_TRUE(isCutOf(p->header, full->header));
-        EXPECT_TRUE(isCutOf(p->squares, full->squares));
-        EXPECT_TRUE(isCutOf(p->history, full->history));
-        if (!p->squares.empty()) {
-            EXPECT_EQ(p->header.size(), 5u);
-        }
-        if (!p->history.empty()) {
-            EXPECT_EQ(p->squares.size(), 48u);
-        }
-
+        EXPECT_TRUE(isCutOf(p->header, full->header) && isCutOf(p->squares, full->squares) &&
+                    isCutOf(p->history, full->history));
+        EXPECT_TRUE(p->squares.empty() || p->header.size() == 5u);
+        EXPECT_TRUE(p->history.empty() || p->squares.size() == 48u);
         // What the file reached goes in, the rest keeps what was there.
         Cube cube;
         for (int f = 1; f <= 6; ++f) cube.setSquarecolor(1, 1, f, 7);
@@ -142,34 +115,27 @@ TEST(DamagedPuzzle, CutAtEveryByteKeepsWhatItDidNotReach) {
     }
 }
 
-std::vector<std::string> validFields() {
+TEST(DamagedPuzzle, OutOfRangeValuesRefuseTheFile) {
     Puzzle saved = randomPuzzle(3, 2, 11);
     saved.history[1] = {1, 2, 3};
     saved.history[2] = {3, 1, 2};
-    const std::string text = formatPuzzle(3, saved.view, saved.history, saved.cube);
-    std::vector<std::string> fields;
-    for (std::string_view f : splitFields(text)) fields.emplace_back(f);
-    return fields;
-}
+    const std::string text = saved.text(3);
+    std::vector<std::string> good;
+    for (std::string_view f : splitFields(text)) good.emplace_back(f);
+    const auto joined = [](const std::vector<std::string>& fields) {
+        std::string text;
+        for (const std::string& f : fields) text += " " + f + " \r\n";
+        return text;
+    };
+    ASSERT_EQ(good.size(), 119u);
+    ASSERT_TRUE(parsePuzzle(joined(good)));
 
-std::string joined(const std::vector<std::string>& fields) {
-    std::string text;
-    for (const std::string& f : fields) text += " " + f + " \r\n";
-    return text;
-}
-
-TEST(DamagedPuzzle, OutOfRangeValuesRefuseTheFile) {
     const std::size_t square = 5;          // squarecolor(1, 1, 1)
     const std::size_t copy = 5 + 107;      // squarecopy(3, 3, 6)
     const std::size_t axis = 113;          // the top entry (3, 1, 2)
     const std::size_t col = 114, row = 115;
     const std::size_t lowAxis = 116, lowRow = 118;  // the entry (1, 2, 3)
-    struct Case {
-        std::size_t field;
-        const char* value;
-        const char* what;
-    };
-    const Case cases[] = {
+    const std::tuple<std::size_t, const char*, const char*> cases[] = {
         {0, "1", "size 1"},           {0, "21", "size 21"},         {0, "-3", "negative size"},
         {1, "0", "front face 0"},     {1, "7", "front face 7"},     {2, "0", "turn 0"},
         {2, "5", "turn 5"},           {3, "-1", "negative length"}, {3, "1000001", "length above the cap"},
@@ -180,16 +146,13 @@ TEST(DamagedPuzzle, OutOfRangeValuesRefuseTheFile) {
         {col, "4", "col N + 1"},      {col, "0", "col 0"},          {row, "4", "row N + 1"},
         {row, "0", "row 0"},          {lowAxis, "4", "axis 4 lower down"}, {lowRow, "-2", "row -2 lower down"},
     };
-    const std::vector<std::string> good = validFields();
-    ASSERT_EQ(good.size(), 119u);
-    ASSERT_TRUE(parsePuzzle(joined(good)));
-    for (const Case& c : cases) {
+    for (const auto& [field, value, what] : cases) {
         std::vector<std::string> fields = good;
-        fields[c.field] = c.value;
-        EXPECT_EQ(parsePuzzle(joined(fields)), std::nullopt) << c.what;
+        fields[field] = value;
+        EXPECT_EQ(parsePuzzle(joined(fields)), std::nullopt) << what;
         // Refused also when the file stops right after the bad value.
-        fields.resize(c.field + 1);
-        EXPECT_EQ(parsePuzzle(joined(fields)), std::nullopt) << c.what << ", cut after it";
+        fields.resize(field + 1);
+        EXPECT_EQ(parsePuzzle(joined(fields)), std::nullopt) << what << ", cut after it";
     }
 }
 

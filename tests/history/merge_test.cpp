@@ -1,17 +1,21 @@
 // Merging runs of turns about one axis: the choices no replay can see.
 #include <gtest/gtest.h>
 
-#include "helpers.h"
+#include "support/solved_cube.h"
 #include "history/merge.h"
 #include "history/record.h"
 
 namespace vx {
 namespace {
 
-using test::quarterEntry;
+// The entry turning `layer` of `axis` by one quarter: +1 from edge n, -1 from edge 1.
+HistEntry quarterEntry(int axis, int layer, int quarter, int n) {
+    const int edge = quarter > 0 ? n : 1;
+    return axis == 3 ? HistEntry{axis, edge, layer} : HistEntry{axis, layer, edge};
+}
 
 struct Merge {
-    explicit Merge(int size, View v = {1, 1}) : n(size), view(v), cube(test::uniquelyLabelled(size)) {}
+    explicit Merge(int size, View v = {1, 1}) : n(size), view(v), cube(test::solvedCube(size)) {}
     MergeContext ctx() { return {cube, view, rnd, counters, n}; }
     int n;
     View view;

@@ -4,19 +4,14 @@
 
 #include <vector>
 
+#include "cube/layer_turn.h"
 #include "cube/random.h"
 #include "history/computer_step.h"
 #include "history/plan.h"
-#include "history/helpers.h"
+#include "support/solved_cube.h"
 
 namespace vx::test {
 namespace {
-
-std::vector<PhysicalMove> randomTurns(Random& rnd, int n, int count) {
-    std::vector<PhysicalMove> moves;
-    for (int i = 0; i < count; ++i) moves.push_back({rnd.upTo(3) - 1, rnd.upTo(n), rnd.upTo(2) == 1 ? 1 : -1});
-    return moves;
-}
 
 TEST(Plan, EveryLayerTurnHasOneEntryAndBack) {
     for (int n : {2, 3, 4, 7, 20})
@@ -44,11 +39,13 @@ TEST(Plan, EntriesThatNameNoTurnHaveNone) {
 TEST(Plan, ComputerReplayCarriesOutThePlanInOrder) {
     Random rnd;
     for (int n : {2, 3, 6}) {
-        Cube cube = colouredByFace(n);
-        const std::vector<PhysicalMove> scramble = randomTurns(rnd, n, 40);
-        for (const PhysicalMove& m : scramble) cube.turn(m, n);
+        Cube cube = solvedCube(n, {0, 1, 2, 3, 4, 5, 6});
         std::vector<PhysicalMove> plan;
-        for (auto it = scramble.rbegin(); it != scramble.rend(); ++it) plan.push_back({it->axis, it->layer, -it->quarter});
+        for (int i = 0; i < 40; ++i) {
+            const PhysicalMove m{rnd.upTo(3) - 1, rnd.upTo(n), rnd.upTo(2) == 1 ? 1 : -1};
+            cube.turn(m, n);
+            plan.insert(plan.begin(), PhysicalMove{m.axis, m.layer, -m.quarter});
+        }
 
         std::optional<History> h = historyOfPlan(plan, n);
         ASSERT_TRUE(h);

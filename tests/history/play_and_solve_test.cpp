@@ -4,46 +4,65 @@
 // longer than the turns made.
 #include <gtest/gtest.h>
 
-#include "helpers.h"
+#include <vector>
+
+#include "cube/layer_turn.h"
+#include "cube/view.h"
 #include "history/computer_step.h"
 #include "history/convert.h"
 #include "history/draw_sequence.h"
 #include "history/record.h"
 #include "history/scrambler.h"
+#include "support/solved_cube.h"
 
 namespace vx {
 namespace {
 
+// A cube whose squares all carry different colours (n <= 6 keeps them below 256).
+Cube uniquelyLabelled(int n) {
+    Cube c;
+    int label = 1;
+    for (int f = 1; f <= 6; ++f)
+        for (int b = 1; b <= n; ++b)
+            for (int a = 1; a <= n; ++a) c.setSquarecolor(a, b, f, label++);
+    return c;
+}
+
+bool sameSquares(const Cube& x, const Cube& y, int n) {
+    for (int f = 1; f <= 6; ++f)
+        for (int b = 1; b <= n; ++b)
+            for (int a = 1; a <= n; ++a)
+                if (x.squarecolor(a, b, f) != y.squarecolor(a, b, f)) return false;
+    return true;
+}
+
 class Session {
 public:
-    Session(int n, std::uint64_t seed) : n_(n), cube_(n <= 6 ? test::uniquelyLabelled(n) : test::colouredByFace(n)) {
-        rnd_.seed(static_cast<double>(seed));
-        dice_.seed(static_cast<double>(seed) + 0.5);
+    Session(int n, double seed)
+        : n_(n), cube_(n <= 6 ? uniquelyLabelled(n) : test::solvedCube(n, {0, 1, 2, 3, 4, 5, 6})) {
+        rnd_.seed(seed);
+        dice_.seed(seed + 0.5);
         view_ = {dice_.upTo(6), dice_.upTo(4)};
     }
 
     const Cube& cube() const { return cube_; }
-    int shifts() const { return shifts_; }
-    int merges() const { return merges_; }
+    int shifts = 0, merges = 0;
 
     void playAtRandom(int actions) {
         for (int i = 0; i < actions; ++i) {
-            switch (dice_.upTo(10)) {
-            case 1: scramble(dice_.upTo(3 * n_)); break;
-            case 2:
-            case 3: changeView(dice_.upTo(3)); break;
-            case 4: drawClick(); break;
-            default: runOfClicks(); break;
-            }
+            const int roll = dice_.upTo(10);
+            if (roll == 1) scramble(dice_.upTo(3 * n_));
+            else if (roll <= 3) changeView(dice_.upTo(3));
+            else if (roll == 4) drawClick();
+            else runOfClicks();
         }
     }
 
     // The computer's steps until the history is empty; false when it does not
     // get there in one layer turn and at most one whole-cube turn per entry.
     bool solve() {
-        int budget = 2 * h_.histcount;
-        while (h_.histcount > 0) {
-            if (budget-- == 0) return false;
+        for (int budget = 2 * h_.histcount; h_.histcount > 0; --budget) {
+            if (budget == 0) return false;
             const ComputerAction a = computerStep(h_, view_, rnd_, n_);
             if (!a.wholeCube && layerTurn(cube_, view_, a.move, n_) == 0) return false;
         }
@@ -57,11 +76,10 @@ private:
         const View before = view_;
         const int countBefore = h_.histcount;
         recordTurn(h_, toAbsolute(view_, m, n_), {cube_, view_, rnd_, counters_, n_});
-        if (view_ != before) ++shifts_;
-        if (h_.histcount <= countBefore && h_.histcount > 0) ++merges_;
+        shifts += view_ != before;
+        merges += h_.histcount <= countBefore && h_.histcount > 0;
         ASSERT_NE(layerTurn(cube_, view_, m, n_), 0);
-        ++turnsMade_;
-        ASSERT_LE(h_.histcount, turnsMade_);
+        ASSERT_LE(h_.histcount, ++turnsMade_);
         last_ = m;
     }
 
@@ -90,10 +108,8 @@ private:
     }
 
     void scramble(int k) {
-        for (int i = 0; i < k; ++i) {
+        for (int i = 0; i < k; ++i, ++turnsMade_)
             layerTurn(cube_, view_, scrambleStep(counters_, view_, h_, rnd_, n_), n_);
-            ++turnsMade_;
-        }
         // The end of a scramble, as the loop does it.
         view_ = {1, 1};
         resetCounters(counters_);
@@ -101,11 +117,8 @@ private:
 
     void changeView(int k) {
         for (int i = 0; i < k; ++i) {
-            switch (dice_.upTo(6)) {
-            case 5: view_ = keyR(view_); break;
-            case 6: view_ = keyT(view_); break;
-            default: view_ = arrowTurn(view_, static_cast<Arrow>(36 + dice_.upTo(4))); break;
-            }
+            const int roll = dice_.upTo(6);
+            view_ = roll == 5 ? keyR(view_) : roll == 6 ? keyT(view_) : arrowTurn(view_, static_cast<Arrow>(36 + dice_.upTo(4)));
         }
     }
 
@@ -117,35 +130,42 @@ private:
     ScrambleCounters counters_;
     History h_;
     int turnsMade_ = 0;
-    int shifts_ = 0;
-    int merges_ = 0;
     ScreenMove last_{1, 1, 1};
 };
+
+// The 24 positions of a cube turned as a whole.
+std::vector<Cube> allRigidTurns(const Cube& start, int n) {
+    std::vector<Cube> found{start};
+    for (std::size_t i = 0; i < found.size(); ++i)
+        for (int axis = 0; axis < 3; ++axis) {
+            Cube next = found[i];
+            next.turnWhole(axis, 1, n);
+            if (std::none_of(found.begin(), found.end(), [&](const Cube& c) { return sameSquares(c, next, n); }))
+                found.push_back(next);
+        }
+    return found;
+}
 
 class PlayAndSolve : public ::testing::TestWithParam<int> {};
 
 TEST_P(PlayAndSolve, ComputerAlwaysGetsBackToASolvedCube) {
     const int n = GetParam();
-    const std::vector<Cube> solvedPositions =
-        n <= 6 ? test::allRigidTurns(test::uniquelyLabelled(n), n) : std::vector<Cube>{};
+    // Small cubes carry a different colour on every square: each one must be
+    // back in its place, with the cube at most turned as a whole.
+    const std::vector<Cube> solved = n <= 6 ? allRigidTurns(uniquelyLabelled(n), n) : std::vector<Cube>{};
     int shifts = 0, merges = 0;
     const int sessions = n <= 6 ? 250 : 60;
     for (int s = 0; s < sessions; ++s) {
-        Session session(n, 7919u * static_cast<std::uint64_t>(n) + static_cast<std::uint64_t>(s));
+        Session session(n, 7919.0 * n + s);
         session.playAtRandom(60);
         if (HasFatalFailure()) return;
         ASSERT_TRUE(session.solve()) << "session " << s;
-        // Small cubes carry a different colour on every square: each one must
-        // be back in its place, with the cube at most turned as a whole.
-        if (n > 6) {
-            ASSERT_TRUE(session.cube().solved(n)) << "session " << s;
-        } else {
-            bool found = false;
-            for (const Cube& c : solvedPositions) found = found || test::sameSquares(c, session.cube(), n);
-            ASSERT_TRUE(found) << "session " << s;
-        }
-        shifts += session.shifts();
-        merges += session.merges();
+        const Cube& cube = session.cube();
+        ASSERT_TRUE(n > 6 ? cube.solved(n) : std::any_of(solved.begin(), solved.end(), [&](const Cube& c) {
+            return sameSquares(c, cube, n);
+        })) << "session " << s;
+        shifts += session.shifts;
+        merges += session.merges;
     }
     // The sessions did exercise what they are meant to.
     EXPECT_GT(merges, sessions);

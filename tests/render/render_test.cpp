@@ -1,7 +1,7 @@
 // The drawing surface, the flood fill, the painted cube and its PNG file.
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <array>
 #include <filesystem>
 #include <random>
 #include <vector>
@@ -15,35 +15,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The fill as its definition reads, one pixel at a time.
-std::vector<int> referenceFill(const Surface& s, int x, int y, int fill, int border) {
-    const int w = s.width(), h = s.height();
-    std::vector<int> out(static_cast<std::size_t>(w) * h);
-    for (int py = 0; py < h; ++py)
-        for (int px = 0; px < w; ++px) out[py * w + px] = s.pixel(px, py);
-    if (s.pixel(x, y) < 0 || s.pixel(x, y) == border) return out;
-    std::vector<char> seen(out.size(), 0);
-    std::deque<std::pair<int, int>> queue{{x, y}};
-    seen[y * w + x] = 1;
-    while (!queue.empty()) {
-        auto [px, py] = queue.front();
-        queue.pop_front();
-        out[py * w + px] = fill;
-        const int nx[4] = {px - 1, px + 1, px, px};
-        const int ny[4] = {py, py, py - 1, py + 1};
-        for (int i = 0; i < 4; ++i)
-            if (s.pixel(nx[i], ny[i]) >= 0 && s.pixel(nx[i], ny[i]) != border && !seen[ny[i] * w + nx[i]]) {
-                seen[ny[i] * w + nx[i]] = 1;
-                queue.push_back({nx[i], ny[i]});
-            }
-    }
-    return out;
-}
-
 std::vector<int> pixels(const Surface& s) {
     std::vector<int> out;
     for (int y = 0; y < s.height(); ++y)
         for (int x = 0; x < s.width(); ++x) out.push_back(s.pixel(x, y));
+    return out;
+}
+
+// The fill as its definition reads, one pixel at a time.
+std::vector<int> referenceFill(const Surface& s, int x, int y, int fill, int border) {
+    std::vector<int> out = pixels(s);
+    std::vector<bool> seen(out.size());
+    std::vector<std::pair<int, int>> todo{{x, y}};
+    while (!todo.empty()) {
+        const auto [px, py] = todo.back();
+        todo.pop_back();
+        if (s.pixel(px, py) < 0 || s.pixel(px, py) == border || seen[py * s.width() + px]) continue;
+        seen[py * s.width() + px] = true;
+        out[py * s.width() + px] = fill;
+        for (const auto& next : {std::pair{px - 1, py}, {px + 1, py}, {px, py - 1}, {px, py + 1}}) todo.push_back(next);
+    }
     return out;
 }
 
@@ -75,11 +66,9 @@ Cube manyColouredCube(int n) {
 // A repaint leaves nothing of an earlier picture, whatever its size and
 // place: the surface is as if the window had just been opened.
 TEST(PaintCube, RepaintLeavesNothingBehind) {
-    struct Sequel {
-        int firstN, firstWidth, secondN, secondWidth;
-    };
-    for (const Sequel q : {Sequel{20, 800, 2, 800}, {2, 800, 20, 800}, {3, 1400, 3, 800}, {2, 1400, 20, 1400},
-                           {20, 1400, 2, 1400}}) {
+    // The first picture's size and width, then the second's.
+    for (const auto& [firstN, firstWidth, secondN, secondWidth] :
+         {std::array{20, 800, 2, 800}, {2, 800, 20, 800}, {3, 1400, 3, 800}, {2, 1400, 20, 1400}, {20, 1400, 2, 1400}}) {
         const auto paint = [](Surface& s, Geometry& g, PaintedArea& last, int n, int width) {
             s.resize(width, 900);
             setUpGeometry(g, n, width, 900);
@@ -88,10 +77,10 @@ TEST(PaintCube, RepaintLeavesNothingBehind) {
         Surface s, fresh;
         Geometry g, freshG;
         PaintedArea last, freshLast;
-        paint(s, g, last, q.firstN, q.firstWidth);
-        paint(s, g, last, q.secondN, q.secondWidth);
-        paint(fresh, freshG, freshLast, q.secondN, q.secondWidth);
-        EXPECT_TRUE(s == fresh) << q.firstN << " at " << q.firstWidth << " then " << q.secondN;
+        paint(s, g, last, firstN, firstWidth);
+        paint(s, g, last, secondN, secondWidth);
+        paint(fresh, freshG, freshLast, secondN, secondWidth);
+        EXPECT_TRUE(s == fresh) << firstN << " at " << firstWidth << " then " << secondN;
         EXPECT_EQ(last, pictureArea(g));
     }
 }
