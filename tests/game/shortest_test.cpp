@@ -37,8 +37,7 @@ bool bottomOf(const Json& now, const Json& before) {
 const std::string kLoad = "menu loadpuzzle\nselect File2 p.cube\npress Command8\n";
 
 TEST(Shortest, AHandMadePuzzleIsSolvedFromItsColoursOnlyWhenTicked) {
-    ScriptFolder folder;
-    folder.write("vexelcz.settings", solvedStart());
+    ScriptFolder folder(solvedStart());
     for (const int n : {2, 3}) {
         folder.write("p.cube", puzzle(turnedAtRandom(n, 40, 7u + n), n));
         const std::vector<Json> d =
@@ -64,8 +63,7 @@ TEST(Shortest, AHandMadePuzzleIsSolvedFromItsColoursOnlyWhenTicked) {
 TEST(Shortest, TheSolutionTakesThePlaceOfALongerHistory) {
     const std::string settings = settingsLine({10, 9, 12, 13, 14, 15, 3, 60, 2, 0});
     for (const bool ticked : {false, true}) {
-        ScriptFolder folder;
-        folder.write("vexelcz.settings", settings);
+        ScriptFolder folder(settings);
         std::string script = std::string(ticked ? "menu shortest\n" : "") + "dump\nmenu csolve\n";
         for (int i = 0; i < 8; ++i) script += "wait\ndump\n";
         script += "settle\ndump\n";
@@ -95,8 +93,7 @@ TEST(Shortest, TheSolutionTakesThePlaceOfALongerHistory) {
 // "b" takes one step of the plan; the next "b" goes on with the same plan
 // instead of reading the colours again, while only the view has changed.
 TEST(Shortest, OneMoveAtATimeKeepsThePlan) {
-    ScriptFolder folder;
-    folder.write("vexelcz.settings", settingsLine({10, 9, 12, 13, 14, 15, 3, 60, 0, 0}));
+    ScriptFolder folder(settingsLine({10, 9, 12, 13, 14, 15, 3, 60, 0, 0}));
     std::string script = "menu shortest\n";
     for (int i = 0; i < 6; ++i) script += "key b\ndump\nkey left\n";
     const std::vector<Json> d = folder.run(script).dumps();
@@ -115,8 +112,7 @@ TEST(Shortest, OneMoveAtATimeKeepsThePlan) {
 
 // A painted cube no turns can solve: the history stays, a notice says why.
 TEST(Shortest, ACubeNoTurnsCanSolveKeepsItsHistoryAndSaysWhy) {
-    ScriptFolder folder;
-    folder.write("vexelcz.settings", solvedStart());
+    ScriptFolder folder(solvedStart());
     Cube flipped = solvedCube(3);
     // The edge of the front face's top row and the top face's front row.
     flipped.setSquarecolor(2, 1, 1, kGameColours[2]);
@@ -127,47 +123,6 @@ TEST(Shortest, ACubeNoTurnsCanSolveKeepsItsHistoryAndSaysWhy) {
     EXPECT_TRUE(visible(d, "Notice"));
     EXPECT_NE(caption(d, "Notice").find("cannot solve"), std::string::npos) << caption(d, "Notice");
     EXPECT_EQ(d["computerplan"]["source"].string(), "history");
-}
-
-TEST(Shortest, TheTickIsKeptInTheSettings) {
-    ScriptFolder folder;
-    folder.write("vexelcz.settings", solvedStart());
-    folder.run("menu shortest\nmenu savesettings\n");
-    EXPECT_EQ(folder.read("vexelcz.settings"), " 10  9  12  13  14  15  3  0  0  0  1 \r\n");
-    const Json d = folder.run("dump\nmenu shortest\nmenu savesettings\n").lastDump();
-    EXPECT_EQ(d["shortest"].integer(), 1);
-    EXPECT_TRUE(checked(d, "shortest"));
-    EXPECT_EQ(folder.read("vexelcz.settings"), " 10  9  12  13  14  15  3  0  0  0  0 \r\n");
-    EXPECT_FALSE(checked(folder.run("dump\n").lastDump(), "shortest"));
-}
-
-}  // namespace
-}  // namespace vx::test
-
-namespace vx::test {
-namespace {
-
-// A 20-cube coloured in draw-mode and saved, its history then lost to damage
-// (the file keeps its squares, its header says no turns): the computer solves
-// it from the colours.
-TEST(Shortest, ADrawnTwentyCubeWithADamagedHistoryIsSolved) {
-    ScriptFolder folder;
-    folder.write("vexelcz.settings", settingsLine({10, 9, 12, 13, 14, 15, 20, 0, 0, 0}));
-    const Json start = folder.run("dump\n").lastDump();
-    std::string draw = "menu createp\n";
-    for (int i = 1; i <= 6; ++i) draw += clickCell(start, 3 * i, 21 - 3 * i, i % 2 ? "left" : "right");
-    ASSERT_EQ(folder.run(draw + "menu messup\nmenu savepuzzle\ntype Text4 p\npress Command10\n").status, 0);
-    std::string file = folder.read("p.cube");
-    const std::size_t lineEnd = file.find("\r\n");
-    ASSERT_NE(lineEnd, std::string::npos);
-    file.replace(0, lineEnd, " 20  1  1  0  0 ");
-    folder.write("p.cube", file);
-
-    const Json d = folder.run(kLoad + "menu shortest\nmenu csolve\nsettle\ndump\n").lastDump();
-    EXPECT_EQ(d["cubesize"].integer(), 20);
-    EXPECT_TRUE(solved(d));
-    EXPECT_EQ(d["computerplan"]["source"].string(), "colors");
-    EXPECT_GT(d["computerplan"]["moves"].integer(), 0);
 }
 
 }  // namespace
