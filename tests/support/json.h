@@ -28,8 +28,7 @@ public:
     const std::vector<Json>& array() const { return as(Type::Array).array_; }
     const Json& operator[](const std::string& key) const {
         const auto it = as(Type::Object).object_.find(key);
-        if (it == object_.end()) throw std::runtime_error("no key " + key);
-        return it->second;
+        return it != object_.end() ? it->second : throw std::runtime_error("no key " + key);
     }
     const Json& operator[](std::size_t i) const { return array().at(i); }
     std::size_t size() const { return type_ == Type::Object ? object_.size() : array().size(); }

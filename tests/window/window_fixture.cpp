@@ -40,17 +40,12 @@ private:
 
 void WindowTest::SetUp() {
     oldFolder_ = std::filesystem::current_path();
-    std::string pattern = (std::filesystem::temp_directory_path() / "vx-window-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    std::filesystem::current_path(folder_);
+    std::filesystem::current_path(folder_.path());
 }
 
 void WindowTest::TearDown() {
     session_.reset();
     std::filesystem::current_path(oldFolder_);
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
 }
 
 void WindowTest::start() {

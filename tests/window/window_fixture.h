@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "support/script_run.h"
 #include "ui/qt/game_window.h"
 
 namespace vx::test {
@@ -43,7 +44,8 @@ private:
     void poll();
     bool idle() const;
 
-    std::filesystem::path oldFolder_, folder_;
+    ScriptFolder folder_;
+    std::filesystem::path oldFolder_;
     std::unique_ptr<GameWindow> session_;
     std::deque<std::function<void()>> steps_;
     long long stepYield_ = -1;
