@@ -38,16 +38,6 @@ private:
 
 }  // namespace
 
-void WindowTest::SetUp() {
-    oldFolder_ = std::filesystem::current_path();
-    std::filesystem::current_path(folder_.path());
-}
-
-void WindowTest::TearDown() {
-    session_.reset();
-    std::filesystem::current_path(oldFolder_);
-}
-
 void WindowTest::start() {
     session_ = std::make_unique<GameWindow>();
     session_->show();

@@ -18,8 +18,11 @@ namespace vx::test {
 class WindowTest : public ::testing::Test {
 protected:
     // A folder of its own: the game reads its settings and puzzles there.
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override { std::filesystem::current_path(folder_.path()); }
+    void TearDown() override {
+        session_.reset();
+        std::filesystem::current_path(oldFolder_);
+    }
 
     // Creates the window and shows it; the game is not running yet.
     void start();
@@ -45,7 +48,7 @@ private:
     bool idle() const;
 
     ScriptFolder folder_;
-    std::filesystem::path oldFolder_;
+    const std::filesystem::path oldFolder_ = std::filesystem::current_path();
     std::unique_ptr<GameWindow> session_;
     std::deque<std::function<void()>> steps_;
     long long stepYield_ = -1;
