@@ -1,6 +1,5 @@
 #pragma once
 // Reading the game from its dumps, the clicks a player makes, and settings.
-#include <set>
 #include <string>
 
 #include "support/json.h"

@@ -95,7 +95,6 @@ const char* const kCheckpoint =
     "menu choosetime\ntype Text2 0\npress Command5\nmenu usolve\nmenu csolve\nmenu messup\nsettle\ndump\n"
     "echo checkpoint\n";
 
-
 std::string randomPlay(unsigned seed, int events) {
     Player player(seed);
     std::string script;

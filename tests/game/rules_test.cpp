@@ -69,11 +69,9 @@ TEST(Game, SolvedCubesCountAndTheNextIsOffered) {
     EXPECT_EQ(caption(g, "Label5"), "Difficulty level: 2");
     EXPECT_FALSE(enabled(g, "createmode"));
     EXPECT_FALSE(enabled(g, "savepuzzle"));
-    const std::string solve = start + undoByClicks(g);
-    const std::vector<Json> d =
-        folder.run(solve + "dump\nmenu choosecolors\npress Command1\ndump\npress Command6\nsettle\ndump\n"
-                           "menu usolve\ndump\n")
-            .dumps();
+    const std::vector<Json> d = folder.run(start + undoByClicks(g) + "dump\nmenu choosecolors\npress Command1\ndump\n"
+                                                                     "press Command6\nsettle\ndump\nmenu usolve\ndump\n")
+                                    .dumps();
     EXPECT_EQ(d[0]["solvedcount"].integer(), 1);
     EXPECT_EQ(caption(d[0], "Label4"), "Number of cubes solved: 1");
     EXPECT_TRUE(visible(d[0], "Command6") && visible(d[0], "Command7"));

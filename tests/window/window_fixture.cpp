@@ -29,8 +29,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[12] = "test_window";
-    char* argv_[2] = {name_, nullptr};
+    char name_[12] = "test_window", *argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> app_;
 };
 
