@@ -2,7 +2,6 @@
 // Reading the game from its dumps, the clicks a player makes, and settings.
 #include <string>
 
-#include "support/json.h"
 #include "support/script_run.h"
 
 namespace vx::test {

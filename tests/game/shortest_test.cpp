@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "cube/cube.h"
 #include "cube/random.h"
 #include "files/puzzle_file.h"
 #include "game/game_support.h"
