@@ -33,8 +33,9 @@ bool bottomOf(const Json& now, const Json& before) {
 
 const std::string kLoad = "menu loadpuzzle\nselect File2 p.cube\npress Command8\n";
 
-// A painted cube that no turns can solve keeps its history, and a notice
-// says why.
+// A puzzle with no history: unticked the computer cannot solve it, ticked
+// it solves it from the colours. A painted cube that no turns can solve
+// keeps its history, and a notice says why.
 TEST(Shortest, AHandMadePuzzleIsSolvedFromItsColoursOnlyWhenTicked) {
     ScriptFolder folder(solvedStart());
     Cube flipped = solvedCube(3);  // the edge of face 1's top row and face 2's front row
