@@ -1,9 +1,7 @@
 #pragma once
-// Reading the game from its dumps, and the clicks a player makes.
-#include <set>
+// Reading the game from its dumps, the clicks a player makes, and settings.
 #include <string>
 
-#include "support/json.h"
 #include "support/script_run.h"
 
 namespace vx::test {
@@ -14,17 +12,12 @@ inline int square(const Json& d, int a, int b, int f) {
         .integer();
 }
 
-inline bool faceUniform(const Json& d, int f) {
-    const int n = d["cubesize"].integer();
-    for (int b = 1; b <= n; ++b)
-        for (int a = 1; a <= n; ++a)
-            if (square(d, a, b, f) != square(d, 1, 1, f)) return false;
-    return true;
-}
-
 inline bool solved(const Json& d) {
+    const int n = d["cubesize"].integer();
     for (int f = 1; f <= 6; ++f)
-        if (!faceUniform(d, f)) return false;
+        for (int b = 1; b <= n; ++b)
+            for (int a = 1; a <= n; ++a)
+                if (square(d, a, b, f) != square(d, 1, 1, f)) return false;
     return true;
 }
 
@@ -35,6 +28,23 @@ inline std::string clickCell(const Json& d, int c, int r, const char* button) {
     const int x = g["cubeleft"].integer() + (c - 1) * s + s / 2;
     const int y = g["cubetop"].integer() + (r - 1) * s + s / 2;
     return "click " + std::to_string(x) + " " + std::to_string(y) + " " + button + "\n";
+}
+
+// The clicks (and whole-cube turns) that undo a dump's history from the top,
+// for a player looking at the cube in the standard view: every click is the
+// turn its entry records, so each pops the entry.
+inline std::string undoByClicks(const Json& d) {
+    const int n = d["cubesize"].integer();
+    std::string script;
+    const auto& history = d["history"].array();
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+        const int axis = (*it)[0].integer(), x = (*it)[1].integer(), y = (*it)[2].integer();
+        if (axis == 1) script += clickCell(d, x, y, "left");
+        if (axis == 3) script += clickCell(d, x, y, "right");
+        if (axis == 2)  // from the right face, where these layers are columns
+            script += "key left\n" + clickCell(d, n + 1 - x, n + 1 - y, "left") + "key right\n";
+    }
+    return script;
 }
 
 inline bool visible(const Json& d, const char* control) { return d["controls"][control]["visible"].boolean(); }
@@ -55,31 +65,10 @@ inline std::string settingsLine(std::initializer_list<double> fields) {
     return line + "\r\n";
 }
 
-// Settings for a solved 3-cube in the standard view after start-up: no
+// Settings for a solved cube in the standard view after start-up: no
 // scramble, no draw-mode.
-inline std::string solvedStart(int size = 3, double rotation = 0) {
-    return settingsLine({10, 9, 12, 13, 14, 15, static_cast<double>(size), 0, rotation, 0});
-}
-
-}  // namespace vx::test
-
-namespace vx::test {
-
-// The clicks (and whole-cube turns) that undo a dump's history from the top,
-// for a player looking at the cube in the standard view: every click is the
-// turn its entry records, so each pops the entry.
-inline std::string undoByClicks(const Json& d) {
-    const int n = d["cubesize"].integer();
-    std::string script;
-    const auto& history = d["history"].array();
-    for (auto it = history.rbegin(); it != history.rend(); ++it) {
-        const int axis = (*it)[0].integer(), x = (*it)[1].integer(), y = (*it)[2].integer();
-        if (axis == 1) script += clickCell(d, x, y, "left");
-        if (axis == 3) script += clickCell(d, x, y, "right");
-        if (axis == 2)  // from the right face, where these layers are columns
-            script += "key left\n" + clickCell(d, n + 1 - x, n + 1 - y, "left") + "key right\n";
-    }
-    return script;
+inline std::string solvedStart(int size = 3) {
+    return settingsLine({10, 9, 12, 13, 14, 15, static_cast<double>(size), 0, 0, 0});
 }
 
 }  // namespace vx::test

@@ -10,26 +10,10 @@ namespace vx::test {
 namespace {
 
 // A run in a fresh folder that holds `settings`; the dumps it printed.
-std::vector<Json> play(const std::string& settings, const std::string& script,
-                       std::vector<std::string> args = {"--clock", "1000"}) {
-    ScriptFolder folder;
-    if (!settings.empty()) folder.write("vexelcz.settings", settings);
-    const ScriptResult r = folder.run(script, args);
+std::vector<Json> play(const std::string& settings, const std::string& script) {
+    const ScriptResult r = ScriptFolder(settings).run(script);
     EXPECT_EQ(r.status, 0) << r.errors;
     return r.dumps();
-}
-
-// The edges of the front face turn their layers; the inner squares, the grid
-// lines and everything off the cube turn nothing.
-TEST(Clicks, OnlyEdgeSquaresTurnAndTakingATurnBackPopsIt) {
-    const std::vector<Json> d = play(solvedStart(),
-                                     "click 272 327 left\nclick 348 327 right\nclick 310 251 left\n"
-                                     "click 700 500 left\ndump\nclick 272 251 left\ndump\nclick 272 403 left\ndump\n");
-    EXPECT_EQ(d[0]["histcount"].integer(), 0);
-    EXPECT_EQ(d[1]["histcount"].integer(), 1);
-    EXPECT_EQ(d[1]["history"][0][0].integer(), 1);
-    EXPECT_EQ(d[2]["histcount"].integer(), 0);
-    EXPECT_TRUE(solved(d[2]));
 }
 
 // While the computer solves, and while a panel is open, keys and clicks on
@@ -49,15 +33,16 @@ TEST(Clicks, KeysAndMenusThatMustWait) {
     EXPECT_EQ(d[2]["histcount"].integer(), 0);
 }
 
-// Every move waits for Timer1 at its rotation time (tenths of a second,
-// a tenth at the least); with none the computer makes its moves at once.
+// Every move waits for Timer1 at its rotation time (tenths of a second);
+// the interval is that in milliseconds, halves rounded to the even whole
+// number and never below 1 ms. With none the computer moves at once.
 TEST(Computer, MovesArePacedByTheRotationTime) {
-    for (const double tenths : {0.0, 0.5, 1.0, 4.0}) {
-        std::string script = "dump\nmenu csolve\n";
+    const std::pair<double, int> cases[] = {{0, 0}, {.001, 1}, {.125, 12}, {.375, 38}, {.5, 50}, {.625, 62}, {4, 400}};
+    for (const auto& [tenths, tick] : cases) {
+        std::string script = "dump\nmenu csolve\ndump\n";
         for (int i = 0; i < 40; ++i) script += "wait\ndump\n";
         const std::vector<Json> d = play(settingsLine({10, 9, 12, 13, 14, 15, 3, 6, tenths, 0}), script);
         ASSERT_EQ(d.front()["histcount"].integer(), 6);
-        const long long tick = tenths > 0 ? static_cast<long long>(tenths * 100) : 0;
         int moves = 0;
         for (std::size_t i = 1; i < d.size(); ++i) {
             const int done = d[i - 1]["histcount"].integer() - d[i]["histcount"].integer();
@@ -68,7 +53,8 @@ TEST(Computer, MovesArePacedByTheRotationTime) {
         EXPECT_TRUE(solved(d.back())) << tenths;
         EXPECT_EQ(d.back()["time_ms"].integer() == 0, tick == 0) << tenths;
         if (tick > 0) {
-            EXPECT_EQ(d.back()["timer"]["interval"].integer(), tick);
+            EXPECT_TRUE(d[1]["timer"]["enabled"].boolean()) << tenths;
+            EXPECT_EQ(d[1]["timer"]["interval"].integer(), tick) << tenths;
         }
     }
 }
@@ -76,19 +62,16 @@ TEST(Computer, MovesArePacedByTheRotationTime) {
 // A game of difficulty 2 solved by hand: counted, the next cube offered;
 // the next cube is scrambled as hard; quitting goes back to practice.
 TEST(Game, SolvedCubesCountAndTheNextIsOffered) {
-    ScriptFolder folder;
-    folder.write("vexelcz.settings", settingsLine({10, 9, 12, 13, 14, 15, 3, 2, 0, 0}));
+    ScriptFolder folder(settingsLine({10, 9, 12, 13, 14, 15, 3, 2, 0, 0}));
     const std::string start = "menu gamemode\nsettle\n";
     const Json g = folder.run(start + "dump\n").lastDump();
     EXPECT_EQ(g["caption"].string(), "Vexel-cube Zandrel: by Kestrin (Solving \"3 by 3 by 3\" Vexel-cubes)");
     EXPECT_EQ(caption(g, "Label5"), "Difficulty level: 2");
     EXPECT_FALSE(enabled(g, "createmode"));
     EXPECT_FALSE(enabled(g, "savepuzzle"));
-    const std::string solve = start + undoByClicks(g);
-    const std::vector<Json> d =
-        folder.run(solve + "dump\nmenu choosecolors\npress Command1\ndump\npress Command6\nsettle\ndump\n"
-                           "menu usolve\ndump\n")
-            .dumps();
+    const std::vector<Json> d = folder.run(start + undoByClicks(g) + "dump\nmenu choosecolors\npress Command1\ndump\n"
+                                                                     "press Command6\nsettle\ndump\nmenu usolve\ndump\n")
+                                    .dumps();
     EXPECT_EQ(d[0]["solvedcount"].integer(), 1);
     EXPECT_EQ(caption(d[0], "Label4"), "Number of cubes solved: 1");
     EXPECT_TRUE(visible(d[0], "Command6") && visible(d[0], "Command7"));
@@ -100,44 +83,6 @@ TEST(Game, SolvedCubesCountAndTheNextIsOffered) {
     EXPECT_EQ(d[3]["caption"].string(), "Vexel-cube Zandrel: by Kestrin (Practice-mode)");
 }
 
-// Draw-mode: a click turns four layers through the clicked square; a puzzle
-// saved from it loads again and the computer solves it; a solved cube is no
-// puzzle and is not saved.
-TEST(DrawMode, ClicksMakePuzzlesThatSaveLoadAndSolve) {
-    ScriptFolder folder;
-    folder.write("vexelcz.settings", solvedStart());
-    const std::vector<Json> d = folder.run("menu savepuzzle\ntype Text4 solved\npress Command10\n"
-                                           "menu createp\nclick 348 327 left\ndump\nmenu messup\nmenu savepuzzle\n"
-                                           "type Text4 mine.x\npress Command10\nmenu newpuzzle\nsettle\n"
-                                           "menu loadpuzzle\nselect File2 mine.cube\npress Command8\ndump\n"
-                                           "menu csolve\nsettle\ndump\n")
-                                    .dumps();
-    EXPECT_EQ(d[0]["histcount"].integer(), 4);
-    EXPECT_FALSE(folder.exists("solved.cube"));
-    ASSERT_TRUE(folder.exists("mine.cube"));
-    EXPECT_EQ(d[1]["faces"], d[0]["faces"]);
-    EXPECT_EQ(d[1]["history"], d[0]["history"]);
-    EXPECT_EQ(d[1]["solvewasnew"].integer(), 1);
-    EXPECT_TRUE(solved(d[2]));
-    EXPECT_EQ(d[2]["solvewasnew"].integer(), 0) << "a solve clears the mark of a fresh cube";
-}
-
-TEST(Panels, ColoursNeedSixAndTakeEffectWithTheNextCube) {
-    const std::vector<Json> d = play(solvedStart(),
-                                     "menu choosecolors\ntoggle Check45\ndump\npress Command4\ndump\npress Command1\n"
-                                     "dump\nmenu newpuzzle\nsettle\ndump\n");
-    EXPECT_FALSE(d[0]["controls"]["Command1"]["enabled"].boolean()) << "five colours";
-    EXPECT_TRUE(d[0]["controls"]["Check35"]["enabled"].boolean());
-    EXPECT_TRUE(d[1]["controls"]["Command1"]["enabled"].boolean());
-    EXPECT_FALSE(d[1]["controls"]["Check45"]["enabled"].boolean()) << "no seventh colour";
-    std::vector<int> colours;
-    for (const Json& c : d[2]["facecolor"].array()) colours.push_back(c.integer());
-    EXPECT_EQ(colours, (std::vector<int>{1, 5, 9, 10, 11, 13}));
-    std::set<int> onCube;
-    for (int f = 1; f <= 6; ++f) onCube.insert(square(d[3], 1, 1, f));
-    EXPECT_EQ(onCube, (std::set<int>{1, 5, 9, 10, 11, 13}));
-}
-
 TEST(Panels, NumbersAreCleanedUpAndSettingsKept) {
     const std::pair<const char*, const char*> counts[] = {{"7x", "7"}, {"", "0"}, {"-5", "0"}, {".5", ".5"}, {"123", "12"}};
     for (const auto& [typed, shown] : counts) {
@@ -146,12 +91,14 @@ TEST(Panels, NumbersAreCleanedUpAndSettingsKept) {
     }
     ScriptFolder folder;
     folder.run("menu difficulty\ntype Text1 9\npress Command3\nmenu choosetime\ntype Text2 05\npress Command5\n"
-               "menu by7\nmenu savesettings\n");
-    EXPECT_EQ(folder.read("vexelcz.settings"), " 10  9  12  13  14  15  7  9  5  0  0 \r\n");
-    const Json d = folder.run("dump\n").lastDump();
+               "menu by7\nmenu shortest\nmenu savesettings\n");
+    EXPECT_EQ(folder.read("vexelcz.settings"), " 10  9  12  13  14  15  7  9  5  0  1 \r\n");
+    const Json d = folder.run("dump\nmenu shortest\nmenu savesettings\n").lastDump();
     EXPECT_EQ(d["cubesize"].integer(), 7);
     EXPECT_EQ(d["histcount"].integer(), 9);
     EXPECT_EQ(d["rotationtime"].number(), 5);
+    EXPECT_TRUE(d["shortest"].integer() == 1 && checked(d, "shortest"));
+    EXPECT_EQ(folder.read("vexelcz.settings"), " 10  9  12  13  14  15  7  9  5  0  0 \r\n");
 }
 
 // A window that has no events: the loop must wait for one, not spin. After

@@ -1,10 +1,9 @@
-// Where the game does the sound thing: keys that are no game key, timer
-// intervals, save names, files it must not write through, and numbers from
-// the settings held to their ranges.
+// Where the game does the sound thing: keys that are no game key, save
+// names, files it must not write through, and numbers from the settings held
+// to their ranges.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 #include "game/game_support.h"
 
@@ -19,24 +18,10 @@ TEST(Sound, CodesOfOtherKeysDoNothing) {
     std::string script;
     for (int code : {97, 98, 112, 114, 116, 122, 123, 0, 13, 27, 36, 41, 65, 83, 90, 255})
         script += "key " + std::to_string(code) + "\nsettle\n";
-    ScriptFolder folder;
-    folder.write("vexelcz.settings", solvedStart());
+    ScriptFolder folder(solvedStart());
     const Json d = folder.run(script + "dump\n").lastDump();
     EXPECT_EQ(d["frontface"].integer() * 10 + d["frontturn"].integer(), 11);
     EXPECT_EQ(d["computersolves"].integer() + d["onemove"].integer() + d["histcount"].integer(), 0);
-}
-
-// Timer1's interval is the rotation time in milliseconds, halves rounded to
-// the even whole number and never below 1 ms.
-TEST(Sound, TheIntervalRoundsHalvesToEvenWithAFloorOfOne) {
-    const std::pair<double, int> cases[] = {{.125, 12}, {.375, 38}, {.625, 62}, {.001, 1}, {5, 500}};
-    for (const auto& [tenths, ms] : cases) {
-        ScriptFolder folder;
-        folder.write("vexelcz.settings", settingsLine({10, 9, 12, 13, 14, 15, 3, 3, tenths, 0}));
-        const Json d = folder.run("menu csolve\ndump\n").lastDump();
-        EXPECT_TRUE(d["timer"]["enabled"].boolean()) << tenths;
-        EXPECT_EQ(d["timer"]["interval"].integer(), ms) << tenths;
-    }
 }
 
 // Every file a save writes can be loaded: a name that is empty once cut at
@@ -44,8 +29,7 @@ TEST(Sound, TheIntervalRoundsHalvesToEvenWithAFloorOfOne) {
 // is refused with a notice and nothing is written. Return in the name box
 // saves as Done does.
 TEST(Sound, SaveNamesThatNoListWouldShowAreRefused) {
-    ScriptFolder folder;
-    folder.write("vexelcz.settings", solvedStart());
+    ScriptFolder folder(solvedStart());
     const std::string turned = "menu createp\nclick 348 327 left\nmenu messup\n";
     const std::pair<std::string, const char*> names[] = {
         {"abc.def", "abc.cube"}, {"  lead", "lead.cube"}, {".mine", nullptr},   {"../evil", nullptr},
@@ -57,10 +41,8 @@ TEST(Sound, SaveNamesThatNoListWouldShowAreRefused) {
         const Json d = folder.run(turned + "menu savepuzzle\ntype Text4 " + name + "\npress Command10\ndump\n").lastDump();
         EXPECT_EQ(visible(d, "Notice"), file == nullptr) << name;
         EXPECT_EQ(d["panelopen"].integer(), 0) << name;
-        if (file)
-            EXPECT_TRUE(folder.exists(file)) << name;
-        else
-            EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), before) << name;
+        EXPECT_TRUE(file ? folder.exists(file) : std::distance(fs::directory_iterator(folder.path()), {}) == before)
+            << name;
     }
     EXPECT_FALSE(fs::exists(folder.path().parent_path() / "evil.cube"));
     const Json d = folder.run(turned + "menu savepuzzle\ntype Text4 kept\nkey 66\nkey 13\ndump\n").lastDump();
@@ -71,8 +53,7 @@ TEST(Sound, SaveNamesThatNoListWouldShowAreRefused) {
 // An unsolved cube is saved even where its front face covers the pixel of
 // the green band (a narrow window): the cube is asked whether it is solved.
 TEST(Sound, AnUnsolvedCubeOverTheBandsPixelIsSaved) {
-    ScriptFolder folder;
-    folder.write("vexelcz.settings", solvedStart());
+    ScriptFolder folder(solvedStart());
     const std::vector<std::string> narrow = {"--clock", "1000", "--client", "333x700"};
     const Json at = folder.run("dump\n", narrow).lastDump();
     std::string view;  // the keys that bring the light green face to the front
@@ -89,21 +70,20 @@ TEST(Sound, AnUnsolvedCubeOverTheBandsPixelIsSaved) {
 // never the file outside the folder it names.
 TEST(Sound, ReadOnlyFilesAndLinksAreNeverWrittenThrough) {
     const std::string turned = "key left\nclick 300 230 left\nkey right\nwait\n";
-    const char* saves[] = {"menu savesettings\n", "menu savepuzzle\ntype Text4 x\npress Command10\n"};
-    const char* files[] = {"vexelcz.settings", "x.cube"};
-    for (int i = 0; i < 2; ++i) {
+    for (const auto& [file, save] : {std::pair{"vexelcz.settings", "menu savesettings\n"},
+                                     {"x.cube", "menu savepuzzle\ntype Text4 x\npress Command10\n"}}) {
         ScriptFolder folder;
-        folder.write(files[i], "keep");
-        fs::permissions(folder.path() / files[i], fs::perms::owner_read);
-        EXPECT_TRUE(visible(folder.run(turned + saves[i] + "dump\n").lastDump(), "Notice")) << files[i];
-        EXPECT_EQ(folder.read(files[i]), "keep") << files[i];
+        folder.write(file, "keep");
+        fs::permissions(folder.path() / file, fs::perms::owner_read);
+        EXPECT_TRUE(visible(folder.run(turned + save + "dump\n").lastDump(), "Notice")) << file;
+        EXPECT_EQ(folder.read(file), "keep") << file;
 
         ScriptFolder outside, linked;
         outside.write("victim", "keep");
-        fs::create_symlink(outside.path() / "victim", linked.path() / files[i]);
-        EXPECT_EQ(linked.run(turned + saves[i]).status, 0);
-        EXPECT_EQ(outside.read("victim"), "keep") << files[i];
-        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(linked.path() / files[i]))) << files[i];
+        fs::create_symlink(outside.path() / "victim", linked.path() / file);
+        EXPECT_EQ(linked.run(turned + save).status, 0);
+        EXPECT_EQ(outside.read("victim"), "keep") << file;
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(linked.path() / file))) << file;
     }
 }
 
@@ -116,8 +96,7 @@ TEST(Sound, NumbersFromTheSettingsAreHeldToTheirRanges) {
         int turns;
     } counts[] = {{"-2147483649", "0", 0}, {"-1", "0", 0}, {"-99999999999999999999", "0", 0}, {"12", "12", 12}};
     for (const auto& c : counts) {
-        ScriptFolder folder;
-        folder.write("vexelcz.settings", std::string(" 10  9  12  13  14  15  2 ") + c.count + "  0  0 \r\n");
+        ScriptFolder folder(std::string(" 10  9  12  13  14  15  2 ") + c.count + "  0  0 \r\n");
         const std::vector<Json> d = folder.run("dump\nmenu newpuzzle\nsettle\ndump\nmenu gamemode\nsettle\ndump\n").dumps();
         ASSERT_EQ(d.size(), 3u);
         EXPECT_EQ(text(d[0], "Text1"), c.shown) << c.count;
@@ -125,8 +104,7 @@ TEST(Sound, NumbersFromTheSettingsAreHeldToTheirRanges) {
         EXPECT_EQ(d[2]["gamescrambles"].integer(), std::max(c.turns, 1) + 1) << c.count;
     }
     for (const char* mode : {"2", "-1", "7"}) {
-        ScriptFolder folder;
-        folder.write("vexelcz.settings", std::string(" 10  9  12  13  14  15  3  4  0 ") + mode + " \r\n");
+        ScriptFolder folder(std::string(" 10  9  12  13  14  15  3  4  0 ") + mode + " \r\n");
         const std::vector<Json> d = folder.run("dump\nmenu csolve\nsettle\ndump\n").dumps();
         EXPECT_TRUE(checked(d[0], "messup") && !checked(d[0], "createp")) << mode;
         EXPECT_TRUE(solved(d[1])) << mode;

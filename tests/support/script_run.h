@@ -1,7 +1,6 @@
 #pragma once
-// Runs the game in script mode in a folder of its own (the working directory
-// holds the settings and puzzle files): in-process through the headless
-// platform, or as the real program for what only it can show.
+// Runs the game in script mode in-process, through the headless platform, in
+// a folder of its own (the working directory holds the settings and puzzles).
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -17,7 +16,7 @@ struct ScriptResult {
     int status = -1;
     std::vector<std::string> lines;  // standard output
     std::string errors;              // standard error
-    std::uint64_t surfaceHash = 0;   // of the drawing surface at the end (in-process runs)
+    std::uint64_t surfaceHash = 0;   // of the drawing surface at the end
     // The `dump` lines, in order.
     std::vector<Json> dumps() const;
     Json lastDump() const;
@@ -28,7 +27,8 @@ std::uint64_t fnv1a(std::string_view bytes, std::uint64_t h = 0xcbf29ce484222325
 
 class ScriptFolder {
 public:
-    ScriptFolder();
+    // A fresh folder, holding `settings` as the settings file unless empty.
+    explicit ScriptFolder(const std::string& settings = "");
     ~ScriptFolder();
     ScriptFolder(const ScriptFolder&) = delete;
     ScriptFolder& operator=(const ScriptFolder&) = delete;
@@ -43,9 +43,6 @@ public:
     ScriptResult run(const std::string& script, std::vector<std::string> args = {"--clock", "1000"}) const;
     // The same with texts from `glyphs`.
     ScriptResult run(const std::string& script, std::vector<std::string> args, GlyphSource& glyphs) const;
-    // Runs the program itself with these arguments and standard input.
-    ScriptResult runProgram(const std::string& program, const std::string& stdinText,
-                            std::vector<std::string> args) const;
 
 private:
     std::filesystem::path path_;

@@ -42,10 +42,8 @@ GlyphSource& testGlyphs() {
     (void)offscreen;
     return glyphs;
 }
-bool exactText() { return true; }
 #else
 GlyphSource& testGlyphs() { return blankGlyphs(); }
-bool exactText() { return false; }
 #endif
 
 }  // namespace vx::test

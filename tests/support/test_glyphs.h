@@ -10,7 +10,5 @@ GlyphSource& testGlyphs();
 // Blank masks of about the right size in every build: pictures that depend
 // on no font.
 GlyphSource& blankGlyphs();
-// True when texts are drawn as the program draws them.
-bool exactText();
 
 }  // namespace vx::test

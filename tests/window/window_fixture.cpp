@@ -3,14 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QPixmap>
-#include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <cstdlib>
-#include <fstream>
 
-#include "shell/handlers.h"
 #include "render/palette.h"
+#include "shell/handlers.h"
 
 namespace vx::test {
 
@@ -18,7 +15,6 @@ namespace {
 
 // Long enough for any step sequence here, short enough to fail clearly.
 constexpr int kTimeLimitMs = 20000;
-constexpr int kPollMs = 2;
 
 // One application for the whole test program, as Qt wants it, made before
 // the first test and gone before the program's static objects are.
@@ -33,8 +29,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[12] = "test_window";
-    char* argv_[2] = {name_, nullptr};
+    char name_[12] = "test_window", *argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> app_;
 };
 
@@ -42,33 +37,11 @@ private:
 
 }  // namespace
 
-void WindowTest::SetUp() {
-    // A folder of its own: the game reads its settings and puzzles there.
-    oldFolder_ = std::filesystem::current_path();
-    std::string pattern = (std::filesystem::temp_directory_path() / "vx-window-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    std::filesystem::current_path(folder_);
-}
-
-void WindowTest::TearDown() {
-    session_.reset();
-    std::filesystem::current_path(oldFolder_);
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-}
-
-void WindowTest::writeSettings(const std::string& line) {
-    std::ofstream(folder_ / "vexelcz.settings") << line << "\r\n";
-}
-
 void WindowTest::start() {
     session_ = std::make_unique<GameWindow>();
     session_->show();
     mainWindow().activateWindow();
 }
-
-void WindowTest::then(std::function<void()> step) { steps_.push_back(std::move(step)); }
 
 // Nothing left to do but wait for the player. A computer that has solved
 // the cube goes on waiting for Timer1 between passes when moves are paced,
@@ -98,18 +71,13 @@ void WindowTest::poll() {
 bool WindowTest::play() {
     QTimer poller;
     QObject::connect(&poller, &QTimer::timeout, &poller, [this] { poll(); });
-    poller.start(kPollMs);
-    poller_ = &poller;
+    poller.start(2);
     bool late = false;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, &limit, [&] {
+    QTimer::singleShot(kTimeLimitMs, &poller, [&] {
         late = true;
         Form_Unload(game());
     });
-    limit.start(kTimeLimitMs);
     session_->run();
-    poller_ = nullptr;
     EXPECT_FALSE(late) << "the game was still busy after " << kTimeLimitMs << " ms, " << steps_.size()
                        << " steps left";
     return !late;
@@ -121,56 +89,22 @@ void WindowTest::choose(const char* menuItem) {
     action->trigger();
 }
 
-void WindowTest::press(const char* button) {
-    QWidget* w = mainWindow().controlWidget(button);
-    ASSERT_NE(w, nullptr) << button;
-    QTest::mouseClick(w, Qt::LeftButton);
-}
-
-void WindowTest::click(QPoint at, Qt::MouseButton button) {
-    QTest::mouseClick(&mainWindow().surfaceView(), button, Qt::NoModifier, at);
-}
-
-void WindowTest::typeInto(const char* textBox, const QString& text) {
-    QWidget* w = mainWindow().controlWidget(textBox);
-    ASSERT_NE(w, nullptr) << textBox;
-    QTest::keyClicks(w, text);
-}
-
-// Keys come from the window system to the window, as a player's do.
-void WindowTest::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    QTest::keyClick(mainWindow().windowHandle(), key, modifiers);
-}
-
-
-QPoint WindowTest::squareCentre(int col, int row) {
-    const Geometry& g = game().s.geometry;
-    return {g.cubeleft + (col - 1) * g.squarewidth + g.squarewidth / 2,
-            g.cubetop + (row - 1) * g.squareheight + g.squareheight / 2};
-}
-
-QImage WindowTest::shownPicture(double ratio) {
+void WindowTest::expectShowsSurface(int ratio) {
     SurfaceView& view = mainWindow().surfaceView();
     QPixmap pixmap(view.size() * ratio);
     pixmap.setDevicePixelRatio(ratio);
     // The surface alone, without the controls over it.
     view.render(&pixmap, {}, {}, QWidget::DrawWindowBackground);
-    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-void WindowTest::expectShowsSurface(const QImage& picture, int scale) {
+    const QImage picture = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
     const Surface& s = game().surface;
-    ASSERT_EQ(picture.width(), s.width() * scale);
-    ASSERT_EQ(picture.height(), s.height() * scale);
+    ASSERT_EQ(picture.size(), QSize(s.width() * ratio, s.height() * ratio));
     int wrong = 0;
-    for (int y = 0; y < picture.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) {
-            const Rgb c = kPalette[static_cast<std::size_t>(s.pixel(x / scale, y / scale))];
-            if (row[x] != qRgb(c.r, c.g, c.b) && ++wrong <= 3)
-                ADD_FAILURE() << "pixel (" << x << ", " << y << ") shows " << std::hex << row[x];
+            const Rgb c = kPalette[static_cast<std::size_t>(s.pixel(x / ratio, y / ratio))];
+            if (picture.pixel(x, y) != qRgb(c.r, c.g, c.b) && ++wrong <= 3)
+                ADD_FAILURE() << "pixel (" << x << ", " << y << ") shows " << std::hex << picture.pixel(x, y);
         }
-    }
     EXPECT_EQ(wrong, 0);
 }
 

@@ -4,61 +4,53 @@
 // once the game has finished with the step before.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QPoint>
-#include <QTimer>
+#include <QTest>
 #include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <string>
 
+#include "support/script_run.h"
 #include "ui/qt/game_window.h"
 
 namespace vx::test {
 
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    // A folder of its own: the game reads its settings and puzzles there.
+    void SetUp() override { std::filesystem::current_path(folder_.path()); }
+    void TearDown() override {
+        session_.reset();
+        std::filesystem::current_path(oldFolder_);
+    }
 
-    // The settings file the game reads at start-up (one line of numbers:
-    // six face colours, size, scramble count, rotation time, draw-mode).
-    void writeSettings(const std::string& line);
     // Creates the window and shows it; the game is not running yet.
     void start();
     // A step of the player, run when the game is idle at its idle poll after
     // the step before. After the last step "Quit" is chosen.
-    void then(std::function<void()> step);
+    void then(std::function<void()> step) { steps_.push_back(std::move(step)); }
     // Runs the game through all steps; true when it ended in time.
     bool play();
 
-    GameWindow& session() { return *session_; }
     Game& game() { return session_->game(); }
     MainWindow& mainWindow() { return session_->window(); }
-
-    // What the player does.
     void choose(const char* menuItem);
-    void press(const char* button);
-    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton);
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void typeInto(const char* textBox, const QString& text);
-
-    // The middle of a square of the front face on the screen.
-    QPoint squareCentre(int col, int row);
-    // The surface as the window shows it, at a device-pixel ratio.
-    QImage shownPicture(double ratio = 1.0);
-    // Checks the picture against the game's surface pixel for pixel.
-    void expectShowsSurface(const QImage& picture, int scale = 1);
+    // Keys come from the window system to the window, as a player's do.
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(mainWindow().windowHandle(), k, modifiers);
+    }
+    // Checks the surface as the window shows it, at a device-pixel ratio,
+    // against the game's surface pixel for pixel.
+    void expectShowsSurface(int ratio);
 
 private:
     void poll();
     bool idle() const;
 
-    std::filesystem::path oldFolder_, folder_;
+    ScriptFolder folder_;
+    const std::filesystem::path oldFolder_ = std::filesystem::current_path();
     std::unique_ptr<GameWindow> session_;
     std::deque<std::function<void()>> steps_;
-    QTimer* poller_ = nullptr;
     long long stepYield_ = -1;
     bool quitChosen_ = false;
 };

@@ -1,23 +1,17 @@
-// The game in its real window: the picture, the mouse, the keys, the menus,
-// the controls and the end of the program.
+// The game in its real window: the picture, the keys, the menus, the
+// controls, the computer's thread and the end of the program.
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QTest>
-#include <QMenuBar>
-#include <QWindow>
+#include <QMenu>
 #include <filesystem>
+#include <fstream>
 
 #include "shell/game.h"
-#include "cube/layer_turn.h"
 #include "window/window_fixture.h"
 
 namespace vx::test {
 namespace {
-
-// Face colours, size 3, no scramble, no pacing, draw-mode off: every game
-// here starts from a solved cube in the standard view.
-constexpr const char* kSolvedStart = "10 9 12 13 14 15 3 0 0 0";
 
 // The tests' names begin with "window", so that `ctest -R window` runs them.
 using window = WindowTest;
@@ -30,12 +24,12 @@ TEST_F(window, ShowsTheGamesPictureAsItIs) {
         EXPECT_EQ(game().surface.width(), view.width());
         EXPECT_EQ(game().surface.height(), view.height());
         // The cube is painted: its front face's top-left square has a colour.
-        const QPoint square = squareCentre(1, 1);
-        EXPECT_NE(game().surface.pixel(square.x(), square.y()), 0);
-        expectShowsSurface(shownPicture(1.0));
+        const Geometry& g = game().s.geometry;
+        EXPECT_NE(game().surface.pixel(g.cubeleft + g.squarewidth / 2, g.cubetop + g.squareheight / 2), 0);
+        expectShowsSurface(1);
         // On a screen of twice the density every pixel is a 2 x 2 block of
         // the same colour: no smoothing.
-        expectShowsSurface(shownPicture(2.0), 2);
+        expectShowsSurface(2);
     });
     EXPECT_TRUE(play());
 }
@@ -54,21 +48,19 @@ TEST_F(window, AKeyOnTheFocusedDoneButtonGivesTheFocusBack) {
     EXPECT_TRUE(play());
 }
 
-// Every menu has keyboard mnemonics, unique within it; Alt with a game key
-// opens no menu, and Alt+O opens Options.
+// Every menu has keyboard mnemonics that leave the game keys free; Alt+O
+// opens Options.
 TEST_F(window, TheMenusHaveMnemonicsThatLeaveTheGameKeysFree) {
     start();
     then([&] {
-        EXPECT_EQ(mainWindow().menuAction("options")->text(), "&Options");
-        EXPECT_EQ(mainWindow().menuAction("loadpuzzle")->text(), "&Load puzzle");
-        EXPECT_EQ(mainWindow().menuAction("savepuzzle")->text(), "&Save puzzle");
-        EXPECT_EQ(mainWindow().menuAction("savesettings")->text(), "S&ave settings");
-        EXPECT_EQ(mainWindow().menuAction("instructions")->text(), "&Instructions");
+        for (const auto& [item, text] : {std::pair{"options", "&Options"}, {"loadpuzzle", "&Load puzzle"},
+                                         {"savepuzzle", "&Save puzzle"}, {"savesettings", "S&ave settings"},
+                                         {"instructions", "&Instructions"}})
+            EXPECT_EQ(mainWindow().menuAction(item)->text(), text);
         key(Qt::Key_O, Qt::AltModifier);
     });
     then([&] {
         const QWidget* popup = QApplication::activePopupWidget();
-        ASSERT_NE(popup, nullptr);
         EXPECT_EQ(popup, mainWindow().menuAction("options")->menu());
         key(Qt::Key_Escape);
     });
@@ -80,7 +72,7 @@ TEST_F(window, TheMenusHaveMnemonicsThatLeaveTheGameKeysFree) {
 TEST_F(window, ReturnSavesAndTheLoadBoxShowsTheStartOfTheName) {
     start();
     then([&] { choose("savepuzzle"); });
-    then([&] { typeInto("Text4", "averyveryverylongname"); });
+    then([&] { QTest::keyClicks(mainWindow().controlWidget("Text4"), "averyveryverylongname"); });
     then([&] { key(Qt::Key_Return); });
     then([&] {
         EXPECT_TRUE(std::filesystem::exists("averyveryverylongname.cube"));
@@ -91,7 +83,7 @@ TEST_F(window, ReturnSavesAndTheLoadBoxShowsTheStartOfTheName) {
         const auto* box = static_cast<QLineEdit*>(mainWindow().controlWidget("Text3"));
         EXPECT_EQ(box->text().toStdString(), "averyveryverylongname.cube");
         EXPECT_EQ(box->cursorPosition(), 0);
-        press("Command9");
+        QTest::mouseClick(mainWindow().controlWidget("Command9"), Qt::LeftButton);
     });
     EXPECT_TRUE(play());
 }
@@ -104,18 +96,10 @@ TEST_F(window, ClosingTheWindowEndsTheProgram) {
     EXPECT_TRUE(game().ended);
 }
 
-}  // namespace
-}  // namespace vx::test
-
-namespace vx::test {
-namespace {
-
-using window = WindowTest;
-
 // The computer reads the colours of a 5-cube on a thread of its own while
 // the window keeps running, then carries its plan out.
 TEST_F(window, TheComputerReadsTheColoursWithoutFreezingTheWindow) {
-    writeSettings(" 10  9  12  13  14  15  5  2000  0  0 ");
+    std::ofstream("vexelcz.settings") << " 10  9  12  13  14  15  5  2000  0  0 \r\n";
     start();
     then([&] {
         EXPECT_GT(game().s.history.histcount, 1000);
