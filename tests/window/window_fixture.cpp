@@ -8,6 +8,7 @@
 
 #include "render/palette.h"
 #include "shell/handlers.h"
+#include "ui/qt/game_style.h"
 
 namespace vx::test {
 
@@ -22,8 +23,10 @@ class QtApplication final : public ::testing::Environment {
 public:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Made as the program makes it.
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
         app_ = std::make_unique<QApplication>(argc_, argv_);
-        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setStyle(new GameStyle);
     }
     void TearDown() override { app_.reset(); }
 
