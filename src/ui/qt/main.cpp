@@ -35,6 +35,9 @@ int runScript(int argc, char** argv, const vx::CommandLine& o) {
     qInstallMessageHandler(quietQt);
     vx::FontWarmUp fonts;
     QGuiApplication app(argc, argv);
+    // Before anything can end the program: the application's end takes the
+    // font configuration down, which must not happen while it loads.
+    fonts.wait();
     std::ifstream file;
     std::istream* in = &std::cin;
     if (o.script != "-") {
@@ -45,7 +48,6 @@ int runScript(int argc, char** argv, const vx::CommandLine& o) {
         }
         in = &file;
     }
-    fonts.wait();
     vx::QtGlyphs glyphs;
     vx::ScriptPlatform platform(*in, std::cout, std::cerr, glyphs, o.scriptOptions);
     vx::Game game(platform);

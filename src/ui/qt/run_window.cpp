@@ -21,6 +21,9 @@ int runWindow(int argc, char** argv, const std::string& refusal) {
     // One look on every desktop: the form's places are made for it. The
     // application owns the style from here on.
     QApplication::setStyle(new vx::GameStyle);
+    // Before anything can end the program: the application's end takes the
+    // font configuration down, which must not happen while it loads.
+    fonts.wait();
     if (!refusal.empty()) {
         // Started from the menu nobody reads standard error: say it in a window too.
         std::fprintf(stderr, "vexelcube: %s\n", refusal.c_str());
@@ -28,7 +31,6 @@ int runWindow(int argc, char** argv, const std::string& refusal) {
                               QStringLiteral("Vexel-cube cannot start: %1.").arg(QString::fromStdString(refusal)));
         return 1;
     }
-    fonts.wait();
     vx::GameWindow game;
     vx::StartupReport report(game.window());
     game.show();
