@@ -61,4 +61,12 @@ bool Cube::solved(int n) const {
     return true;
 }
 
+bool Cube::sameSquares(const Cube& other, int n) const {
+    for (int f = 1; f <= 6; ++f)
+        for (int b = 1; b <= n; ++b)
+            for (int a = 1; a <= n; ++a)
+                if (squarecolor(a, b, f) != other.squarecolor(a, b, f)) return false;
+    return true;
+}
+
 }  // namespace vx

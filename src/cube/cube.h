@@ -43,6 +43,8 @@ public:
 
     // True when every face 1..6 is of one colour on an n-cube.
     bool solved(int n) const;
+    // True when every square of an n-cube has the same colour in `other`.
+    bool sameSquares(const Cube& other, int n) const;
 
     static constexpr int index(int a, int b, int f) { return (f * kBound + b) * kBound + a; }
 

@@ -14,14 +14,6 @@ namespace {
 
 constexpr const char* kThinking = "The computer is reading the colors...";
 
-bool sameSquares(const Cube& x, const Cube& y, int n) {
-    for (int f = 1; f <= 6; ++f)
-        for (int b = 1; b <= n; ++b)
-            for (int a = 1; a <= n; ++a)
-                if (x.squarecolor(a, b, f) != y.squarecolor(a, b, f)) return false;
-    return true;
-}
-
 // The entries 1..`count` of both histories are the same.
 bool sameEntries(const History& x, const History& y, int count) {
     for (int i = 1; i <= count; ++i)
@@ -37,7 +29,7 @@ bool planGoesOn(const ComputerPlan& p, bool shortest, const Cube& cube, const Hi
     Cube expected = p.cube;
     for (int i = p.planned.histcount; i > h.histcount; --i)
         if (const std::optional<PhysicalMove> m = turnOfEntry(p.planned.at(i), n)) expected.turn(*m, n);
-    return sameSquares(expected, cube, n);
+    return expected.sameSquares(cube, n);
 }
 
 void takePlan(GameState& s, ComputerPlan::Source source, bool readColours) {
@@ -80,7 +72,7 @@ void computerStarts(Game& g) {
     if (g.ended) return;
     // The player may have changed the cube while the computer thought: it
     // looks again at the next pass.
-    if (s.computersolves != 1 || s.cubesize != n || !sameSquares(asked, s.cube, n) ||
+    if (s.computersolves != 1 || s.cubesize != n || !asked.sameSquares(s.cube, n) ||
         s.history.histcount != before.histcount || !sameEntries(s.history, before, before.histcount)) {
         s.computerlooked = 0;
         return;

@@ -137,6 +137,7 @@ TEST(Views, SideFacesAndKeysTurnTheFrameAsTheyShould) {
     }
 }
 
+// One square of another colour spoils the solve and tells the two cubes apart.
 TEST(Solved, OnlyWhenEveryFaceIsOfOneColour) {
     for (int n : {2, 3, 20}) {
         Random rnd;
@@ -144,10 +145,12 @@ TEST(Solved, OnlyWhenEveryFaceIsOfOneColour) {
         std::array<int, 7> used{};
         colourNewCube(cube, n, kDefaultFaceColors, used, rnd);
         EXPECT_TRUE(cube.solved(n));
+        EXPECT_TRUE(cube.sameSquares(Cube(cube), n));
         for (int f = 1; f <= 6; ++f) {
             Cube spoilt = cube;
             spoilt.setSquarecolor(n, n, f, used[static_cast<std::size_t>(f % 6 + 1)]);
             EXPECT_FALSE(spoilt.solved(n)) << "face " << f << " n " << n;
+            EXPECT_FALSE(spoilt.sameSquares(cube, n)) << "face " << f << " n " << n;
         }
     }
 }

@@ -28,14 +28,6 @@ Cube uniquelyLabelled(int n) {
     return c;
 }
 
-bool sameSquares(const Cube& x, const Cube& y, int n) {
-    for (int f = 1; f <= 6; ++f)
-        for (int b = 1; b <= n; ++b)
-            for (int a = 1; a <= n; ++a)
-                if (x.squarecolor(a, b, f) != y.squarecolor(a, b, f)) return false;
-    return true;
-}
-
 class Session {
 public:
     Session(int n, double seed)
@@ -140,7 +132,7 @@ std::vector<Cube> allRigidTurns(const Cube& start, int n) {
         for (int axis = 0; axis < 3; ++axis) {
             Cube next = found[i];
             next.turnWhole(axis, 1, n);
-            if (std::none_of(found.begin(), found.end(), [&](const Cube& c) { return sameSquares(c, next, n); }))
+            if (std::none_of(found.begin(), found.end(), [&](const Cube& c) { return c.sameSquares(next, n); }))
                 found.push_back(next);
         }
     return found;
@@ -162,7 +154,7 @@ TEST_P(PlayAndSolve, ComputerAlwaysGetsBackToASolvedCube) {
         ASSERT_TRUE(session.solve()) << "session " << s;
         const Cube& cube = session.cube();
         ASSERT_TRUE(n > 6 ? cube.solved(n) : std::any_of(solved.begin(), solved.end(), [&](const Cube& c) {
-            return sameSquares(c, cube, n);
+            return c.sameSquares(cube, n);
         })) << "session " << s;
         shifts += session.shifts;
         merges += session.merges;

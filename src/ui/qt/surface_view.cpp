@@ -33,7 +33,7 @@ bool SurfaceView::take(const Surface& surface) {
         if (shown_.isNull()) return false;
         shown_ = QImage();
         taken_.clear();
-        staleFirst_ = 0, staleLast_ = -1;
+        staleFirst_ = kNoRow, staleLast_ = -1;
         ++frames_;
         update();
         return true;
@@ -59,7 +59,6 @@ bool SurfaceView::take(const Surface& surface) {
         last = y;
     }
     if (first < 0) return false;
-    if (staleFirst_ > staleLast_) staleFirst_ = first, staleLast_ = last;
     staleFirst_ = std::min(staleFirst_, first), staleLast_ = std::max(staleLast_, last);
     ++frames_;
     update(QRect(0, first, w, last - first + 1));
@@ -78,7 +77,7 @@ void SurfaceView::refresh() {
         QRgb* to = image + y * stride;
         for (std::size_t x = 0; x < w; ++x) to[x] = colours[from[x]];
     }
-    staleFirst_ = 0, staleLast_ = -1;
+    staleFirst_ = kNoRow, staleLast_ = -1;
 }
 
 void SurfaceView::paintEvent(QPaintEvent* event) {

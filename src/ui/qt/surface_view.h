@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace vx {
@@ -41,7 +42,9 @@ private:
 
     std::vector<std::uint8_t> taken_;  // the picture as last taken, in palette numbers
     QImage shown_;                     // the same in screen colours, but for the rows below
-    int staleFirst_ = 0, staleLast_ = -1;
+    // The rows still to be turned into screen colours; none when first > last.
+    static constexpr int kNoRow = std::numeric_limits<int>::max();
+    int staleFirst_ = kNoRow, staleLast_ = -1;
     long long frames_ = 0;
 };
 
