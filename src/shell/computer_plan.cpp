@@ -66,8 +66,7 @@ void computerStarts(Game& g) {
     const History before = s.history;
     solver::Solution solution;
     tell(g, kThinking);
-    const solver::Budget budget{g.platform.thinkingSeconds()};
-    g.platform.think(g, [&] { solution = solver::solve(asked, n, budget); });
+    g.platform.think(g, [&] { solution = solver::solve(asked, n); });
     if (g.form[ControlId::Notice].text == kThinking) hideNotice(g);
     if (g.ended) return;
     // The player may have changed the cube while the computer thought: it

@@ -37,12 +37,9 @@ public:
     virtual GlyphSource& glyphs() = 0;
     // Runs `work`, which may take a while and touches nothing of the game,
     // and returns when it is done. A window lets its events run meanwhile,
-    // so that it never freezes; the script mode simply runs it, so that a
-    // script sees the same game on a fast machine and a slow one.
-    // How long a search may go on looking for a shorter solution once it has
-    // one. None in the script mode: its first solution does not depend on
-    // the machine's speed, so a script always sees the same game.
-    virtual double thinkingSeconds() const { return 0; }
+    // so that it never freezes; the script mode simply runs it. The work
+    // itself does not depend on the machine's speed, so both get the same
+    // answer.
     virtual void think(Game& game, const std::function<void()>& work) {
         (void)game;
         work();

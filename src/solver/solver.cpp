@@ -1,20 +1,16 @@
 #include "solver/solver.h"
 
 #include "solver/big/big_solver.h"
-#include "solver/three_solver.h"
+#include "solver/three/three_solver.h"
 #include "solver/two/two_solver.h"
 
 namespace vx::solver {
 
 Solution solve(const Cube& cube, int n, const Budget& budget) {
-    Solution s;
     if (n == 2) return solveTwo(cube);
-    if (n == 3) {
-        auto moves = solveThree(cube, true, budget.seconds, &s.refusal, &s.reason);
-        if (moves) s.moves = std::move(*moves);
-        return s;
-    }
+    if (n == 3) return solveThree(cube, true, budget);
     if (n >= 4 && n <= kMaxCubeSize) return solveBig(cube, n, budget);
+    Solution s;
     s.refusal = Refusal::unsupportedSize;
     s.reason = "The computer cannot read the colours of a cube of this size.";
     return s;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -29,12 +30,13 @@ struct Solution {
     bool solved() const { return refusal == Refusal::none; }
 };
 
+// How much searching a solve may do, counted in work (the 3-cube search's
+// nodes), never in time: the same cube gets the same solution on any machine
+// and under any load. The first solution is always returned, however much
+// work it takes; the rest of the budget goes to looking for shorter ones.
+// 0 takes the first solution. The 2-cube's answer is exact and needs none.
 struct Budget {
-    // How long the search may keep looking for shorter solutions once it has one.
-    // The 3-cube's search stops looking this long after it starts (its first
-    // solution it always returns, however long that takes); the 2-cube's
-    // answer is exact and takes microseconds. 0 takes the first solution.
-    double seconds = 0.09;
+    std::int64_t work = 300'000;
 };
 
 // Reads the colours of an n-cube (n = 2..20, faces 1..6, squares 1..n) and

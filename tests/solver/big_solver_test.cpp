@@ -16,7 +16,7 @@ using test::scrambled;
 using test::swapSquares;
 
 // The search for a shorter 3-cube stage is not what is tested here.
-constexpr solver::Budget kFirstFound{0.0};
+constexpr solver::Budget kFirstFound{0};
 
 solver::Solution expectSolves(const Cube& c, int n, const std::string& what) {
     const auto s = solver::solve(c, n, kFirstFound);

@@ -97,11 +97,11 @@ struct KnownPosition {
     std::size_t fewest;
 };
 
-inline void expectFewest(int n, const std::vector<KnownPosition>& cases, double seconds) {
+inline void expectFewest(int n, const std::vector<KnownPosition>& cases, const solver::Budget& budget = {}) {
     for (const KnownPosition& k : cases) {
         Cube c = paintedCube(n, {}, kPlainColours);
         for (const auto& m : k.made) c.turn(m, n);
-        const auto s = solver::solve(c, n, {seconds});
+        const auto s = solver::solve(c, n, budget);
         ASSERT_TRUE(s.solved()) << k.name;
         EXPECT_EQ(s.moves.size(), k.fewest) << k.name;
         EXPECT_TRUE(solves(c, n, s.moves)) << k.name;

@@ -64,7 +64,7 @@ TEST(Refusals, EachImpossibleCubeHasItsReason) {
         Cube c = test::paintedCube(k.n, p, test::randomColours(rng));
         k.squares(c);
         test::turnAtRandom(c, k.n, rng);
-        const auto s = solver::solve(c, k.n, {0.0});
+        const auto s = solver::solve(c, k.n, {0});
         EXPECT_EQ(s.refusal, k.expected) << k.name << ": " << s.reason;
         EXPECT_FALSE(s.solved()) << k.name;
         EXPECT_TRUE(s.moves.empty()) << k.name;

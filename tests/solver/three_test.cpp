@@ -3,18 +3,12 @@
 #include <thread>
 
 #include "random_states.h"
-#include "solver/three_solver.h"
+#include "solver/three/three_solver.h"
 
 namespace vx {
 namespace {
 
-// The sanitizers make the search many times slower: a budget in seconds
-// buys as much search there only when it is as many times longer.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr double kSlowdown = 20;
-#else
-constexpr double kSlowdown = 1;
-#endif
+constexpr solver::Budget kFirstFound{0};
 
 bool outerOnly(const std::vector<PhysicalMove>& moves) {
     return std::none_of(moves.begin(), moves.end(), [](const PhysicalMove& m) { return m.layer == 2; });
@@ -26,8 +20,8 @@ TEST(ThreeCube, RandomStatesAreSolved) {
         // The tables' first use may come from two threads at once.
         const Cube a = test::randomCube(3, rng), b = test::randomCube(3, rng);
         solver::Solution sa, sb;
-        std::thread other([&] { sa = solver::solve(a, 3, {0.0}); });
-        sb = solver::solve(b, 3, {0.0});
+        std::thread other([&] { sa = solver::solve(a, 3, kFirstFound); });
+        sb = solver::solve(b, 3, kFirstFound);
         other.join();
         EXPECT_TRUE(sa.solved() && test::solves(a, 3, sa.moves));
         EXPECT_TRUE(sb.solved() && test::solves(b, 3, sb.moves));
@@ -37,14 +31,12 @@ TEST(ThreeCube, RandomStatesAreSolved) {
         const Cube c = test::randomCube(3, rng);
         // Bigger cubes ask for outer layers only: a middle layer of theirs is many layers.
         const bool slices = i % 2 == 0;
-        solver::Refusal why = solver::Refusal::unsupportedSize;
-        const auto moves = solver::solveThree(c, slices, 0.0, &why);
-        ASSERT_TRUE(moves) << "state " << i;
-        EXPECT_EQ(why, solver::Refusal::none);
-        ASSERT_TRUE(test::solves(c, 3, *moves)) << "state " << i;
-        EXPECT_TRUE(slices || outerOnly(*moves)) << "state " << i;
-        longest = std::max(longest, moves->size());
-        total += moves->size();
+        const solver::Solution s = solver::solveThree(c, slices, kFirstFound);
+        ASSERT_TRUE(s.solved()) << "state " << i;
+        ASSERT_TRUE(test::solves(c, 3, s.moves)) << "state " << i;
+        EXPECT_TRUE(slices || outerOnly(s.moves)) << "state " << i;
+        longest = std::max(longest, s.moves.size());
+        total += s.moves.size();
     }
     // Even the first solution the search finds is short.
     EXPECT_LE(longest, 30u);
@@ -56,8 +48,8 @@ TEST(ThreeCube, AWhileLongerFindsShorterSolutions) {
     std::size_t quick = 0, patient = 0;
     for (int i = 0; i < 5; ++i) {
         const Cube c = test::randomCube(3, rng);
-        const auto first = solver::solve(c, 3, {0.0});
-        const auto better = solver::solve(c, 3, {0.05 * kSlowdown});
+        const auto first = solver::solve(c, 3, kFirstFound);
+        const auto better = solver::solve(c, 3, {300'000});
         ASSERT_TRUE(first.solved() && better.solved());
         EXPECT_TRUE(test::solves(c, 3, better.moves));
         EXPECT_LE(better.moves.size(), first.moves.size());
@@ -79,16 +71,16 @@ TEST(ThreeCube, KnownPositions) {
         {"a middle layer twice", {{2, 2, -1}, {2, 2, -1}}, 2},
         {"both outer layers one way", {{1, 1, -1}, {1, 3, -1}}, 1},
         {"outer layers after a middle one", {{0, 2, 1}, {1, 3, 1}, {0, 1, 1}}, 3},
-    }, 0.02 * kSlowdown);
+    }, solver::Budget{200'000});
 
     // With outer layers only, a middle layer is the two outer ones the other way.
     Cube c = test::paintedCube(3, {}, test::kPlainColours);
     c.turn({0, 2, 1}, 3);
-    const auto moves = solver::solveThree(c, false, 0.01 * kSlowdown, nullptr);
-    ASSERT_TRUE(moves);
-    EXPECT_TRUE(outerOnly(*moves));
-    EXPECT_EQ(moves->size(), 2u);
-    EXPECT_TRUE(test::solves(c, 3, *moves));
+    const solver::Solution s = solver::solveThree(c, false, solver::Budget{100'000});
+    ASSERT_TRUE(s.solved());
+    EXPECT_TRUE(outerOnly(s.moves));
+    EXPECT_EQ(s.moves.size(), 2u);
+    EXPECT_TRUE(test::solves(c, 3, s.moves));
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ TEST(TwoCube, KnownPositions) {
         {"opposite layers the same way (a whole turn)", {{2, 1, 1}, {2, 2, 1}}, 0},
         {"opposite layers opposite ways", {{2, 1, 1}, {2, 2, -1}}, 2},
         {"sexy move", {{0, 2, 1}, {1, 2, 1}, {0, 2, -1}, {1, 2, -1}}, 4},
-    }, 0.0);
+    });
 }
 
 TEST(TwoCube, ThousandRandomStatesAreSolvedOptimally) {

@@ -6,7 +6,7 @@
 #include "solver/big/scheme.h"
 #include "solver/big/squares.h"
 #include "solver/pieces.h"
-#include "solver/three_solver.h"
+#include "solver/three/three_solver.h"
 
 namespace vx::solver {
 namespace {
@@ -97,17 +97,15 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     w.make(phase.moves());
 
     for (int attempt = 0; attempt < 2 && !w.cube.solved(n); ++attempt) {
-        Refusal why = Refusal::none;
-        std::string reason;
-        auto three = solveThree(threeCube(w.cube, n), false, budget.seconds, &why, &reason);
-        if (three) {
-            for (PhysicalMove m : *three) {
+        const Solution three = solveThree(threeCube(w.cube, n), false, budget);
+        if (three.solved()) {
+            for (PhysicalMove m : three.moves) {
                 if (m.layer == 3) m.layer = n;
                 w.make({m});
             }
             break;
         }
-        if (why != Refusal::oddParity || n % 2 == 1 || attempt > 0) return refused(why, reason);
+        if (three.refusal != Refusal::oddParity || n % 2 == 1 || attempt > 0) return refused(three.refusal, three.reason);
         w.make(edgeSwap(n));
     }
     if (!w.cube.solved(n)) return refused(Refusal::unsupportedSize, lost);

@@ -1,14 +1,12 @@
 #include "solver/three/search.h"
 
 #include <algorithm>
-#include <chrono>
 
 #include "solver/three/tables.h"
 
 namespace vx::solver::three {
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr int kNone = -1;
 constexpr int kNoSolution = 1000;
 constexpr int kFirstLimit = 31;
@@ -25,14 +23,10 @@ bool inPhaseTwo(int t) { return axisOf(t) == 1 || kindOf(t) == 2; }
 
 class Search {
 public:
-    Search(const Pieces& start, double seconds, bool mustFind, int below)
-        : t_(tables()),
-          start_(start),
-          mustFind_(mustFind),
-          below_(below),
-          deadline_(Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds))) {}
+    Search(const Pieces& start, std::int64_t work, bool mustFind, int below)
+        : t_(tables()), start_(start), mustFind_(mustFind), below_(below), work_(work) {}
 
-    std::vector<std::vector<int>> run() {
+    SearchResult run() {
         const int tw = twist(start_), fl = flip(start_), sl = slice(start_);
         // Long phase-two searches are what make a first solution slow: look
         // for one within kFirstLimit moves first, then without a limit.
@@ -42,14 +36,14 @@ public:
             for (int bound = h; bound < best_ && !stop_; ++bound) phaseOne(tw, fl, sl, h, 0, bound);
             if (found_ || stop_ || limit == below_) break;
         }
-        return solutions_;
+        return {solutions_, nodes_};
     }
 
 private:
     // The node's own bound h is known to fit; children are looked at before
     // they are entered, as most of them do not.
     void phaseOne(int tw, int fl, int sl, int h, int cost, int bound) {
-        if (timeUp()) return;
+        if (workDone()) return;
         if (h == 0 && cost == bound) {
             if (path_.empty() || !inPhaseTwo(path_.back())) startPhaseTwo(cost);
             return;
@@ -91,12 +85,13 @@ private:
             found_ = true;
             path_.resize(path_.size() - phaseTwoMoves_);
             phaseTwoMoves_ = 0;
-            stop_ = Clock::now() >= deadline_;
+            stop_ = nodes_ >= work_;
             bound = best_ - 1 - costOne;
         }
     }
 
     bool phaseTwo(int cp, int ep, int sp, int h, int cost, int bound) {
+        ++nodes_;
         if (h == 0) {
             phaseTwoCost_ = cost;
             return true;
@@ -120,10 +115,10 @@ private:
         return false;
     }
 
-    // Looked at now and then: the clock is dearer than a node.
-    bool timeUp() {
-        if (++nodes_ % 1024 != 0 || (mustFind_ && !found_)) return stop_;
-        if (Clock::now() >= deadline_) stop_ = true;
+    // Before the first solution is found, a search that must find one
+    // goes on whatever it costs.
+    bool workDone() {
+        if (++nodes_ >= work_ && (found_ || !mustFind_)) stop_ = true;
         return stop_;
     }
 
@@ -131,11 +126,11 @@ private:
     Pieces start_;
     bool mustFind_;
     int below_;
-    Clock::time_point deadline_;
+    std::int64_t work_;
     std::vector<int> path_;
     std::vector<std::vector<int>> solutions_;  // each shorter than the one before
     int best_ = kNoSolution;
-    long nodes_ = 0;
+    std::int64_t nodes_ = 0;
     int phaseTwoCost_ = 0;
     std::size_t phaseTwoMoves_ = 0;  // on the path
     bool found_ = false;
@@ -144,8 +139,8 @@ private:
 
 }  // namespace
 
-std::vector<std::vector<int>> twoPhase(const Pieces& start, double seconds, bool mustFind, int below) {
-    Search s(start, seconds, mustFind, below);
+SearchResult twoPhase(const Pieces& start, std::int64_t work, bool mustFind, int below) {
+    Search s(start, work, mustFind, below);
     return s.run();
 }
 

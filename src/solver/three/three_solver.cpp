@@ -1,4 +1,4 @@
-#include "solver/three_solver.h"
+#include "solver/three/three_solver.h"
 
 #include <array>
 #include <chrono>
@@ -85,32 +85,35 @@ std::vector<int> reversed(const std::vector<int>& turns) {
 
 }  // namespace
 
-std::optional<std::vector<PhysicalMove>> solveThree(const Cube& threeCube, bool allowSlices, double seconds,
-                                                    Refusal* why, std::string* reason) {
+Solution solveThree(const Cube& threeCube, bool allowSlices, const Budget& budget) {
+    Solution best;
     Pieces pieces;
     const Verdict v = readThree(threeCube, pieces);
-    if (why) *why = v.refusal;
-    if (reason) *reason = v.reason;
-    if (!v.ok()) return std::nullopt;
+    if (!v.ok()) {
+        best.refusal = v.refusal;
+        best.reason = v.reason;
+        return best;
+    }
 
-    // Each view of the cube, and of its inverse, has its share of the time;
+    // Each view of the cube, and of its inverse, has its share of the work;
     // only the first must give a solution.
-    const int views = seconds > 0 ? 2 * static_cast<int>(kViews.size()) : 1;
-    const auto start = std::chrono::steady_clock::now();
-    std::optional<std::vector<PhysicalMove>> best;
+    const int views = budget.work > 0 ? 2 * static_cast<int>(kViews.size()) : 1;
+    std::int64_t spent = 0;
+    bool found = false;
     int bestCost = 0;  // before shortening
     for (int k = 0; k < views; ++k) {
         const int view = k % 3;
         const bool inverted = k >= 3;
-        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
-        const double left = seconds * (k + 1) / views - spent.count();
+        const std::int64_t left = budget.work * (k + 1) / views - spent;
         if (k > 0 && left <= 0) continue;
         Pieces seen = pieces;
         if (view > 0) readThree(turnedCube(threeCube, view), seen);
         if (inverted) seen = inverse(seen);
         // The shortest in moves of the game may be any of the search's
         // solutions once middle layers and merged turns are counted.
-        for (std::vector<int> turns : three::twoPhase(seen, left, k == 0, k == 0 ? 1000 : bestCost + (allowSlices ? 1 : 0))) {
+        three::SearchResult r = three::twoPhase(seen, left, k == 0, k == 0 ? 1000 : bestCost + (allowSlices ? 1 : 0));
+        spent += r.work;
+        for (std::vector<int>& turns : r.solutions) {
             int cost = 0;
             for (int t : turns) cost += three::costOf(t);
             if (inverted) turns = reversed(turns);
@@ -118,8 +121,9 @@ std::optional<std::vector<PhysicalMove>> solveThree(const Cube& threeCube, bool 
             // Moves for the turned cube, made on the cube as it lies.
             for (PhysicalMove& m : moves) m = rotated(m, kViews[static_cast<std::size_t>(view)].inverse(), 3);
             moves = shortened(moves, allowSlices);
-            if (best && moves.size() >= best->size()) continue;
-            best = std::move(moves);
+            if (found && moves.size() >= best.moves.size()) continue;
+            best.moves = std::move(moves);
+            found = true;
             bestCost = cost;
         }
     }

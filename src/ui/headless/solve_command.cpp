@@ -23,8 +23,9 @@ int solveCommand(const std::filesystem::path& file, std::ostream& out, std::ostr
     }
     Cube cube;
     applySquares(*p, n, cube);
-    // A command line can wait a little longer than a game for a shorter answer.
-    const solver::Solution s = solver::solve(cube, n, solver::Budget{0.5});
+    // The game's own budget: the same puzzle gets the same solution here as
+    // in the window and the script mode.
+    const solver::Solution s = solver::solve(cube, n);
     if (!s.solved()) {
         err << "vexelcube: " << s.reason << '\n';
         return 1;

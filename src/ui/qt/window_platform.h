@@ -29,7 +29,6 @@ public:
     // frame the window shows what the game says meanwhile (the computer is
     // thinking), with a busy cursor, and its events go on running.
     void think(Game& game, const std::function<void()>& work) override;
-    double thinkingSeconds() const override { return 0.09; }
 
     // Where the main loop yielded last, and how often it has yielded.
     YieldPoint lastYield() const { return where_; }
