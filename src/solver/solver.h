@@ -27,6 +27,11 @@ struct Solution {
     Refusal refusal = Refusal::none;
     std::string reason;  // a short sentence for the player when refused
     std::vector<PhysicalMove> moves;
+    // How many of the moves each stage of a big cube's reduction made, for
+    // the benchmark (a 2- or 3-cube's moves are all `threeCube`).
+    struct Stages {
+        int centres = 0, edges = 0, parity = 0, threeCube = 0;
+    } stages;
     bool solved() const { return refusal == Refusal::none; }
 };
 
