@@ -4,7 +4,7 @@
 .PHONY: all deps build run test test-fast test-asan bench fuzz fuzz-smoke package lint-package screenshots clean
 
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev googletest \
-            libbenchmark-dev libpng-dev qt6-base-dev libgl-dev fonts-dejavu-core \
+            libbenchmark-dev libpng-dev nlohmann-json3-dev qt6-base-dev libgl-dev fonts-dejavu-core \
             xvfb xauth clang libclang-rt-14-dev libfontconfig-dev \
             desktop-file-utils appstream openbox xdotool dpkg-dev fakeroot
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -55,6 +55,7 @@ bool writeAll(int fd, std::string_view bytes) {
 struct TemporaryFile {
     fs::path path;
     int fd = -1;
+    int error = 0;  // errno of the last attempt, when no file was made
 };
 
 // A new file beside the target, made with O_EXCL so it never takes over a
@@ -67,10 +68,19 @@ TemporaryFile createTemporary(const fs::path& target) {
         const fs::path candidate =
             folder / ("." + target.filename().string() + std::string(kTemporaryMark) + std::to_string(entropy() % 1000000000u));
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) return {candidate, fd};
-        if (errno != EEXIST) break;
+        if (fd >= 0) return {candidate, fd, 0};
+        if (errno != EEXIST) return {{}, -1, errno};
     }
-    return {};
+    return {{}, -1, EEXIST};
+}
+
+bool diskFull(int error) { return error == ENOSPC || error == EDQUOT; }
+bool writeProtected(int error) { return error == EACCES || error == EPERM || error == EROFS; }
+
+WriteStatus createFailure(int error) {
+    if (diskFull(error)) return WriteStatus::DiskFull;
+    if (writeProtected(error)) return WriteStatus::FolderReadOnly;
+    return WriteStatus::CannotCreate;
 }
 
 // Makes a finished rename last through a crash; a failure here changes
@@ -110,13 +120,17 @@ void removeStaleTemporaries(const fs::path& folder, bool (*ownTarget)(std::strin
     }
 }
 
-std::optional<std::string> readTextFile(const fs::path& path, std::size_t maxBytes) {
+FileText readTextFile(const fs::path& path, std::size_t maxBytes) {
     // O_NONBLOCK so that a pipe with the file's name cannot hang the game.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (!fd.valid()) return std::nullopt;
+    if (!fd.valid()) {
+        if (errno == ENOENT || errno == ENOTDIR) return {ReadStatus::Missing, {}};
+        return {errno == EACCES || errno == EPERM ? ReadStatus::NoPermission : ReadStatus::Failed, {}};
+    }
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) return std::nullopt;
+    if (::fstat(fd.get(), &info) != 0) return {ReadStatus::Failed, {}};
+    if (!S_ISREG(info.st_mode)) return {ReadStatus::NotRegular, {}};
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) return {ReadStatus::TooLarge, {}};
 
     std::string text;
     text.resize(static_cast<std::size_t>(info.st_size));
@@ -125,20 +139,47 @@ std::optional<std::string> readTextFile(const fs::path& path, std::size_t maxByt
     // never past maxBytes.
     for (;;) {
         if (filled == text.size()) {
-            if (text.size() > maxBytes) return std::nullopt;
+            if (text.size() > maxBytes) return {ReadStatus::TooLarge, {}};
             text.resize(text.size() + 4096);
         }
         const ssize_t got = ::read(fd.get(), text.data() + filled, text.size() - filled);
         if (got < 0) {
             if (errno == EINTR) continue;
-            return std::nullopt;
+            return {errno == EACCES || errno == EPERM ? ReadStatus::NoPermission : ReadStatus::Failed, {}};
         }
         if (got == 0) break;
         filled += static_cast<std::size_t>(got);
     }
-    if (filled > maxBytes) return std::nullopt;
+    if (filled > maxBytes) return {ReadStatus::TooLarge, {}};
     text.resize(filled);
-    return text;
+    return {ReadStatus::Ok, std::move(text)};
+}
+
+std::string readProblem(ReadStatus status, std::string_view file) {
+    const std::string name(file);
+    switch (status) {
+    case ReadStatus::Ok: return {};
+    case ReadStatus::Missing: return "There is no file " + name + ".";
+    case ReadStatus::NotRegular: return name + " is not a regular file.";
+    case ReadStatus::TooLarge: return name + " is too large to be a file of the game.";
+    case ReadStatus::NoPermission: return name + " may not be read (no permission).";
+    case ReadStatus::Failed: break;
+    }
+    return name + " could not be read.";
+}
+
+std::string writeProblem(WriteStatus status) {
+    switch (status) {
+    case WriteStatus::Ok: return {};
+    case WriteStatus::ReadOnly: return "it is read-only";
+    case WriteStatus::DiskFull: return "the disk is full";
+    case WriteStatus::FolderReadOnly: return "the folder may not be written";
+    case WriteStatus::NotAFile: return "a folder has its name";
+    case WriteStatus::CannotCreate: return "no new file could be made in the folder";
+    case WriteStatus::CannotWrite: return "writing it failed";
+    case WriteStatus::CannotReplace: break;
+    }
+    return "the old file could not be replaced";
 }
 
 WriteStatus writeFileReplacing(const fs::path& path, std::string_view bytes) {
@@ -146,11 +187,13 @@ WriteStatus writeFileReplacing(const fs::path& path, std::string_view bytes) {
     // replaces the link, and nothing outside the folder is touched.
     const fs::path& target = path;
     struct stat old {};
-    const bool existing = ::lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const bool found = ::lstat(target.c_str(), &old) == 0;
+    if (found && S_ISDIR(old.st_mode)) return WriteStatus::NotAFile;
+    const bool existing = found && S_ISREG(old.st_mode);
     // A file the player marked read-only is kept.
     if (existing && (old.st_mode & S_IWUSR) == 0) return WriteStatus::ReadOnly;
     TemporaryFile temp = createTemporary(target);
-    if (temp.fd < 0) return WriteStatus::CannotCreate;
+    if (temp.fd < 0) return createFailure(temp.error);
     Descriptor fd(temp.fd);
     const auto fail = [&](WriteStatus status) {
         fd.close();
@@ -162,8 +205,13 @@ WriteStatus writeFileReplacing(const fs::path& path, std::string_view bytes) {
     if (existing) ::fchmod(fd.get(), old.st_mode & 07777);
 
     if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.close())
-        return fail(WriteStatus::CannotWrite);
-    if (::rename(temp.path.c_str(), target.c_str()) != 0) return fail(WriteStatus::CannotReplace);
+        return fail(diskFull(errno) ? WriteStatus::DiskFull : WriteStatus::CannotWrite);
+    if (::rename(temp.path.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        return fail(error == EISDIR ? WriteStatus::NotAFile
+                    : writeProtected(error) ? WriteStatus::FolderReadOnly
+                                            : WriteStatus::CannotReplace);
+    }
     flushFolder(target.parent_path());
     return WriteStatus::Ok;
 }

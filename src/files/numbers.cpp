@@ -74,6 +74,20 @@ double leadingNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+bool isNumber(std::string_view field) {
+    if (!field.empty() && (field.front() == '+' || field.front() == '-')) field.remove_prefix(1);
+    bool digits = false, point = false;
+    for (const char c : field) {
+        if (isDigit(c))
+            digits = true;
+        else if (c == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
 double roundHalfEven(double v) {
     if (!std::isfinite(v)) return v;
     // Work on the magnitude: for it, a - floor(a) is exact.

@@ -13,6 +13,11 @@ namespace vx {
 // one of its sign, one too small to represent reads 0.
 double leadingNumber(std::string_view text);
 
+// True when the whole field is a number as the files write them: an
+// optional sign, then digits with at most one decimal point among them
+// ("12", "-3", ".5", "2."), and nothing else ("", "-", ".", "3x", "1e5").
+bool isNumber(std::string_view field);
+
 // Round to the nearest whole number, halves to the even one (2.5 -> 2,
 // 3.5 -> 4, -2.5 -> -2). Infinities and NaN come back unchanged.
 double roundHalfEven(double v);

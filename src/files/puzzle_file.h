@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,33 +31,66 @@ inline constexpr int kMaxFileHistory = 1'000'000;
 // value of a CubeSize.
 std::string formatPuzzle(int n, View view, const History& history, const Cube& cube);
 
-// What a puzzle file holds, as far as the file goes.
+// Everything a whole puzzle file holds, every value in range.
 struct PuzzleNumbers {
-    std::vector<int> header;   // up to 5: cubesize, frontface, frontturn, histcount, newaxis
-    std::vector<int> squares;  // squarecolor, squarecopy pairs in file order (may stop mid-pair)
-    std::vector<int> history;  // axis, col, row triples from the top down (may stop mid-entry)
+    int cubesize = 0;
+    View view;
+    int histcount = 0;
+    int lastaxis = 0;                // the first line's fifth value, which nothing uses
+    std::vector<int> squares;        // 12 n^2: squarecolor, squarecopy pairs in file order
+    std::vector<HistEntry> history;  // histcount entries, from the top down
     friend bool operator==(const PuzzleNumbers&, const PuzzleNumbers&) = default;
-
-    // True when the file held every number its header promised.
-    bool complete() const;
 };
 
-// Reads a puzzle file's text, each field taken with leadingNumber and made
-// whole with toWhole. A file that stops early gives what it held up to there.
-// Nothing when the file must be refused whole because a value read is out of
-// range: a size outside 2..20, a view outside 1..6 / 1..4, a history length
-// outside 0..kMaxFileHistory, a header axis outside 0..3, a square colour
-// (either array) that is not one of 1..6 and 8..15, a history axis outside
-// 1..3 or a coordinate outside 1..n, the header's size (a text that ends
-// inside the header holds no squares or history to check). Numbers beyond
-// the history are ignored.
-std::optional<PuzzleNumbers> parsePuzzle(std::string_view text);
+// Why a puzzle file is refused: the first fault the reader met.
+struct PuzzleProblem {
+    enum class Kind { NotANumber, OutOfRange, CutShort };
+    Kind kind = Kind::CutShort;
+    // NotANumber, OutOfRange: the place of the value at fault, counted from 1.
+    // CutShort: how many values the file gives.
+    std::size_t value = 0;
+    // OutOfRange: what the value stands for ("the size"), the value as the
+    // file writes it, and the values it may take ("2..20").
+    std::string what, written, allowed;
+    // CutShort: how many values the file announces (all five of the first
+    // line while that is not whole).
+    std::size_t announced = 0;
+    friend bool operator==(const PuzzleProblem&, const PuzzleProblem&) = default;
+};
 
-// The load's writes. Square pairs in file order go into `squarecolor` and
-// `squarecopy` of the n-cube; history entry j (0-based, from the top down)
-// goes into index histcount - j. Whatever the file did not reach keeps its
-// old value. applyHistory writes entries only: the caller sets `histcount`.
-void applySquares(const PuzzleNumbers& p, int n, Cube& cube);
-void applyHistory(const PuzzleNumbers& p, int histcount, History& history);
+// A file's puzzle, or the one reason it is refused whole.
+struct PuzzleRead {
+    std::optional<PuzzleNumbers> puzzle;
+    PuzzleProblem problem;  // when there is no puzzle
+};
+
+// Reads a puzzle file's text. Every field must be a number (an optional
+// sign, digits and at most one decimal point), made whole with toWhole, and
+// in range: a size of 2..20, a view of 1..6 / 1..4, a history length of
+// 0..kMaxFileHistory, a header axis of 0..3, square colours (either array)
+// of 1..6 and 8..15, history axes of 1..3 and coordinates of 1..n. The file
+// must give every square and every history entry its first line announces;
+// numbers after those are not read. The program never writes a short file,
+// so a short file is a damaged one.
+PuzzleRead parsePuzzle(std::string_view text);
+
+// The sentence that tells the player why `file` is refused:
+// "x.cube is not a puzzle: value 1 (the size) is 99, not 2..20."
+std::string problemSentence(const PuzzleProblem& problem, std::string_view file);
+
+// Reads and parses the puzzle file at `path`. When it cannot be had,
+// `refusal` is the one sentence that says why (the file named as `path`
+// names it), as the load panel and --solve both tell it.
+struct PuzzleFile {
+    std::optional<PuzzleNumbers> puzzle;
+    std::string refusal;
+};
+PuzzleFile readPuzzle(const std::filesystem::path& path);
+
+// The load's writes: the square pairs in file order into `squarecolor` and
+// `squarecopy` of the puzzle's cube, and its history entries (the top one
+// first in the file) into indexes histcount down to 1, with `histcount`.
+void applySquares(const PuzzleNumbers& p, Cube& cube);
+void applyHistory(const PuzzleNumbers& p, History& history);
 
 }  // namespace vx

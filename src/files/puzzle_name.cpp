@@ -13,7 +13,7 @@ bool forbidden(char c) {
 }  // namespace
 
 std::optional<std::string> puzzleName(std::string_view boxText) {
-    const std::size_t start = boxText.find_first_not_of(" \t");
+    const std::size_t start = boxText.find_first_not_of(' ');
     if (start == std::string_view::npos) return std::nullopt;
     std::string_view name = boxText.substr(start);
     for (char c : name)
@@ -23,6 +23,12 @@ std::optional<std::string> puzzleName(std::string_view boxText) {
     return std::string(name);
 }
 
-std::string puzzleFileName(const std::string& name) { return name + kPuzzleExtension; }
+std::optional<std::string> puzzleNameOfFile(std::string_view fileName) {
+    if (fileName.size() <= kPuzzleExtension.size() || !fileName.ends_with(kPuzzleExtension)) return std::nullopt;
+    fileName.remove_suffix(kPuzzleExtension.size());
+    return std::string(fileName);
+}
+
+std::string puzzleFileName(const std::string& name) { return name + std::string(kPuzzleExtension); }
 
 }  // namespace vx

@@ -1,106 +1,166 @@
-#include <algorithm>
-
+#include "cube/cube_size.h"
+#include "files/file_io.h"
 #include "files/numbers.h"
 #include "files/puzzle_file.h"
 
-#include "cube/cube_size.h"
-
 namespace vx {
 namespace {
-
-enum Header { kSize, kFace, kTurn, kCount, kAxis, kHeaderLength };
 
 bool inRange(int v, int low, int high) { return v >= low && v <= high; }
 
 // The colours a square may have: 0 is the background and 7 the outline.
 bool squareColour(int v) { return inRange(v, 1, 15) && v != 7; }
 
-bool headerValueValid(int index, int v) {
-    switch (index) {
-    case kSize: return CubeSize::of(v).has_value();
-    case kFace: return inRange(v, 1, 6);
-    case kTurn: return inRange(v, 1, 4);
-    case kCount: return inRange(v, 0, kMaxFileHistory);
-    default: return inRange(v, 0, 3);
-    }
+std::size_t squareNumbers(int n) { return 12 * static_cast<std::size_t>(n) * static_cast<std::size_t>(n); }
+
+std::string rangeText(int low, int high) { return std::to_string(low) + ".." + std::to_string(high); }
+
+// A value as the file writes it, for the player to find it there.
+std::string shown(std::string_view field) {
+    constexpr std::size_t kLongest = 24;
+    if (field.size() <= kLongest) return std::string(field);
+    return std::string(field.substr(0, kLongest)) + "...";
 }
 
-std::size_t squareNumbers(int n) { return 12 * static_cast<std::size_t>(n) * static_cast<std::size_t>(n); }
+// Takes the file's values one at a time, counting them, and remembers the
+// first fault.
+class ValueReader {
+public:
+    explicit ValueReader(std::string_view text) : fields_(text) {}
+
+    // The next value when it is a number within `ok`; otherwise nothing, and
+    // the fault is kept (the file ended, or the value is what `what` says it
+    // is not).
+    template <class Check>
+    std::optional<int> next(const char* what, const std::string& allowed, Check ok) {
+        const std::optional<std::string_view> field = fields_.next();
+        if (!field) {
+            problem_.kind = PuzzleProblem::Kind::CutShort;
+            problem_.value = read_;
+            return std::nullopt;
+        }
+        ++read_;
+        if (!isNumber(*field)) {
+            problem_ = {PuzzleProblem::Kind::NotANumber, read_, {}, {}, {}, 0};
+            return std::nullopt;
+        }
+        const int v = toWhole(leadingNumber(*field));
+        if (!ok(v)) {
+            problem_ = {PuzzleProblem::Kind::OutOfRange, read_, what, shown(*field), allowed, 0};
+            return std::nullopt;
+        }
+        return v;
+    }
+
+    PuzzleRead refused(std::size_t announced) {
+        problem_.announced = announced;
+        return {std::nullopt, problem_};
+    }
+
+private:
+    FieldReader fields_;
+    std::size_t read_ = 0;
+    PuzzleProblem problem_;
+};
+
+constexpr std::size_t kHeaderValues = 5;
 
 }  // namespace
 
-bool PuzzleNumbers::complete() const {
-    if (header.size() < kHeaderLength) return false;
-    return squares.size() == squareNumbers(header[kSize]) &&
-           history.size() == 3 * static_cast<std::size_t>(header[kCount]);
-}
-
-std::optional<PuzzleNumbers> parsePuzzle(std::string_view text) {
-    FieldReader fields(text);
-    const auto nextNumber = [&]() -> std::optional<int> {
-        const auto field = fields.next();
-        if (!field) return std::nullopt;
-        return toWhole(leadingNumber(*field));
-    };
-
+PuzzleRead parsePuzzle(std::string_view text) {
+    ValueReader values(text);
     PuzzleNumbers p;
-    while (p.header.size() < kHeaderLength) {
-        const auto v = nextNumber();
-        if (!v) return p;
-        if (!headerValueValid(static_cast<int>(p.header.size()), *v)) return std::nullopt;
-        p.header.push_back(*v);
-    }
-    // Squares and history follow a complete header, so its size and length
-    // rule them.
-    const int n = p.header[kSize];
-    const int histcount = p.header[kCount];
+    const auto header = [&](const char* what, int low, int high) {
+        return values.next(what, rangeText(low, high), [=](int v) { return inRange(v, low, high); });
+    };
+    const std::optional<int> size = header("the size", kMinCubeSize, kMaxCubeSize);
+    if (!size) return values.refused(kHeaderValues);
+    const std::optional<int> face = header("the view's front face", 1, 6);
+    if (!face) return values.refused(kHeaderValues);
+    const std::optional<int> turn = header("the view's turn", 1, 4);
+    if (!turn) return values.refused(kHeaderValues);
+    const std::optional<int> histcount = header("the history's length", 0, kMaxFileHistory);
+    if (!histcount) return values.refused(kHeaderValues);
+    const std::optional<int> lastaxis = header("the last turn's axis", 0, 3);
+    if (!lastaxis) return values.refused(kHeaderValues);
+    p.cubesize = *size;
+    p.view = {*face, *turn};
+    p.histcount = *histcount;
+    p.lastaxis = *lastaxis;
 
-    const std::size_t squareCount = squareNumbers(n);
-    p.squares.reserve(squareCount);
-    while (p.squares.size() < squareCount) {
-        const auto v = nextNumber();
-        if (!v) return p;
-        if (!squareColour(*v)) return std::nullopt;
+    // Squares and history follow the first line, so its size and length
+    // rule them.
+    const int n = p.cubesize;
+    const std::size_t announced =
+        kHeaderValues + squareNumbers(n) + 3 * static_cast<std::size_t>(p.histcount);
+    const std::string coordinates = rangeText(1, n);
+
+    p.squares.reserve(squareNumbers(n));
+    while (p.squares.size() < squareNumbers(n)) {
+        const char* what = p.squares.size() % 2 == 0 ? "a square's color" : "a square's saved color";
+        const std::optional<int> v = values.next(what, "1..6 or 8..15", squareColour);
+        if (!v) return values.refused(announced);
         p.squares.push_back(*v);
     }
 
-    const std::size_t historyCount = 3 * static_cast<std::size_t>(histcount);
-    while (p.history.size() < historyCount) {
-        const auto v = nextNumber();
-        if (!v) return p;
-        const bool axis = p.history.size() % 3 == 0;
-        if (!(axis ? inRange(*v, 1, 3) : inRange(*v, 1, n))) return std::nullopt;
-        p.history.push_back(*v);
+    p.history.reserve(static_cast<std::size_t>(p.histcount));
+    const auto coordinate = [n](int v) { return inRange(v, 1, n); };
+    while (p.history.size() < static_cast<std::size_t>(p.histcount)) {
+        HistEntry e;
+        const std::optional<int> axis =
+            values.next("a history entry's axis", "1..3", [](int v) { return inRange(v, 1, 3); });
+        if (!axis) return values.refused(announced);
+        const std::optional<int> col = values.next("a history entry's column", coordinates, coordinate);
+        if (!col) return values.refused(announced);
+        const std::optional<int> row = values.next("a history entry's row", coordinates, coordinate);
+        if (!row) return values.refused(announced);
+        p.history.push_back({*axis, *col, *row});
     }
-    return p;
+    return {std::move(p), {}};
 }
 
-void applySquares(const PuzzleNumbers& p, int n, Cube& cube) {
-    const std::size_t count = std::min(p.squares.size(), squareNumbers(n));
+std::string problemSentence(const PuzzleProblem& problem, std::string_view file) {
+    const std::string name(file);
+    const std::string value = std::to_string(problem.value);
+    switch (problem.kind) {
+    case PuzzleProblem::Kind::NotANumber: return name + " is not a puzzle: value " + value + " is not a number.";
+    case PuzzleProblem::Kind::OutOfRange:
+        return name + " is not a puzzle: value " + value + " (" + problem.what + ") is " + problem.written +
+               ", not " + problem.allowed + ".";
+    case PuzzleProblem::Kind::CutShort: break;
+    }
+    if (problem.value == 0) return name + " holds no numbers.";
+    if (problem.value < kHeaderValues)
+        return name + " is cut short: it ends after " + value + " of the " + std::to_string(kHeaderValues) +
+               " values of its first line.";
+    return name + " is cut short: it ends after " + value + " of the " + std::to_string(problem.announced) +
+           " values it announces.";
+}
+
+PuzzleFile readPuzzle(const std::filesystem::path& path) {
+    const std::string name = path.string();
+    FileText file = readTextFile(path);
+    if (!file.ok()) return {std::nullopt, readProblem(file.status, name)};
+    PuzzleRead read = parsePuzzle(file.text);
+    if (!read.puzzle) return {std::nullopt, problemSentence(read.problem, name)};
+    return {std::move(read.puzzle), {}};
+}
+
+void applySquares(const PuzzleNumbers& p, Cube& cube) {
     std::size_t i = 0;
+    const int n = p.cubesize;
     for (int f = 1; f <= 6; ++f)
         for (int b = 1; b <= n; ++b)
             for (int a = 1; a <= n; ++a) {
-                if (i >= count) return;
-                cube.setSquarecolor(a, b, f, p.squares[i++]);
-                if (i >= count) return;
-                cube.setSquarecopy(a, b, f, p.squares[i++]);
+                cube.setSquarecolor(a, b, f, p.squares.at(i++));
+                cube.setSquarecopy(a, b, f, p.squares.at(i++));
             }
 }
 
-void applyHistory(const PuzzleNumbers& p, int histcount, History& history) {
-    if (!inRange(histcount, 0, kMaxFileHistory)) return;
-    for (std::size_t i = 0; i < p.history.size(); ++i) {
-        const long long index = static_cast<long long>(histcount) - static_cast<long long>(i / 3);
-        if (index < 1) return;
-        HistEntry& e = history[static_cast<int>(index)];
-        const int v = p.history[i];
-        switch (i % 3) {
-        case 0: e.axis = v; break;
-        case 1: e.col = v; break;
-        default: e.row = v; break;
-        }
-    }
+void applyHistory(const PuzzleNumbers& p, History& history) {
+    history.histcount = p.histcount;
+    int index = p.histcount;
+    for (const HistEntry& e : p.history) history[index--] = e;
 }
 
 }  // namespace vx

@@ -20,6 +20,14 @@ std::string formatSettings(const Settings& s) {
     return line;
 }
 
+namespace {
+
+// Draw-mode and the shortest solution are on when their value reads 1, and
+// nothing else: not 0.6 or 1.4, which would round to it.
+int onlyOne(double v) { return v == 1 ? 1 : 0; }
+
+}  // namespace
+
 Settings parseSettings(std::string_view text) {
     Settings s;
     FieldReader fields(text);
@@ -36,9 +44,9 @@ Settings parseSettings(std::string_view text) {
         else if (index == 9)
             s.rotationtime = v;
         else if (index == 10)
-            s.drawmode = toWhole(v) == 1 ? 1 : 0;
+            s.drawmode = onlyOne(v);
         else
-            s.shortest = v == 1 ? 1 : 0;
+            s.shortest = onlyOne(v);
     }
 
     if (!usableFaceColors(s.facecolor)) s.facecolor = kDefaultFaceColors;

@@ -40,6 +40,10 @@ void Surface::resize(int width, int height) {
     pixels_ = std::move(resized);
     width_ = width;
     height_ = height;
+    // The fill's work space grew with the largest picture filled: a window
+    // made small again gives that memory back.
+    fillSegments_ = {};
+    fillSpans_ = {};
 }
 
 int Surface::pixel(int x, int y) const {

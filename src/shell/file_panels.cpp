@@ -1,15 +1,14 @@
 // The save and load panels of puzzle files: a name box, the list of the
 // ".cube" files in the working directory, Done and Cancel.
 #include <algorithm>
-#include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "shell/game.h"
 #include "shell/handlers.h"
 #include "shell/settings.h"
 #include "shell/solve_check.h"
 #include "files/file_io.h"
+#include "files/puzzle_folder.h"
 #include "files/puzzle_name.h"
 #include "shell/notice.h"
 #include "shell/panel_frame.h"
@@ -18,21 +17,6 @@
 namespace vx {
 
 namespace {
-
-// The ".cube" files of the working directory, names with their extension,
-// sorted. Anything that cannot be listed is left out.
-std::vector<std::string> puzzleFiles() {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(".", ec), end; !ec && it != end; it.increment(ec)) {
-        const std::filesystem::path& path = it->path();
-        std::error_code typeError;
-        if (path.extension() != kPuzzleExtension || !it->is_regular_file(typeError)) continue;
-        names.push_back(path.filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 void refreshList(Control& list) {
     list.entries = puzzleFiles();
@@ -57,11 +41,21 @@ std::string selectedEntry(const Control& list) {
     return list.entries[static_cast<std::size_t>(list.selected)];
 }
 
+// The puzzle the save panel's name box names. A name picked from the list,
+// or typed exactly as a listed file's name, is that file's; a new name is
+// cut at its first dot ("abc.def" saves abc.cube).
+std::optional<std::string> nameToSave(const Game& g, const std::string& box) {
+    const std::vector<std::string>& listed = g.form[ControlId::File1].entries;
+    if (std::find(listed.begin(), listed.end(), box) != listed.end() || isPuzzleFile(box))
+        return puzzleNameOfFile(box);
+    return puzzleName(box);
+}
+
 void savePuzzle(Game& g) {
     GameState& s = g.s;
     const std::string& box = g.form[ControlId::Text4].text;
     if (box.empty()) return;
-    const std::optional<std::string> name = puzzleName(box);
+    const std::optional<std::string> name = nameToSave(g, box);
     if (!name) {
         tell(g, "A puzzle name needs a character before any dot, and no / \\ or control characters.");
         return;
@@ -74,22 +68,34 @@ void savePuzzle(Game& g) {
         return;
     }
     removeStaleSaves();
-    if (writeFileReplacing(file, formatPuzzle(s.cubesize, s.view, s.history, s.cube)) != WriteStatus::Ok) {
-        tell(g, saveFailedNotice("the puzzle " + file));
+    const WriteStatus saved = writeFileReplacing(file, formatPuzzle(s.cubesize, s.view, s.history, s.cube));
+    if (saved != WriteStatus::Ok) {
+        tell(g, saveFailedNotice("the puzzle " + file, writeProblem(saved)));
         return;
     }
     refreshList(g.form[ControlId::File1]);
     refreshList(g.form[ControlId::File2]);
 }
 
+// The load panel's box holds a name from its list, taken whole; only a name
+// that is no puzzle file's is cut as a typed one would be.
+std::optional<std::string> nameToLoad(const std::string& box) {
+    if (std::optional<std::string> whole = puzzleNameOfFile(box)) return whole;
+    return puzzleName(box);
+}
+
 void loadPuzzle(Game& g) {
     GameState& s = g.s;
     const std::string& box = g.form[ControlId::Text3].text;
     if (box.empty()) return;
-    const std::optional<std::string> name = puzzleName(box);
-    const std::optional<PuzzleNumbers> puzzle = name ? readPuzzleFile(*name, s.pendingsize, s.cubesize) : std::nullopt;
-    if (!puzzle) {
-        tell(g, "Could not load the puzzle " + box + ".");
+    const std::optional<std::string> name = nameToLoad(box);
+    if (!name) {
+        tell(g, box + " is not the name of a puzzle file.");
+        return;
+    }
+    const PuzzleFile file = readPuzzleFile(*name);
+    if (!file.puzzle) {
+        tell(g, file.refusal);
         return;
     }
     g.platform.maximise();
@@ -98,7 +104,7 @@ void loadPuzzle(Game& g) {
         s.gamepuzzlename = *name;
         s.gamepuzzle = 1;
     }
-    showLoadedPuzzle(g, *puzzle, s.gameon == 1 ? LoadedView::Random : LoadedView::FromFile);
+    showLoadedPuzzle(g, *file.puzzle, s.gameon == 1 ? LoadedView::Random : LoadedView::FromFile);
     if (s.gameon == 1) g.form.caption = gameCaption(s.cubesize, s.gamepuzzlename);
     s.solvedcount = 0;
     g.form[ControlId::Label4].text = solvedCountText(0);

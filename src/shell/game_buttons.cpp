@@ -5,6 +5,7 @@
 #include "shell/game.h"
 #include "shell/handlers.h"
 #include "shell/mode_panel.h"
+#include "shell/notice.h"
 #include "shell/modes.h"
 #include "shell/solve_check.h"
 #include "shell/puzzle_load.h"
@@ -18,12 +19,17 @@ void hideGameButtons(Form& form) {
     form[ControlId::Command7].visible = false;
 }
 
-// A game on a loaded puzzle plays that puzzle again, in a random view.
+// A game on a loaded puzzle plays that puzzle again, in a random view. A
+// puzzle that no longer loads says why, as the load panel does, and that the
+// game goes on with a random cube instead.
 bool reloadGamePuzzle(Game& g) {
     GameState& s = g.s;
-    const std::optional<PuzzleNumbers> puzzle = readPuzzleFile(s.gamepuzzlename, s.pendingsize, s.cubesize);
-    if (!puzzle) return false;
-    showLoadedPuzzle(g, *puzzle, LoadedView::Random);
+    const PuzzleFile file = readPuzzleFile(s.gamepuzzlename);
+    if (!file.puzzle) {
+        tell(g, file.refusal + " A random cube was started instead.");
+        return false;
+    }
+    showLoadedPuzzle(g, *file.puzzle, LoadedView::Random);
     hideGameButtons(g.form);
     return true;
 }

@@ -12,6 +12,8 @@ void tell(Game& g, const std::string& notice) {
 
 void hideNotice(Game& g) { g.form[ControlId::Notice].visible = false; }
 
-std::string saveFailedNotice(std::string_view what) { return "Could not save " + std::string(what) + "."; }
+std::string saveFailedNotice(std::string_view what, std::string_view why) {
+    return "Could not save " + std::string(what) + ": " + std::string(why) + ".";
+}
 
 }  // namespace vx

@@ -1,5 +1,4 @@
 #pragma once
-#include <optional>
 #include <string>
 
 #include "files/puzzle_file.h"
@@ -8,12 +7,10 @@ namespace vx {
 
 struct Game;
 
-// The numbers of the puzzle file `name`.cube in the working directory, as far
-// as the file goes; nothing when it cannot be read or must be refused whole
-// (the game then stays exactly as it was). `sizeInForce` is the size of the
-// next cube should the file end before its size. A file whose size differs
-// from `shownSize` (the cube on the screen) must give every square of its size.
-std::optional<PuzzleNumbers> readPuzzleFile(const std::string& name, int sizeInForce, int shownSize);
+// The puzzle file `name`.cube of the working directory, whole, or the one
+// sentence that tells why it is refused (the game then stays exactly as it
+// was).
+PuzzleFile readPuzzleFile(const std::string& name);
 
 // How a loaded cube is first shown: in the view the file gives, or (in a
 // game) in a random one.
@@ -21,8 +18,8 @@ enum class LoadedView { FromFile, Random };
 
 // Puts a read puzzle on the screen, for both loads (the load panel's, and a
 // game's "Start new cube" on its puzzle): a fresh start outside a game, the
-// header, the size menu and the geometry of a file's cube, the squares and the
-// history, the view, and the cube painted with the "Solved Cube!" texts gone.
+// size menu and the geometry of the file's cube, its squares, history and
+// view, and the cube painted with the "Solved Cube!" texts gone.
 void showLoadedPuzzle(Game& g, const PuzzleNumbers& p, LoadedView view);
 
 }  // namespace vx

@@ -33,19 +33,20 @@ void savesettings_Click(Game& g) {
     settings.rotationtime = s.rotationtime;
     settings.drawmode = s.drawmode;
     settings.shortest = s.shortest;
-    if (writeFileReplacing(kSettingsFileName, formatSettings(settings)) != WriteStatus::Ok) {
-        tell(g, saveFailedNotice("the settings in " + std::string(kSettingsFileName)));
+    const WriteStatus saved = writeFileReplacing(kSettingsFileName, formatSettings(settings));
+    if (saved != WriteStatus::Ok) {
+        tell(g, saveFailedNotice("the settings in " + std::string(kSettingsFileName), writeProblem(saved)));
         return;
     }
-    hideNotice(g);
+    tell(g, "The settings are saved in " + std::string(kSettingsFileName) + ".");
 }
 
 void readSettingsAtStartUp(Game& g) {
     GameState& s = g.s;
     Form& form = g.form;
-    const std::optional<std::string> text = readTextFile(kSettingsFileName);
-    if (!text) return;
-    const Settings settings = parseSettings(*text);
+    const FileText file = readTextFile(kSettingsFileName);
+    if (!file.ok()) return;
+    const Settings settings = parseSettings(file.text);
     s.facecolor = settings.facecolor;
     s.cubesize = settings.cubesize;
     s.rotationtime = settings.rotationtime;

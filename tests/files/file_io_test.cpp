@@ -5,11 +5,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 
 #include "files/file_io.h"
+#include "support/small_disk.h"
 
 namespace vx {
 namespace {
@@ -28,7 +31,10 @@ protected:
     ~FileIo() override { fs::remove_all(dir_); }
     fs::path at(const std::string& name) const { return dir_ / name; }
     static void put(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    static std::string contents(const fs::path& path) { return readTextFile(path).value_or("(none)"); }
+    static std::string contents(const fs::path& path) {
+        const FileText file = readTextFile(path);
+        return file.ok() ? file.text : "(none)";
+    }
     // The names in the folder, to see that no temporary file stays behind.
     std::vector<std::string> names() const {
         std::vector<std::string> found;
@@ -73,21 +79,43 @@ TEST_F(FileIo, AMissingFolderOrAFolderInTheWayFailsAndLeavesNoTemporaryFile) {
     EXPECT_EQ(writeFileReplacing(at("missing") / "a.cube", "x"), WriteStatus::CannotCreate);
     fs::create_directory(at("a.cube"));
     put(at("a.cube") / "inside", "kept");
-    EXPECT_NE(writeFileReplacing(at("a.cube"), "x"), WriteStatus::Ok);
+    EXPECT_EQ(writeFileReplacing(at("a.cube"), "x"), WriteStatus::NotAFile);
     EXPECT_EQ(names(), std::vector<std::string>{"a.cube"});
     EXPECT_EQ(contents(at("a.cube") / "inside"), "kept");
 }
 
-TEST_F(FileIo, ReadRefusesWhatIsNotAFileOfBoundedSize) {
-    EXPECT_EQ(readTextFile(at("missing.cube")), std::nullopt);
-    EXPECT_EQ(readTextFile(dir_), std::nullopt);
+// A save on a full disk says so, and leaves nothing behind; a tmpfs of a few
+// kilobytes stands for a full disk where one can be mounted (as root).
+TEST_F(FileIo, AFullDiskIsToldAsSuch) {
+    const test::SmallDisk disk(at("small"));
+    if (!disk.mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
+    EXPECT_EQ(writeFileReplacing(at("small") / "a.cube", std::string(1 << 20, 'x')), WriteStatus::DiskFull);
+    EXPECT_TRUE(fs::is_empty(at("small")));
+}
+
+// What cannot be read is told apart: the player learns which it was.
+TEST_F(FileIo, ReadTellsWhyAFileCannotBeRead) {
     put(at("big"), std::string(1001, 'x'));
-    EXPECT_EQ(readTextFile(at("big"), 1000), std::nullopt);
-    EXPECT_EQ(readTextFile(at("big"), 1001), std::string(1001, 'x'));
     put(at("empty"), "");
-    EXPECT_EQ(readTextFile(at("empty")), "");
     ASSERT_EQ(::mkfifo(at("pipe").c_str(), 0600), 0);
-    EXPECT_EQ(readTextFile(at("pipe")), std::nullopt);
+    fs::create_symlink("nowhere", at("dangling"));
+    const std::tuple<fs::path, std::size_t, ReadStatus> cases[] = {
+        {at("missing.cube"), kMaxFileBytes, ReadStatus::Missing},
+        {at("empty") / "inside", kMaxFileBytes, ReadStatus::Missing},
+        {at("dangling"), kMaxFileBytes, ReadStatus::Missing},
+        {dir_, kMaxFileBytes, ReadStatus::NotRegular},
+        {at("pipe"), kMaxFileBytes, ReadStatus::NotRegular},
+        {"/dev/zero", kMaxFileBytes, ReadStatus::NotRegular},
+        {at("big"), 1000, ReadStatus::TooLarge},
+        {at("big"), 1001, ReadStatus::Ok},
+        {at("empty"), kMaxFileBytes, ReadStatus::Ok},
+    };
+    for (const auto& [path, limit, status] : cases) EXPECT_EQ(readTextFile(path, limit).status, status) << path;
+    EXPECT_EQ(readTextFile(at("big"), 1001).text, std::string(1001, 'x'));
+    // Only its owner may read a file of mode 0; root reads it all the same.
+    put(at("locked"), "secret");
+    fs::permissions(at("locked"), fs::perms::none);
+    EXPECT_EQ(readTextFile(at("locked")).status, ::geteuid() == 0 ? ReadStatus::Ok : ReadStatus::NoPermission);
 }
 
 }  // namespace

@@ -24,6 +24,16 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
     for (const auto& [text, value] : cases) EXPECT_EQ(leadingNumber(text), value) << '"' << text << '"';
 }
 
+// A puzzle file's field is a number only when nothing but the number is there.
+TEST(IsNumber, TakesWholeFieldsOnly) {
+    const std::pair<const char*, bool> cases[] = {
+        {"12", true},  {"-3", true},  {"+3", true},  {".5", true},  {"2.", true},  {"-.5", true}, {"007", true},
+        {"", false},   {"-", false},  {".", false},  {"-.", false}, {"3x", false}, {"x3", false}, {"1e5", false},
+        {"1.2.3", false}, {"--5", false}, {"3-", false}, {"+-1", false}, {" 3", false}, {"\x01", false},
+    };
+    for (const auto& [field, number] : cases) EXPECT_EQ(isNumber(field), number) << '"' << field << '"';
+}
+
 TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
     const std::pair<double, double> cases[] = {
         {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {1.5, 2}, {-0.5, 0}, {2.4999, 2},

@@ -1,6 +1,6 @@
 // The puzzle file: its layout byte for byte, round trips at every size, and
-// damaged files (cut anywhere, values out of range) read as far as they go
-// or refused whole.
+// damaged files (cut anywhere, values out of range) refused whole with the
+// place and kind of their first fault.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -45,14 +45,13 @@ TEST(PuzzleRoundTrip, EverySizeWithShortAndLongHistories) {
         for (int histcount : {0, 1, 4000}) {
             SCOPED_TRACE("n = " + std::to_string(n) + ", histcount = " + std::to_string(histcount));
             const std::string text = randomPuzzle(n, histcount, static_cast<unsigned>(n * 100003 + histcount)).text(n);
-            const auto p = parsePuzzle(text);
-            ASSERT_TRUE(p && p->complete());
+            const PuzzleRead read = parsePuzzle(text);
+            ASSERT_TRUE(read.puzzle);
             Puzzle loaded;
-            loaded.view = {p->header[1], p->header[2]};
-            loaded.history.histcount = p->header[3];
-            applySquares(*p, p->header[0], loaded.cube);
-            applyHistory(*p, loaded.history.histcount, loaded.history);
-            EXPECT_EQ(loaded.text(p->header[0]), text);
+            loaded.view = read.puzzle->view;
+            applySquares(*read.puzzle, loaded.cube);
+            applyHistory(*read.puzzle, loaded.history);
+            EXPECT_EQ(loaded.text(read.puzzle->cubesize), text);
         }
 }
 
@@ -81,41 +80,29 @@ TEST(PuzzleLayout, TwoCubeWithTwoEntriesByteForByte) {
                          " 1 \r\n 2 \r\n 1 \r\n");
 }
 
-// True when `part` is `whole` cut short, its last value possibly cut in the
-// middle of its digits.
-bool isCutOf(const std::vector<int>& part, const std::vector<int>& whole) {
-    if (part.size() > whole.size()) return false;
-    if (part.empty()) return true;
-    const std::size_t last = part.size() - 1;
-    return std::equal(part.begin(), part.begin() + static_cast<long>(last), whole.begin()) &&
-           std::to_string(whole[last]).starts_with(std::to_string(part[last]));
-}
-
-TEST(DamagedPuzzle, CutAtEveryByteKeepsWhatItDidNotReach) {
+// A file cut anywhere before its last value is refused as cut short, and
+// says how many of the values it announces it gives; the history is never
+// read in part.
+TEST(DamagedPuzzle, CutAnywhereIsRefusedAsCutShort) {
     const std::string text = randomPuzzle(2, 3, 42).text(2);
-    const auto full = parsePuzzle(text);
-    ASSERT_TRUE(full && full->complete());
-    const std::size_t lastDigit = text.find_last_not_of(" \r\n") + 1;
-    for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+    const std::size_t lastValue = text.find_last_of(" \r\n", text.find_last_not_of(" \r\n")) + 1;
+    const std::size_t announced = 5 + 48 + 9;
+    for (std::size_t cut = 0; cut < lastValue; ++cut) {
         SCOPED_TRACE("cut at " + std::to_string(cut));
-        // Every number of a 2-cube file cut in its digits is still in range.
-        const auto p = parsePuzzle(std::string_view(text).substr(0, cut));
-        ASSERT_TRUE(p);
-        EXPECT_EQ(p->complete(), cut >= lastDigit);
-        EXPECT_TRUE(isCutOf(p->header, full->header) && isCutOf(p->squares, full->squares) &&
-                    isCutOf(p->history, full->history));
-        EXPECT_TRUE(p->squares.empty() || p->header.size() == 5u);
-        EXPECT_TRUE(p->history.empty() || p->squares.size() == 48u);
-        // What the file reached goes in, the rest keeps what was there.
-        Cube cube;
-        for (int f = 1; f <= 6; ++f) cube.setSquarecolor(1, 1, f, 7);
-        applySquares(*p, 2, cube);
-        EXPECT_EQ(cube.squarecolor(1, 1, 1), p->squares.empty() ? 7 : p->squares[0]);
-        EXPECT_EQ(cube.squarecolor(1, 1, 6), p->squares.size() > 40 ? p->squares[40] : 7);
+        const std::string_view part = std::string_view(text).substr(0, cut);
+        const PuzzleRead read = parsePuzzle(part);
+        ASSERT_FALSE(read.puzzle);
+        EXPECT_EQ(read.problem.kind, PuzzleProblem::Kind::CutShort);
+        const std::size_t given = splitFields(part).size();
+        EXPECT_EQ(read.problem.value, given);
+        if (given >= 5) {
+            EXPECT_EQ(read.problem.announced, announced);
+        }
     }
+    EXPECT_TRUE(parsePuzzle(text).puzzle);
 }
 
-TEST(DamagedPuzzle, OutOfRangeValuesRefuseTheFile) {
+TEST(DamagedPuzzle, TheFirstValueOutOfRangeRefusesTheFile) {
     Puzzle saved = randomPuzzle(3, 2, 11);
     saved.history[1] = {1, 2, 3};
     saved.history[2] = {3, 1, 2};
@@ -128,31 +115,56 @@ TEST(DamagedPuzzle, OutOfRangeValuesRefuseTheFile) {
         return text;
     };
     ASSERT_EQ(good.size(), 119u);
-    ASSERT_TRUE(parsePuzzle(joined(good)));
+    ASSERT_TRUE(parsePuzzle(joined(good)).puzzle);
 
+    using Kind = PuzzleProblem::Kind;
     const std::size_t square = 5;          // squarecolor(1, 1, 1)
     const std::size_t copy = 5 + 107;      // squarecopy(3, 3, 6)
     const std::size_t axis = 113;          // the top entry (3, 1, 2)
     const std::size_t col = 114, row = 115;
     const std::size_t lowAxis = 116, lowRow = 118;  // the entry (1, 2, 3)
-    const std::tuple<std::size_t, const char*, const char*> cases[] = {
-        {0, "1", "size 1"},           {0, "21", "size 21"},         {0, "-3", "negative size"},
-        {1, "0", "front face 0"},     {1, "7", "front face 7"},     {2, "0", "turn 0"},
-        {2, "5", "turn 5"},           {3, "-1", "negative length"}, {3, "1000001", "length above the cap"},
-        {3, "99999999999", "huge length"}, {4, "4", "header axis 4"}, {4, "-1", "header axis -1"},
-        {square, "7", "colour 7"},    {square, "0", "colour 0"},    {square, "16", "colour 16"},
-        {square, "x", "no number"},   {copy, "7", "copy 7"},        {copy, "0", "copy 0"},
-        {copy, "16", "copy 16"},      {axis, "0", "axis 0"},        {axis, "4", "axis 4"},
-        {col, "4", "col N + 1"},      {col, "0", "col 0"},          {row, "4", "row N + 1"},
-        {row, "0", "row 0"},          {lowAxis, "4", "axis 4 lower down"}, {lowRow, "-2", "row -2 lower down"},
+    const struct {
+        std::size_t field;
+        const char* value;
+        Kind kind;
+        const char* what;  // what the value stands for: a part of PuzzleProblem::what
+        const char* allowed;
+    } cases[] = {
+        {0, "1", Kind::OutOfRange, "size", "2..20"},           {0, "21", Kind::OutOfRange, "size", "2..20"},
+        {0, "-3", Kind::OutOfRange, "size", "2..20"},          {1, "0", Kind::OutOfRange, "front face", "1..6"},
+        {1, "7", Kind::OutOfRange, "front face", "1..6"},      {2, "0", Kind::OutOfRange, "turn", "1..4"},
+        {2, "5", Kind::OutOfRange, "turn", "1..4"},            {3, "-1", Kind::OutOfRange, "length", "0..1000000"},
+        {3, "1000001", Kind::OutOfRange, "length", "0..1000000"},
+        {3, "99999999999", Kind::OutOfRange, "length", "0..1000000"},
+        {4, "4", Kind::OutOfRange, "axis", "0..3"},            {4, "-1", Kind::OutOfRange, "axis", "0..3"},
+        {square, "7", Kind::OutOfRange, "color", "1..6 or 8..15"},
+        {square, "0", Kind::OutOfRange, "color", "1..6 or 8..15"},
+        {square, "16", Kind::OutOfRange, "color", "1..6 or 8..15"},
+        {copy, "7", Kind::OutOfRange, "saved color", "1..6 or 8..15"},
+        {copy, "16", Kind::OutOfRange, "saved color", "1..6 or 8..15"},
+        {axis, "0", Kind::OutOfRange, "entry's axis", "1..3"}, {axis, "4", Kind::OutOfRange, "entry's axis", "1..3"},
+        {col, "4", Kind::OutOfRange, "column", "1..3"},         {col, "0", Kind::OutOfRange, "column", "1..3"},
+        {row, "4", Kind::OutOfRange, "row", "1..3"},            {row, "0", Kind::OutOfRange, "row", "1..3"},
+        {lowAxis, "4", Kind::OutOfRange, "entry's axis", "1..3"}, {lowRow, "-2", Kind::OutOfRange, "row", "1..3"},
+        {0, "x", Kind::NotANumber, "", ""},                    {3, "2x", Kind::NotANumber, "", ""},
+        {square, "1e1", Kind::NotANumber, "", ""},             {row, "-", Kind::NotANumber, "", ""},
     };
-    for (const auto& [field, value, what] : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.value) + " at value " + std::to_string(c.field + 1));
         std::vector<std::string> fields = good;
-        fields[field] = value;
-        EXPECT_EQ(parsePuzzle(joined(fields)), std::nullopt) << what;
-        // Refused also when the file stops right after the bad value.
-        fields.resize(field + 1);
-        EXPECT_EQ(parsePuzzle(joined(fields)), std::nullopt) << what << ", cut after it";
+        fields[c.field] = c.value;
+        // Refused the same way also when the file stops right after the bad value.
+        for (const std::size_t length : {fields.size(), c.field + 1}) {
+            fields.resize(length);
+            const PuzzleRead read = parsePuzzle(joined(fields));
+            ASSERT_FALSE(read.puzzle);
+            EXPECT_EQ(read.problem.kind, c.kind);
+            EXPECT_EQ(read.problem.value, c.field + 1);
+            if (c.kind != Kind::OutOfRange) continue;
+            EXPECT_NE(read.problem.what.find(c.what), std::string::npos) << read.problem.what;
+            EXPECT_EQ(read.problem.written, c.value);
+            EXPECT_EQ(read.problem.allowed, c.allowed);
+        }
     }
 }
 

@@ -58,7 +58,12 @@ TEST(SettingsFile, ReadsWhatItCanUse) {
         {"count 20000", "1 2 3 4 5 6 4 20000 9 1", make({1, 2, 3, 4, 5, 6}, 4, 10000, 9, 1)},
         {"count below int", "1 2 3 4 5 6 4 -2147483649 9 1", make({1, 2, 3, 4, 5, 6}, 4, 0, 9, 1)},
         {"draw-mode 2", "1 2 3 4 5 6 4 8 9 2", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},
-        {"draw-mode 1.4", "1 2 3 4 5 6 4 8 9 1.4", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 1)},
+        // Draw-mode is on for a value that reads 1 and nothing else, as the
+        // shortest solution: not for values that would round to 1.
+        {"draw-mode 1.4", "1 2 3 4 5 6 4 8 9 1.4", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},
+        {"draw-mode 0.6", "1 2 3 4 5 6 4 8 9 0.6", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},
+        {"draw-mode 1.0", "1 2 3 4 5 6 4 8 9 1.0", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 1)},
+        {"draw-mode 1 and more", "1 2 3 4 5 6 4 8 9 1x", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 1)},
         {"shortest solution 2", "1 2 3 4 5 6 4 8 9 0 2", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},
         {"shortest solution 1.4", "1 2 3 4 5 6 4 8 9 0 1.4", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},
         {"shortest solution a word", "1 2 3 4 5 6 4 8 9 0 yes", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},

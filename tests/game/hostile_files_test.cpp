@@ -1,50 +1,17 @@
 // Whatever lies in the working directory, start-up, the file lists and the
-// load panel carry on.
+// load panel carry on. (Damaged puzzle files: file_cases_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
 #include <chrono>
 
+#include "files/puzzle_file.h"
 #include "game/game_support.h"
+#include "support/solved_cube.h"
 
 namespace vx::test {
 namespace {
-
-// Damaged puzzles are refused or read as far as they go; the cube stays
-// whole. A short file that would change the cube's size (a 7-cube chosen
-// from the menu) is refused whole: the squares it does not give would have
-// no colour.
-TEST(HostileFiles, DamagedPuzzlesAreRefusedAndTheCubeStays) {
-    const struct {
-        const char* name;
-        std::string bytes;
-        bool seven;  // another size is chosen first
-    } files[] = {
-        {"huge.cube", " 3  1  1  999999999999  1 \r\n", false},
-        {"junk.cube", std::string("\x00\x01\xfe\xff binary \x7f", 13), false},
-        {"big.cube", " 99  1  1  0  0 \r\n", false},
-        {"colour.cube", " 2  1  1  0  0 \r\n 7 \r\n 7 \r\n", false},
-        {"negative.cube", " 3  1  1 -5  1 \r\n", false},
-        {"empty.cube", "", true},
-        {"header.cube", " 5  1  1  0  0 \r\n", true},
-        {"cut.cube", " 7  1  1  0  0 \r\n 10 \r\n 10 \r\n 9 \r\n", true},
-    };
-    for (const auto& [name, bytes, seven] : files) {
-        ScriptFolder folder(solvedStart());
-        folder.write(name, bytes);
-        const ScriptResult r = folder.run(std::string(seven ? "menu by7\n" : "") + "menu loadpuzzle\nselect File2 " +
-                                          name + "\npress Command8\ndump\n");
-        ASSERT_EQ(r.status, 0) << r.errors;
-        const Json d = r.lastDump();
-        EXPECT_EQ(d["cubesize"].integer(), 3) << name;
-        EXPECT_TRUE(solved(d)) << name;
-        EXPECT_EQ(d["histcount"].integer(), 0) << name;
-        EXPECT_EQ(d["panelopen"].integer(), 0) << name;
-        EXPECT_TRUE(visible(d, "Notice") || !seven) << name;
-        for (int f = 1; f <= 6; ++f) EXPECT_NE(square(d, 1, 1, f), 0) << name;
-    }
-}
 
 // Killed saves leave their temporary files; the game clears its own when
 // they are more than a minute old, and nothing else.
@@ -77,16 +44,44 @@ TEST(HostileFiles, FoldersLinksAndUnreadableFilesInTheLists) {
     std::filesystem::permissions(folder.path() / "locked.cube", std::filesystem::perms::none);
     std::filesystem::create_symlink("nowhere.cube", folder.path() / "dangling.cube");
     ASSERT_EQ(mkfifo((folder.path() / "pipe.cube").c_str(), 0600), 0);
-    const ScriptResult r = folder.run("menu loadpuzzle\ndump\nselect File2 locked.cube\npress Command8\ndump\n"
-                                      "menu loadpuzzle\nselect File2 folder.cube\npress Command8\n"
-                                      "menu loadpuzzle\nselect File2 pipe.cube\npress Command8\ndump\n");
+    const ScriptResult r = folder.run("menu loadpuzzle\ndump\nselect File2 locked.cube\npress Command8\ndump\n");
     ASSERT_EQ(r.status, 0) << r.errors;
     const std::vector<Json> d = r.dumps();
     EXPECT_EQ(d[0]["cubesize"].integer(), 3);
     // Only regular files are listed.
-    for (const Json& e : d[0]["controls"]["File2"]["entries"].array()) EXPECT_EQ(e.string(), "locked.cube");
-    EXPECT_EQ(d.back()["panelopen"].integer(), 0);
+    EXPECT_EQ(d[0]["controls"]["File2"]["entries"].text(), R"(["locked.cube"])");
+    EXPECT_EQ(d[1]["panelopen"].integer(), 0);
+    // Whoever may read it, the file is no puzzle the game could load.
+    EXPECT_EQ(caption(d[1], "Notice").rfind("locked.cube ", 0), 0u) << caption(d[1], "Notice");
     EXPECT_EQ(ScriptFolder(std::string(5 << 20, '9')).run("dump\n").lastDump()["cubesize"].integer(), 3);
+}
+
+// Any bytes may name a file: the lists offer every puzzle file of the
+// folder and load each by its whole name; the dump stays valid JSON, with
+// bytes that are not UTF-8 shown as U+FFFD, while `select` takes the name's
+// own bytes.
+TEST(HostileFiles, NamesOfAnyBytesAreListedAndLoaded) {
+    const std::pair<std::string, std::string> names[] = {
+        {"\xff\xfe.cube", "\xef\xbf\xbd\xef\xbf\xbd.cube"},
+        {"caf\xe9.cube", "caf\xef\xbf\xbd.cube"},
+        {"tab\tin.cube", "tab\tin.cube"},
+        {"esc\x1b[31m.cube", "esc\x1b[31m.cube"},
+        {"\xc3\xbc.cube", "\xc3\xbc.cube"},
+    };
+    for (const auto& [name, shown] : names) {
+        ScriptFolder folder(solvedStart());
+        folder.write(name, formatPuzzle(2, {1, 1}, History{}, solvedCube(2)));
+        const ScriptResult r =
+            folder.run("menu loadpuzzle\ndump\nselect File2 " + name + "\npress Command8\ndump\n");
+        ASSERT_EQ(r.status, 0) << r.errors;
+        const std::vector<Json> d = r.dumps();  // each line parses as JSON
+        ASSERT_EQ(d.size(), 2u);
+        const std::vector<Json> entries = d[0]["controls"]["File2"]["entries"].array();
+        ASSERT_EQ(entries.size(), 1u);
+        EXPECT_EQ(entries[0].string(), shown);
+        EXPECT_EQ(d[1]["cubesize"].integer(), 2) << "loaded";
+        EXPECT_FALSE(visible(d[1], "Notice")) << caption(d[1], "Notice");
+    }
 }
 
 }  // namespace

@@ -34,7 +34,8 @@ TEST(Sound, SaveNamesThatNoListWouldShowAreRefused) {
     const std::pair<std::string, const char*> names[] = {
         {"abc.def", "abc.cube"}, {"  lead", "lead.cube"}, {".mine", nullptr},   {"../evil", nullptr},
         {" .x", nullptr},        {"a.b/c", nullptr},      {"..\\x", nullptr},   {"esc\x1b", nullptr},
-        {"tab\tx", nullptr},     {"del\x7f", nullptr},    {"  ", nullptr},
+        {"tab\tx", nullptr},     {"del\x7f", nullptr},    {"  ", nullptr},     {"\tlead", nullptr},
+        {"unit\x1f", nullptr},   {"\x1f", nullptr},
     };
     for (const auto& [name, file] : names) {
         const auto before = std::distance(fs::directory_iterator(folder.path()), {});
@@ -103,11 +104,21 @@ TEST(Sound, NumbersFromTheSettingsAreHeldToTheirRanges) {
         EXPECT_LE(d[1]["histcount"].integer(), c.turns) << c.count;
         EXPECT_EQ(d[2]["gamescrambles"].integer(), std::max(c.turns, 1) + 1) << c.count;
     }
-    for (const char* mode : {"2", "-1", "7"}) {
+}
+
+// Draw-mode is on only when the settings' tenth value reads 1, and the new
+// cube is then left unscrambled to colour; any other value, also one that
+// would round to 1, leaves it off.
+TEST(Sound, DrawModeFromTheSettingsIsOnOnlyForOne) {
+    const std::pair<const char*, bool> modes[] = {{"1", true},    {"1.0", true},  {"0.6", false}, {"1.4", false},
+                                                  {"2", false},   {"-1", false},  {"7", false},   {".5", false}};
+    for (const auto& [mode, on] : modes) {
         ScriptFolder folder(std::string(" 10  9  12  13  14  15  3  4  0 ") + mode + " \r\n");
-        const std::vector<Json> d = folder.run("dump\nmenu csolve\nsettle\ndump\n").dumps();
-        EXPECT_TRUE(checked(d[0], "messup") && !checked(d[0], "createp")) << mode;
-        EXPECT_TRUE(solved(d[1])) << mode;
+        const Json d = folder.run("settle\ndump\n").lastDump();
+        EXPECT_EQ(checked(d, "createp"), on) << mode;
+        EXPECT_NE(checked(d, "messup"), on) << mode;
+        EXPECT_EQ(d["drawmode"].integer(), on ? 1 : 0) << mode;
+        EXPECT_EQ(d["histcount"].integer(), on ? 0 : 4) << mode;
     }
 }
 

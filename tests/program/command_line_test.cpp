@@ -1,10 +1,11 @@
 // The program itself, run as the player's shell or the desktop runs it: its
 // arguments and exit statuses, a script on a pipe, where --data-folder keeps
-// the settings and puzzles, and --solve.
+// the settings and puzzles, --solve, and a start with no display.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -15,6 +16,7 @@
 
 #include "cube/random.h"
 #include "files/puzzle_file.h"
+#include "game/game_support.h"
 #include "support/script_run.h"
 #include "support/solved_cube.h"
 
@@ -46,13 +48,17 @@ public:
     fs::path home() const { return root / "home"; }
 
     // Runs the program in work() with `env` (assignments for env(1), ROOT
-    // standing for the scratch folder), `args` and standard input.
-    Outcome run(std::string env, const std::string& args, const std::string& input = "") const {
+    // standing for the scratch folder), `args` and standard input, on Qt's
+    // offscreen platform unless `unset` (options -u NAME of env(1)) and `env`
+    // say otherwise.
+    Outcome run(std::string env, const std::string& args, const std::string& input = "",
+                const std::string& unset = "") const {
         for (std::size_t at; (at = env.find("ROOT")) != std::string::npos;) env.replace(at, 4, root.string());
         write("in", input);
-        const std::string command = "cd '" + work().string() + "' && env -u XDG_DATA_HOME HOME='" + home().string() +
-                                    "' " + env + " QT_QPA_PLATFORM=offscreen '" VEXELCUBE_PATH "' " + args + " < ../in" +
-                                    " > ../out 2> ../err";
+        const std::string platform = unset.empty() ? " QT_QPA_PLATFORM=offscreen" : "";
+        const std::string command = "cd '" + work().string() + "' && timeout 60 env -u XDG_DATA_HOME " + unset +
+                                    " HOME='" + home().string() + "' " + env + platform + " '" VEXELCUBE_PATH "' " +
+                                    args + " < ../in > ../out 2> ../err";
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read("out"), read("err")};
     }
@@ -211,24 +217,97 @@ TEST(SolveCommand, PrintsMovesThatSolveTheCube) {
     EXPECT_EQ(scratch.run("", "--solve done.cube").out, "\n") << "a solved cube needs no moves";
 }
 
-TEST(SolveCommand, RefusesCubesNoTurnsCanSolveAndFilesThatAreNoPuzzle) {
+TEST(SolveCommand, RefusesACubeNoTurnsCanSolve) {
     const Scratch scratch;
     Cube flipped = solvedCube(3);
     // The edge between the front's top row and the top's front row.
     flipped.setSquarecolor(2, 1, 1, 9);
     flipped.setSquarecolor(2, 3, 2, 10);
     put(scratch.work() / "flipped.cube", puzzleText(flipped, 3));
+    const Outcome r = scratch.run("", "--solve flipped.cube");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+}
+
+// A file the game would not load is refused with the very sentence its load
+// panel shows, on one line, with status 2.
+TEST(SolveCommand, RefusesWhatTheLoadPanelRefusesInTheSameWords) {
+    const Scratch scratch;
+    ScriptFolder panel(solvedStart());
     const std::string whole = puzzleText(solvedCube(3), 3);
-    put(scratch.work() / "short.cube", whole.substr(0, whole.size() / 2));
-    put(scratch.work() / "words.cube", "not a puzzle\r\n");
-    for (const auto& [name, status] : {std::pair{"flipped.cube", 1}, {"short.cube", 2}, {"words.cube", 2},
-                                       {"missing.cube", 2}}) {
-        const Outcome r = scratch.run("", std::string("--solve ") + name);
-        EXPECT_EQ(r.status, status) << name;
-        EXPECT_EQ(r.out, "") << name;
-        EXPECT_NE(r.err, "") << name;
-        EXPECT_TRUE(status != 2 || contains(r.err, name)) << r.err;
+    for (const fs::path& at : {scratch.work(), panel.path()}) {
+        put(at / "short.cube", whole.substr(0, whole.size() / 2));
+        put(at / "words.cube", "not a puzzle\r\n");
+        put(at / "range.cube", " 3  7  1  0  0 \r\n");
+        put(at / "nothing.cube", "");
+        put(at / "big.cube", whole);
+        fs::resize_file(at / "big.cube", std::size_t{65} << 20);  // sparse: no disk used
     }
+    fs::create_directory(scratch.work() / "folder.cube");
+    ASSERT_EQ(::mkfifo((scratch.work() / "pipe.cube").c_str(), 0600), 0);
+    const struct {
+        const char* file;
+        const char* sentence;  // what --solve and the load panel both say after "vexelcube: "
+    } cases[] = {
+        {"short.cube", "short.cube is cut short: it ends after 59 of the 113 values it announces."},
+        {"words.cube", "words.cube is not a puzzle: value 1 is not a number."},
+        {"range.cube", "range.cube is not a puzzle: value 2 (the view's front face) is 7, not 1..6."},
+        {"nothing.cube", "nothing.cube holds no numbers."},
+        {"big.cube", "big.cube is too large to be a file of the game."},
+        {"folder.cube", "folder.cube is not a regular file."},
+        {"pipe.cube", "pipe.cube is not a regular file."},
+        {"/dev/zero", "/dev/zero is not a regular file."},
+        {"missing.cube", "There is no file missing.cube."},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = scratch.run("", std::string("--solve ") + c.file);
+        EXPECT_EQ(r.status, 2) << c.file;
+        EXPECT_EQ(r.out, "") << c.file;
+        EXPECT_EQ(r.err, "vexelcube: " + std::string(c.sentence) + "\n");
+    }
+    // The load panel tells the same, for the files it lists.
+    for (const auto& c : cases) {
+        if (!fs::is_regular_file(panel.path() / c.file)) continue;
+        const Json d = panel.run("menu loadpuzzle\nselect File2 " + std::string(c.file) + "\npress Command8\ndump\n")
+                           .lastDump();
+        EXPECT_EQ(d["controls"]["Notice"]["caption"].string(), c.sentence);
+    }
+}
+
+// With no display to open the window on (none named, or one that cannot be
+// reached), the program says so in one line and ends with status 1, also
+// when its folder cannot be made (that reason first).
+TEST(NoDisplay, OneLineAndStatusOne) {
+    constexpr const char* kUnreachable = ":4711";
+    ASSERT_FALSE(fs::exists("/tmp/.X11-unix/X4711")) << "a display " << kUnreachable << " is there";
+    const Scratch scratch;
+    const struct {
+        const char* unset;
+        std::string env;
+        const char* args;
+    } cases[] = {
+        {"-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM", "", ""},
+        {"-u DISPLAY -u WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb", ""},
+        {"-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM", std::string("DISPLAY=") + kUnreachable, ""},
+        {"-u WAYLAND_DISPLAY", std::string("DISPLAY=") + kUnreachable + " QT_QPA_PLATFORM=xcb", ""},
+        {"-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM", "", "--data-folder"},
+    };
+    const std::string line =
+        "vexelcube: no display could be opened for the window; --script and --solve work without one\n";
+    for (const auto& c : cases) {
+        const Outcome r = scratch.run(c.env, c.args, "", c.unset);
+        EXPECT_EQ(r.status, 1) << c.unset << ' ' << c.env << ' ' << c.args;
+        EXPECT_EQ(r.err, line) << c.unset << ' ' << c.env << ' ' << c.args;
+        EXPECT_EQ(r.out, "");
+    }
+    const Scratch noFolder;
+    put(noFolder.home() / ".local", "a file where a folder should be");
+    const Outcome r = noFolder.run("", "--data-folder", "", "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.starts_with("vexelcube: cannot make the game's folder ")) << r.err;
+    EXPECT_TRUE(r.err.ends_with(line)) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
 }
 
 }  // namespace

@@ -116,12 +116,17 @@ std::string helpText() {
          "\n"
          "Exit status: 0 when the game is closed or the script ends, or --solve\n"
          "printed a solution; 1 when the data folder cannot be made or entered,\n"
-         "or the puzzle of --solve has no solution; 2 for a wrong command line,\n"
-         "an unreadable script or puzzle file or a wrong script line; 3 when a\n"
-         "script's settle does not settle.\n"
+         "no display can be opened for the window, or the puzzle of --solve has\n"
+         "no solution; 2 for a wrong command line, an unreadable script, a puzzle\n"
+         "file the game refuses (the reason on standard error) or a wrong script\n"
+         "line; 3 when a script's settle does not settle.\n"
          "\n"
          "The manual: man 6 vexelcube\n";
     return s;
+}
+
+std::string noDisplayText() {
+    return "no display could be opened for the window; --script and --solve work without one";
 }
 
 std::string versionText() { return "vexelcube " VEXELCUBE_VERSION "\n"; }

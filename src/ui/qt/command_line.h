@@ -26,5 +26,7 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& args);
 std::string helpText();
 std::string versionText();
 std::string usageLine();
+// Why the window did not open when there is no display to open it on.
+std::string noDisplayText();
 
 }  // namespace vx

@@ -29,6 +29,30 @@ void quietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
     if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "vexelcube: " << message.toStdString() << '\n';
 }
 
+// What the window tells when it cannot start for want of a display, and the
+// handler that Qt's messages went to before.
+std::string windowRefusal;
+QtMessageHandler qtMessages = nullptr;
+
+// With no display (none named, or one that cannot be reached) Qt cannot make
+// its platform and ends the program with an abort after five lines of its
+// own. The player gets one line and status 1 instead, after the reason the
+// game could not start in its folder, if there was one; Qt's own lines on
+// the way there say nothing more and are left out.
+void windowMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    const std::string_view category = context.category ? context.category : "";
+    const bool aboutThePlatform = message.contains(QStringLiteral("platform plugin"));
+    if (type == QtFatalMsg && aboutThePlatform) {
+        if (!windowRefusal.empty()) std::cerr << "vexelcube: " << windowRefusal << '\n';
+        std::cerr << "vexelcube: " << vx::noDisplayText() << '\n';
+        std::cerr.flush();
+        std::_Exit(1);
+    }
+    const bool noConnection = category == "qt.qpa.xcb" && message.contains(QStringLiteral("connect to display"));
+    if ((category == "qt.qpa.plugin" && aboutThePlatform) || noConnection) return;
+    if (qtMessages) qtMessages(type, context, message);
+}
+
 int runScript(int argc, char** argv, const vx::CommandLine& o) {
     // Text is rendered by Qt, which needs no display for it.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -87,5 +111,7 @@ int main(int argc, char** argv) {
         }
         return runScript(argc, argv, o);
     }
+    windowRefusal = refusal;
+    qtMessages = qInstallMessageHandler(windowMessages);
     return runWindow(argc, argv, refusal);
 }

@@ -32,7 +32,7 @@ bool SurfaceView::take(const Surface& surface) {
     if (w <= 0 || h <= 0) {
         if (shown_.isNull()) return false;
         shown_ = QImage();
-        taken_.clear();
+        taken_ = {};
         staleFirst_ = kNoRow, staleLast_ = -1;
         ++frames_;
         update();
@@ -41,8 +41,11 @@ bool SurfaceView::take(const Surface& surface) {
     const auto rowBytes = static_cast<std::size_t>(w);
     const std::uint8_t* pixels = surface.data();
     if (shown_.width() != w || shown_.height() != h) {
+        // Fresh buffers of the new size: one kept from a larger picture
+        // would hold on to its memory after the window is made small again.
+        shown_ = QImage();
         shown_ = QImage(w, h, QImage::Format_RGB32);
-        taken_.assign(pixels, pixels + rowBytes * static_cast<std::size_t>(h));
+        taken_ = std::vector<std::uint8_t>(pixels, pixels + rowBytes * static_cast<std::size_t>(h));
         staleFirst_ = 0, staleLast_ = h - 1;
         ++frames_;
         update();
