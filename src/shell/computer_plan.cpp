@@ -43,6 +43,14 @@ void takePlan(GameState& s, ComputerPlan::Source source, bool readColours) {
     p.planned = s.history;
 }
 
+NextPlan planOf(NextPlan::Kind kind, History plan = {}, std::string reason = {}) {
+    NextPlan p;
+    p.kind = kind;
+    p.plan = std::move(plan);
+    p.reason = std::move(reason);
+    return p;
+}
+
 }  // namespace
 
 void shortest_Click(Game& g) {
@@ -53,14 +61,11 @@ void shortest_Click(Game& g) {
     g.s.computerlooked = 0;
 }
 
-void computerStarts(Game& g) {
+NextPlan lookForPlan(Game& g) {
     GameState& s = g.s;
     const int n = s.cubesize;
-    if (planGoesOn(s.computerplan, s.shortest == 1, s.cube, s.history, n)) return;
-    if (s.shortest != 1 || (s.history.histcount <= 0 && s.cube.solved(n))) {
-        takePlan(s, ComputerPlan::Source::history, false);
-        return;
-    }
+    if (planGoesOn(s.computerplan, s.shortest == 1, s.cube, s.history, n)) return planOf(NextPlan::Kind::goesOn);
+    if (s.shortest != 1 || (s.history.histcount <= 0 && s.cube.solved(n))) return planOf(NextPlan::Kind::historyUnread);
 
     const Cube asked = s.cube;
     const History before = s.history;
@@ -68,29 +73,47 @@ void computerStarts(Game& g) {
     tell(g, kThinking);
     g.platform.think(g, [&] { solution = solver::solve(asked, n); });
     if (g.form[ControlId::Notice].text == kThinking) hideNotice(g);
-    if (g.ended) return;
-    // The player may have changed the cube while the computer thought: it
-    // looks again at the next pass.
-    if (s.computersolves != 1 || s.cubesize != n || !asked.sameSquares(s.cube, n) ||
-        s.history.histcount != before.histcount || !sameEntries(s.history, before, before.histcount)) {
-        s.computerlooked = 0;
-        return;
-    }
-    if (!solution.solved()) {
-        tell(g, "The computer cannot solve this cube from its colors: " + solution.reason);
-        takePlan(s, ComputerPlan::Source::history, true);
-        return;
-    }
+    if (g.ended) return planOf(NextPlan::Kind::interrupted);
+    // The player may have changed the cube while the computer thought.
+    if (s.cubesize != n || !asked.sameSquares(s.cube, n) || s.history.histcount != before.histcount ||
+        !sameEntries(s.history, before, before.histcount))
+        return planOf(NextPlan::Kind::interrupted);
+    if (!solution.solved()) return planOf(NextPlan::Kind::refused, {}, solution.reason);
     const bool historyWorks = historySolves(s.cube, s.history, n);
     std::optional<History> plan = historyOfPlan(solution.moves, n);
-    if (!plan || (historyWorks && s.history.histcount <= plan->histcount)) {
+    if (!plan || (historyWorks && s.history.histcount <= plan->histcount)) return planOf(NextPlan::Kind::historyRead);
+    return planOf(NextPlan::Kind::colours, std::move(*plan));
+}
+
+void computerStarts(Game& g) {
+    GameState& s = g.s;
+    NextPlan next = lookForPlan(g);
+    if (next.kind != NextPlan::Kind::goesOn && next.kind != NextPlan::Kind::interrupted && s.computersolves != 1)
+        next.kind = NextPlan::Kind::interrupted;
+    switch (next.kind) {
+    case NextPlan::Kind::goesOn:
+        return;
+    case NextPlan::Kind::interrupted:
+        // It looks again at the next pass.
+        if (!g.ended) s.computerlooked = 0;
+        return;
+    case NextPlan::Kind::historyUnread:
+        takePlan(s, ComputerPlan::Source::history, false);
+        return;
+    case NextPlan::Kind::refused:
+        tell(g, "The computer cannot solve this cube from its colors: " + next.reason);
         takePlan(s, ComputerPlan::Source::history, true);
         return;
+    case NextPlan::Kind::historyRead:
+        takePlan(s, ComputerPlan::Source::history, true);
+        return;
+    case NextPlan::Kind::colours:
+        s.history = std::move(next.plan);
+        // No run of turns is under way on the new top entry.
+        resetCounters(s.counters);
+        takePlan(s, ComputerPlan::Source::colors, true);
+        return;
     }
-    s.history = std::move(*plan);
-    // No run of turns is under way on the new top entry.
-    resetCounters(s.counters);
-    takePlan(s, ComputerPlan::Source::colors, true);
 }
 
 }  // namespace vx

@@ -3,6 +3,7 @@
 #include "shell/colour_panel.h"
 #include "shell/game.h"
 #include "shell/handlers.h"
+#include "shell/hint.h"
 
 namespace vx {
 
@@ -28,7 +29,7 @@ constexpr HandlerTable<MenuId, kMenuCount> kMenuHandlers = {
     {MenuId::messup, messup_Click},           {MenuId::createp, createp_Click},
     {MenuId::usolve, usolve_Click},           {MenuId::csolve, csolve_Click},
     {MenuId::choosetime, choosetime_Click},   {MenuId::gamemode, gamemode_Click},
-    {MenuId::shortest, shortest_Click},
+    {MenuId::shortest, shortest_Click},       {MenuId::hint, hint_Click},
     {MenuId::difficulty, difficulty_Click},   {MenuId::choosecolors, choosecolors_Click},
     {MenuId::quit, quit_Click},
 };
@@ -78,6 +79,7 @@ std::optional<ControlId> controlOfKind(std::string_view name, const Form& form, 
 }  // namespace
 
 bool pressKey(Game& g, int keycode, std::optional<ControlId> focused) {
+    endHint(g);
     if (keycode != 0) Form_KeyDown(g, keycode);
     if (g.ended) return false;
     if (focused == ControlId::Text4) Text4_KeyDown(g, keycode);
@@ -87,6 +89,7 @@ bool pressKey(Game& g, int keycode, std::optional<ControlId> focused) {
 }
 
 Delivery chooseMenu(Game& g, MenuId id) {
+    endHint(g);
     if (!reachable(g.form, id)) return Delivery::Unavailable;
     if (const int size = sizeOf(id)) {
         bySize_Click(g, size);
@@ -102,6 +105,7 @@ Delivery chooseMenu(Game& g, std::string_view name) {
 }
 
 Delivery pressButton(Game& g, ControlId id) {
+    endHint(g);
     const Handler h = kButtonHandlers[id];
     if (!h || g.form[id].kind != ControlKind::Button) return Delivery::Unknown;
     if (!usable(g.form[id])) return Delivery::Unavailable;
@@ -115,6 +119,7 @@ Delivery pressButton(Game& g, std::string_view name) {
 }
 
 Delivery toggleCheckBox(Game& g, std::string_view name) {
+    endHint(g);
     const std::optional<ControlId> id = controlOfKind(name, g.form, ControlKind::CheckBox);
     if (!id) return Delivery::Unknown;
     if (!usable(g.form[*id])) return Delivery::Unavailable;
@@ -123,6 +128,7 @@ Delivery toggleCheckBox(Game& g, std::string_view name) {
 }
 
 Delivery typeText(Game& g, std::string_view name, std::string_view text) {
+    endHint(g);
     const std::optional<ControlId> id = controlOfKind(name, g.form, ControlKind::TextBox);
     if (!id) return Delivery::Unknown;
     Control& c = g.form[*id];
@@ -133,6 +139,7 @@ Delivery typeText(Game& g, std::string_view name, std::string_view text) {
 }
 
 Delivery selectEntry(Game& g, std::string_view name, std::string_view entry) {
+    endHint(g);
     const std::optional<ControlId> id = controlOfKind(name, g.form, ControlKind::FileList);
     if (!id) return Delivery::Unknown;
     Control& c = g.form[*id];

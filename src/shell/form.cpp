@@ -61,6 +61,7 @@ void addMenus(Form& f) {
     add(MenuId::choosetime, "Choose minimum time taken to rotate cube", MenuId::solvingoptions);
     add(MenuId::gamemode, "Gamemode", MenuId::solvingoptions);
     add(MenuId::shortest, "Shortest solution (computer reads the colors)", MenuId::solvingoptions);
+    add(MenuId::hint, "Hint", MenuId::solvingoptions);
     add(MenuId::difficulty, "Choose difficulty", MenuId::options);
     add(MenuId::choosecolors, "Choose colors", MenuId::options);
     add(MenuId::sizeofcube, "Size of cube", MenuId::options);

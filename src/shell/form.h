@@ -17,7 +17,7 @@ namespace vx {
 // (the script mode, the dump, the window's object names).
 #define VX_MENU_ITEMS(X)                                                                                    \
     X(options) X(newpuzzle) X(loadpuzzle) X(savepuzzle) X(savesettings) X(createmode) X(messup) X(createp) \
-    X(solvingoptions) X(usolve) X(csolve) X(choosetime) X(gamemode) X(shortest) X(difficulty) X(choosecolors) \
+    X(solvingoptions) X(usolve) X(csolve) X(choosetime) X(gamemode) X(shortest) X(hint) X(difficulty) X(choosecolors) \
     X(sizeofcube) X(by2) X(by3) X(by4) X(by5) X(by6) X(by7) X(by8) X(by9) X(by10) X(largersizes) X(by11)   \
     X(by12) X(by13) X(by14) X(by15) X(by16) X(by17) X(by18) X(by19) X(by20) X(quit) X(instructions)        \
     X(fgdfg) X(fdgdfgfdg) X(cvfgbhbfdh) X(bhvfgfghghfgh) X(fgddfthgdf) X(fthggfhgf) X(ghffgh) X(rdeyhgrd)   \

@@ -12,6 +12,7 @@
 #include "history/scramble_counters.h"
 #include "render/geometry.h"
 #include "render/painter.h"
+#include "render/square_outline.h"
 
 namespace vx {
 
@@ -27,6 +28,14 @@ struct ComputerPlan {
     int n = 0;
     Cube cube;
     History planned;
+};
+
+// A hint on show: its notice, and the square it rings with the pixels under
+// the ring (none when it asks for an arrow key).
+struct HintMark {
+    bool shown = false;
+    std::string notice;
+    SavedPixels under;
 };
 
 // The game's shared values: the main loop and every handler read and write
@@ -86,6 +95,7 @@ struct GameState {
     int shortest = 0;
     int computerlooked = 0;
     ComputerPlan computerplan;
+    HintMark hint;
 
     // The option and file panels.
     int colorcount = 6;

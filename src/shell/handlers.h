@@ -25,6 +25,7 @@ void newpuzzle_Click(Game& g);
 void quit_Click(Game& g);
 // The tick "Shortest solution (computer reads the colors)".
 void shortest_Click(Game& g);
+void hint_Click(Game& g);
 
 // The two buttons of a game.
 void Command6_Click(Game& g);

@@ -1,5 +1,5 @@
 // Keys on the main form: the arrows turn the whole cube, r and t turn it
-// about the line of sight, b asks the computer for one move.
+// about the line of sight, b asks the computer for one move, h for a hint.
 #include "shell/game.h"
 #include "shell/handlers.h"
 #include "shell/modes.h"
@@ -8,7 +8,7 @@ namespace vx {
 
 namespace {
 
-enum : int { kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kB = 66, kR = 82, kT = 84 };
+enum : int { kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kB = 66, kH = 72, kR = 82, kT = 84 };
 
 void oneComputerMove(Game& g) {
     GameState& s = g.s;
@@ -34,6 +34,9 @@ void Form_KeyDown(Game& g, int keycode) {
         break;
     case kB:
         oneComputerMove(g);
+        break;
+    case kH:
+        hint_Click(g);
         break;
     case kR:
         s.view = keyR(s.view);

@@ -16,6 +16,7 @@
 #include "history/convert.h"
 #include "history/record.h"
 #include "history/scrambler.h"
+#include "shell/hint.h"
 #include "shell/hit_test.h"
 #include "shell/colour_panel.h"
 #include "shell/computer_plan.h"
@@ -250,6 +251,7 @@ void Form_Activate(Game& g) {
 void Timer1_Timer(Game& g) { g.s.timertick = 1; }
 
 void Form_Resize(Game& g) {
+    endHint(g);
     GameState& s = g.s;
     const ClientSize size = g.platform.clientSize();
     if (size.width == g.surface.width() && size.height == g.surface.height()) return;

@@ -3,6 +3,7 @@
 // loop, which hit-tests it against the front face.
 #include "shell/game.h"
 #include "shell/handlers.h"
+#include "shell/hint.h"
 #include "shell/modes.h"
 
 namespace vx {
@@ -16,6 +17,7 @@ bool inBox(float x, float y, int left, int top, int right, int bottom) {
 }  // namespace
 
 void Form_MouseDown(Game& g, int button, float x, float y) {
+    endHint(g);
     GameState& s = g.s;
     // Only the left and right buttons mean anything on the cube.
     if (button != 1 && button != 2) return;

@@ -50,7 +50,7 @@ bool parseNumber(std::string_view s, T& value) {
 
 int keyCode(std::string_view name) {
     constexpr std::pair<std::string_view, int> names[] = {{"left", 37}, {"up", 38}, {"right", 39}, {"down", 40},
-                                                          {"b", 66},    {"r", 82},  {"t", 84}};
+                                                          {"b", 66},    {"h", 72},    {"r", 82},  {"t", 84}};
     for (const auto& [n, code] : names)
         if (name == n) return code;
     int code = -1;

@@ -1,0 +1,134 @@
+// The hint: key h (or the menu item "Hint") tells the first move of the
+// computer's plan as the click that makes it and rings that square until the
+// next event. It makes no move and records nothing.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "game/game_support.h"
+
+namespace vx::test {
+namespace {
+
+// Settings for a cube of size `n` scrambled with `difficulty` at start-up.
+std::string scrambledStart(int n, int difficulty) {
+    return settingsLine({10, 9, 12, 13, 14, 15, static_cast<double>(n), static_cast<double>(difficulty), 0, 0});
+}
+
+struct Told {
+    bool arrow = false;
+    const char* button = "";
+    int row = 0, col = 0;
+};
+
+// Reads the hint's notice; fails the test on any other sentence.
+Told readHint(const std::string& notice) {
+    Told t;
+    std::smatch m;
+    static const std::regex click(R"(Hint: (left|right)-click the square in row (\d+), column (\d+)\.)");
+    if (notice == "Hint: press an arrow key first to turn the cube.") {
+        t.arrow = true;
+    } else if (std::regex_match(notice, m, click)) {
+        t.button = m[1] == "left" ? "left" : "right";
+        t.row = std::stoi(m[2]);
+        t.col = std::stoi(m[3]);
+    } else {
+        ADD_FAILURE() << "not a hint: " << notice;
+    }
+    return t;
+}
+
+// Everything the game holds but the notice, which the hint changes.
+std::string withoutNotice(const Json& d) {
+    nlohmann::ordered_json j = nlohmann::ordered_json::parse(d.text());
+    j["controls"].erase("Notice");
+    return j.dump();
+}
+
+// For scrambled cubes of several sizes, with the plan from the history and
+// from the colours: the player who does what the hint says makes the move
+// the computer then makes with "b".
+TEST(Hint, NamesTheMoveTheComputerThenMakes) {
+    int clicks = 0, arrows = 0;
+    for (const bool shortest : {false, true}) {
+        for (const int n : {2, 3, 4, 5}) {
+            if (shortest && n == 5) continue;  // the big cubes' solver is the same from 4 on
+            for (const char* clock : {"1000", "2345", "4321", "777"}) {
+                const std::vector<std::string> args = {"--clock", clock};
+                ScriptFolder folder(scrambledStart(n, 12));
+                const std::string start = std::string("settle\n") + (shortest ? "menu shortest\n" : "");
+                const std::vector<Json> before = folder.run(start + "dump\nkey h\ndump\n", args).dumps();
+                ASSERT_EQ(before.size(), 2u);
+                const Json& d = before[1];
+                const Told told = readHint(caption(d, "Notice"));
+                ASSERT_TRUE(visible(d, "Notice"));
+                EXPECT_EQ(withoutNotice(before[0]), withoutNotice(d)) << "the hint changed the game";
+
+                const Json computer = folder.run(start + "key b\nsettle\ndump\n", args).lastDump();
+                const std::string where = "n " + std::to_string(n) + " clock " + clock;
+                if (told.arrow) {
+                    ++arrows;
+                    EXPECT_EQ(computer["faces"], d["faces"]) << where;
+                    EXPECT_NE(withoutNotice(computer), withoutNotice(d)) << where << ": the computer turned the cube";
+                    continue;
+                }
+                ++clicks;
+                const Json player =
+                    folder.run(start + "key h\n" + clickCell(d, told.col, told.row, told.button) + "settle\ndump\n", args)
+                        .lastDump();
+                EXPECT_EQ(player["faces"], computer["faces"]) << where;
+                EXPECT_NE(player["faces"], d["faces"]) << where;
+                if (!shortest) {
+                    EXPECT_EQ(player["history"], computer["history"]) << where;
+                }
+            }
+        }
+    }
+    EXPECT_GT(clicks, 0);
+    EXPECT_GT(arrows, 0);
+}
+
+// The ring shows on the square the hint names and goes at the next event,
+// with the notice, leaving the picture exactly as it was.
+TEST(Hint, TheRingLastsUntilTheNextEvent) {
+    ScriptFolder folder(scrambledStart(3, 12));
+    const std::vector<Json> d = folder.run("settle\ndump\nkey h\ndump\n").dumps();
+    ASSERT_EQ(d.size(), 2u);
+    const Told told = readHint(caption(d[1], "Notice"));
+    ASSERT_FALSE(told.arrow) << "choose a clock whose first move is a click";
+    const Json& g = d[0]["geometry"];
+    const int s = g["squarewidth"].integer();
+    const int x = g["cubeleft"].integer() + (told.col - 1) * s + 1;
+    const int y = g["cubetop"].integer() + (told.row - 1) * s + s / 2;
+    const std::string ring = "pixel " + std::to_string(x) + " " + std::to_string(y) + "\n" + "pixel " +
+                             std::to_string(x + 2) + " " + std::to_string(y) + "\n";
+    // 65 ("a") is a key the game does nothing with.
+    const ScriptResult r = folder.run("settle\n" + ring + "key h\n" + ring + "key 65\n" + ring + "dump\n");
+    ASSERT_EQ(r.lines.size(), 7u);
+    EXPECT_EQ(r.lines[2], "15");
+    EXPECT_EQ(r.lines[3], "0");
+    EXPECT_EQ(r.lines[4], r.lines[0]);
+    EXPECT_EQ(r.lines[5], r.lines[1]);
+    EXPECT_FALSE(visible(r.lastDump(), "Notice"));
+    EXPECT_EQ(r.surfaceHash, folder.run("settle\n").surfaceHash);
+}
+
+// Where there is nothing to hint, the notice says why and nothing is ringed.
+TEST(Hint, SaysWhyWhenThereIsNoHint) {
+    const struct {
+        std::string settings, script, notice;
+    } cases[] = {
+        {solvedStart(), "key h\n", "The cube is solved."},
+        {solvedStart(), "menu hint\n", "The cube is solved."},
+        {solvedStart(), "menu createp\nkey h\n", "There is no hint in draw-mode."},
+    };
+    for (const auto& c : cases) {
+        ScriptFolder folder(c.settings);
+        const ScriptResult r = folder.run("settle\n" + c.script + "dump\n");
+        EXPECT_EQ(caption(r.lastDump(), "Notice"), c.notice) << c.script;
+        EXPECT_EQ(r.surfaceHash, folder.run("settle\n" + c.script).surfaceHash);
+    }
+}
+
+}  // namespace
+}  // namespace vx::test
