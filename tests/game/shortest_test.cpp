@@ -8,6 +8,8 @@
 #include "cube/random.h"
 #include "files/puzzle_file.h"
 #include "game/game_support.h"
+#include "history/plan.h"
+#include "solver/solver.h"
 #include "support/solved_cube.h"
 
 namespace vx::test {
@@ -117,6 +119,32 @@ TEST(Shortest, OneMoveAtATimeKeepsThePlan) {
         EXPECT_TRUE(bottomOf(d[i]["history"], d[0]["history"])) << i;
     }
     EXPECT_LT(d.back()["histcount"].integer(), d[0]["histcount"].integer());
+}
+
+// The plan the script mode's computer takes on is the solver's solution for
+// the cube, the same each time: no clock and no load decides it.
+TEST(Shortest, ThePlanIsTheSolversSolutionEveryTime) {
+    ScriptFolder folder(solvedStart());
+    for (const auto& [n, seed] : {std::pair{2, 21u}, {3, 22u}, {4, 23u}, {6, 24u}}) {
+        const Cube cube = turnedAtRandom(n, 60, seed);
+        folder.write("p.cube", puzzle(cube, n));
+        const std::string script = kLoad + "menu shortest\nmenu csolve\nsettle\ndump\n";
+        const Json first = folder.run(script).lastDump();
+        const Json again = folder.run(script, {"--clock", "5"}).lastDump();
+        EXPECT_TRUE(solved(first)) << n;
+        EXPECT_EQ(first["plan"], again["plan"]) << n;
+
+        const std::optional<History> expected = historyOfPlan(solver::solve(cube, n).moves, n);
+        ASSERT_TRUE(expected) << n;
+        const auto plan = first["plan"].array();
+        ASSERT_EQ(static_cast<int>(plan.size()), expected->histcount) << n;
+        for (int i = 1; i <= expected->histcount; ++i) {
+            const HistEntry e = expected->at(i);
+            EXPECT_EQ(plan[static_cast<std::size_t>(i - 1)].text(),
+                      "[" + std::to_string(e.axis) + "," + std::to_string(e.col) + "," + std::to_string(e.row) + "]")
+                << n << " entry " << i;
+        }
+    }
 }
 
 }  // namespace

@@ -37,13 +37,13 @@ Json faces(const GameState& s) {
     return all;
 }
 
-Json history(const GameState& s) {
-    Json entries = Json::array();
-    for (int i = 1; i <= s.history.histcount; ++i) {
-        const HistEntry e = s.history.at(i);
-        entries.push_back({e.axis, e.col, e.row});
+Json entries(const History& h) {
+    Json all = Json::array();
+    for (int i = 1; i <= h.histcount; ++i) {
+        const HistEntry e = h.at(i);
+        all.push_back({e.axis, e.col, e.row});
     }
-    return entries;
+    return all;
 }
 
 Json menu(const Form& form) {
@@ -80,7 +80,7 @@ std::string dumpJson(const Game& g, long long timeMs) {
     j["frontface"] = s.view.face;
     j["frontturn"] = s.view.turn;
     j["faces"] = faces(s);
-    j["history"] = history(s);
+    j["history"] = entries(s.history);
     j["histcount"] = s.history.histcount;
     j["scramblesleft"] = s.scramblesleft;
     j["computersolves"] = s.computersolves;
@@ -100,6 +100,7 @@ std::string dumpJson(const Game& g, long long timeMs) {
         {"source", s.computerplan.source == ComputerPlan::Source::colors ? "colors" : "history"},
         {"moves", s.computerplan.moves},
     };
+    j["plan"] = entries(s.computerplan.planned);
     Json facecolor = Json::array();
     for (int i = 1; i <= 6; ++i) facecolor.push_back(s.facecolor[static_cast<std::size_t>(i)]);
     j["facecolor"] = std::move(facecolor);
