@@ -33,14 +33,14 @@ bool planGoesOn(const ComputerPlan& p, bool shortest, const Cube& cube, const Hi
 }
 
 void takePlan(GameState& s, ComputerPlan::Source source, bool readColours) {
-    ComputerPlan& p = s.computerplan;
+    ComputerPlan& p = s.play.computerplan;
     p.readColours = readColours;
     p.source = source;
-    p.moves = s.history.histcount;
+    p.moves = s.play.history.histcount;
     p.taken = true;
-    p.n = s.cubesize;
-    p.cube = s.cube;
-    p.planned = s.history;
+    p.n = s.play.cubesize;
+    p.cube = s.play.cube;
+    p.planned = s.play.history;
 }
 
 NextPlan planOf(NextPlan::Kind kind, History plan = {}, std::string reason = {}) {
@@ -56,46 +56,46 @@ NextPlan planOf(NextPlan::Kind kind, History plan = {}, std::string reason = {})
 void shortest_Click(Game& g) {
     MenuItem& item = g.form[MenuId::shortest];
     item.checked = !item.checked;
-    g.s.shortest = item.checked ? 1 : 0;
+    g.s.options.shortest = item.checked;
     // Ticked while the computer solves: it reads the colours at the next pass.
-    g.s.computerlooked = 0;
+    g.s.play.computerlooked = false;
 }
 
 NextPlan lookForPlan(Game& g) {
     GameState& s = g.s;
-    const int n = s.cubesize;
-    if (planGoesOn(s.computerplan, s.shortest == 1, s.cube, s.history, n)) return planOf(NextPlan::Kind::goesOn);
-    if (s.shortest != 1 || (s.history.histcount <= 0 && s.cube.solved(n))) return planOf(NextPlan::Kind::historyUnread);
+    const int n = s.play.cubesize;
+    if (planGoesOn(s.play.computerplan, s.options.shortest, s.play.cube, s.play.history, n)) return planOf(NextPlan::Kind::goesOn);
+    if (!s.options.shortest || (s.play.history.histcount <= 0 && s.play.cube.solved(n))) return planOf(NextPlan::Kind::historyUnread);
 
-    const Cube asked = s.cube;
-    const History before = s.history;
+    const Cube asked = s.play.cube;
+    const History before = s.play.history;
     solver::Solution solution;
     tell(g, kThinking);
     g.platform.think(g, [&] { solution = solver::solve(asked, n); });
     if (g.form[ControlId::Notice].text == kThinking) hideNotice(g);
     if (g.ended) return planOf(NextPlan::Kind::interrupted);
     // The player may have changed the cube while the computer thought.
-    if (s.cubesize != n || !asked.sameSquares(s.cube, n) || s.history.histcount != before.histcount ||
-        !sameEntries(s.history, before, before.histcount))
+    if (s.play.cubesize != n || !asked.sameSquares(s.play.cube, n) || s.play.history.histcount != before.histcount ||
+        !sameEntries(s.play.history, before, before.histcount))
         return planOf(NextPlan::Kind::interrupted);
     if (!solution.solved()) return planOf(NextPlan::Kind::refused, {}, solution.reason);
-    const bool historyWorks = historySolves(s.cube, s.history, n);
+    const bool historyWorks = historySolves(s.play.cube, s.play.history, n);
     std::optional<History> plan = historyOfPlan(solution.moves, n);
-    if (!plan || (historyWorks && s.history.histcount <= plan->histcount)) return planOf(NextPlan::Kind::historyRead);
+    if (!plan || (historyWorks && s.play.history.histcount <= plan->histcount)) return planOf(NextPlan::Kind::historyRead);
     return planOf(NextPlan::Kind::colours, std::move(*plan));
 }
 
 void computerStarts(Game& g) {
     GameState& s = g.s;
     NextPlan next = lookForPlan(g);
-    if (next.kind != NextPlan::Kind::goesOn && next.kind != NextPlan::Kind::interrupted && s.computersolves != 1)
+    if (next.kind != NextPlan::Kind::goesOn && next.kind != NextPlan::Kind::interrupted && !s.play.computersolves)
         next.kind = NextPlan::Kind::interrupted;
     switch (next.kind) {
     case NextPlan::Kind::goesOn:
         return;
     case NextPlan::Kind::interrupted:
         // It looks again at the next pass.
-        if (!g.ended) s.computerlooked = 0;
+        if (!g.ended) s.play.computerlooked = false;
         return;
     case NextPlan::Kind::historyUnread:
         takePlan(s, ComputerPlan::Source::history, false);
@@ -108,9 +108,9 @@ void computerStarts(Game& g) {
         takePlan(s, ComputerPlan::Source::history, true);
         return;
     case NextPlan::Kind::colours:
-        s.history = std::move(next.plan);
+        s.play.history = std::move(next.plan);
         // No run of turns is under way on the new top entry.
-        resetCounters(s.counters);
+        resetCounters(s.play.counters);
         takePlan(s, ComputerPlan::Source::colors, true);
         return;
     }

@@ -38,82 +38,100 @@ struct HintMark {
     SavedPixels under;
 };
 
-// The game's shared values: the main loop and every handler read and write
-// them, and nothing else holds state. Every value starts as the game needs it
-// before the first pass of the loop; flags are 0 or 1 and tested as the
-// handlers state them.
-struct GameState {
-    // The cube and the view.
-    int cubesize = 3;               // N on the screen
+// What the player chose: kept in the settings file (the size as the size
+// menu's tick).
+struct Options {
     int pendingsize = 3;            // the size ticked in the size menu
     std::array<int, 7> facecolor = kDefaultFaceColors;
-    std::array<int, 7> usedcolor = {-2, -2, -2, -2, -2, -2, -2};
+    int colorcount = 6;
+    double rotationtime = 0;        // tenths of a second a computer move takes at least
+    // "Shortest solution (computer reads the colors)": the computer may read
+    // the colours and put a shorter solution in place of the history when it
+    // starts to solve a cube.
+    bool shortest = false;
+};
+
+// The cube, its history, the modes and the game.
+struct Play {
+    int cubesize = 3;               // N on the screen
     Cube cube;                      // squarecolor, squarecopy
     View view{0, 0};                // frontface (view.face), frontturn (view.turn)
-
-    // Where the cube lies on the screen, and the area of its last picture.
-    Geometry geometry;
-    PaintedArea lastpicture;
-
-    // Main-loop control.
-    int cubeready = 0;
-    int viewchanged = 0;
-    int stopwaiting = 0;
-    int timertick = 0;
+    std::array<int, 7> usedcolor = {-2, -2, -2, -2, -2, -2, -2};
     int scramblesleft = 4;          // scramble turns still owed plus one
-    double rotationtime = 0;        // tenths of a second a computer move takes at least
-
-    // The pending click and the move it asks for.
-    int clickpending = 0;
-    float clickx = 0, clicky = 0;
-    int clickbutton = 0;
-    ScreenMove move;                // turnkind, clickcol, clickrow
-
-    // Modes and the game.
-    int computersolves = 0;
-    int onemove = 0;
-    int gameon = 0;
-    int drawmode = 0;
-    int drawsavedsolving = 0;       // the wish to solve held while draw-mode is on
-    int gamescrambles = 0;
-    int solvedcount = 0;
-    int gamestartstate = 1;
-    int solvewasnew = 0;
-    int cubefinished = 0;
-    int gamepuzzle = 0;
-    std::string gamepuzzlename;
 
     // The move history and the scrambler.
     History history;                // histcount and the entries
     ScrambleCounters counters;      // repeatcount, lowedgecount, highedgecount, lastface, lastcol, lastrow
-    int solverkey = 0;
     Random rnd;
 
-    // The computer's plan: with `shortest` ticked it may read the colours
-    // and put a shorter solution in place of the history when it starts to
-    // solve a cube (`computerlooked` 0: it has not looked at this one yet).
-    int shortest = 0;
-    int computerlooked = 0;
-    ComputerPlan computerplan;
-    HintMark hint;
-
-    // The option and file panels.
-    int colorcount = 6;
-    int colorpanelused = 0;
-    int panelopen = 0;
-    int panelshown = 0;
-    int labelshidden = 0;
-    int buttonshidden = 0;
-    std::string lastpuzzlename;
-
-    // Kept by the loop from pass to pass.
-    int solvednow = 0;              // 0 = solved, 1 = not solved
-    int solvedbefore = 0;
+    // Modes and the game.
+    bool computersolves = false;
+    bool onemove = false;
+    bool gameon = false;
+    bool drawmode = false;
+    bool drawsavedsolving = false;  // the wish to solve held while draw-mode is on
+    int gamescrambles = 0;
+    int solvedcount = 0;
+    int gamestartstate = 1;         // 1 before a game's first cube, 2 while it is played, 0 after
+    bool solvewasnew = false;
+    bool cubefinished = false;
+    bool gamepuzzle = false;
+    std::string gamepuzzlename;
     DrawSequence drawsequence;
 
-    // The window's text state: the font size in points and the text colour.
+    // The computer: the arrow key of its last whole-cube turn, whether it has
+    // looked at this cube yet, and the plan it took on.
+    int solverkey = 0;
+    bool computerlooked = false;
+    ComputerPlan computerplan;
+
+    // Kept by the loop from pass to pass: whether the cube was solved at the
+    // last check and at the one before.
+    bool solvednow = true;
+    bool solvedbefore = true;
+};
+
+// The main loop's own values: what a pass has to do.
+struct Loop {
+    bool cubeready = false;
+    bool viewchanged = false;
+    bool stopwaiting = false;
+    bool timertick = false;
+    // The pending click and the move it asks for.
+    bool clickpending = false;
+    float clickx = 0, clicky = 0;
+    int clickbutton = 0;
+    ScreenMove move;                // turnkind, clickcol, clickrow
+};
+
+// The option and file panels.
+struct Panels {
+    bool colorpanelused = false;
+    bool panelopen = false;         // a panel is open (and shown)
+    bool labelshidden = false;
+    bool buttonshidden = false;
+    std::string lastpuzzlename;
+};
+
+// The picture: where the cube lies, the area of its last picture, the hint's
+// ring, and the text state (the font size in points and the text colour).
+struct Picture {
+    Geometry geometry;
+    PaintedArea lastpicture;
+    HintMark hint;
     double fontsize = 9.75;
     int textcolor = 0;
+};
+
+// The game's shared values: the main loop and every handler read and write
+// them, and nothing else holds state. Every value starts as the game needs it
+// before the first pass of the loop.
+struct GameState {
+    Options options;
+    Play play;
+    Loop loop;
+    Panels panels;
+    Picture picture;
 };
 
 }  // namespace vx

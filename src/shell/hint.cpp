@@ -27,7 +27,7 @@ std::string hintText(const HintMove& hint) {
 }
 
 void endHint(Game& g) {
-    HintMark& mark = g.s.hint;
+    HintMark& mark = g.s.picture.hint;
     if (!mark.shown) return;
     mark.shown = false;
     restorePixels(g.surface, mark.under);
@@ -37,21 +37,21 @@ void endHint(Game& g) {
 
 void hint_Click(Game& g) {
     GameState& s = g.s;
-    if (s.computersolves != 0 || s.panelshown == 1 || s.cubeready != 1 || s.scramblesleft > 0) return;
-    if (s.drawmode == 1) {
+    if (s.play.computersolves || s.panels.panelopen || !s.loop.cubeready || s.play.scramblesleft > 0) return;
+    if (s.play.drawmode) {
         tell(g, "There is no hint in draw-mode.");
         return;
     }
-    if (s.gameon == 1) {
+    if (s.play.gameon) {
         tell(g, "There is no hint in a game.");
         return;
     }
-    const int n = s.cubesize;
+    const int n = s.play.cubesize;
     const NextPlan next = lookForPlan(g);
     if (g.ended || next.kind == NextPlan::Kind::interrupted) return;
-    const History& plan = next.kind == NextPlan::Kind::colours ? next.plan : s.history;
+    const History& plan = next.kind == NextPlan::Kind::colours ? next.plan : s.play.history;
     if (plan.histcount <= 0) {
-        if (s.cube.solved(n)) {
+        if (s.play.cube.solved(n)) {
             tell(g, "The cube is solved.");
         } else {
             tell(g, next.kind == NextPlan::Kind::refused ? "No hint: " + next.reason
@@ -59,15 +59,15 @@ void hint_Click(Game& g) {
         }
         return;
     }
-    const std::optional<HintMove> hint = hintMove(plan.top(), s.view, n);
+    const std::optional<HintMove> hint = hintMove(plan.top(), s.play.view, n);
     if (!hint) {
         tell(g, "No hint: the next move is not a turn.");
         return;
     }
-    s.hint.notice = hintText(*hint);
-    tell(g, s.hint.notice);
-    if (!hint->arrowFirst) s.hint.under = outlineSquare(g.surface, s.geometry, hint->move.clickrow, hint->move.clickcol);
-    s.hint.shown = true;
+    s.picture.hint.notice = hintText(*hint);
+    tell(g, s.picture.hint.notice);
+    if (!hint->arrowFirst) s.picture.hint.under = outlineSquare(g.surface, s.picture.geometry, hint->move.clickrow, hint->move.clickcol);
+    s.picture.hint.shown = true;
 }
 
 }  // namespace vx

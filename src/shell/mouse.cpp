@@ -21,17 +21,17 @@ void Form_MouseDown(Game& g, int button, float x, float y) {
     GameState& s = g.s;
     // Only the left and right buttons mean anything on the cube.
     if (button != 1 && button != 2) return;
-    if (s.panelopen != 0 || g.form[ControlId::Command6].visible) return;
-    const bool modesOffered = s.gameon != 1 && s.drawmode != 1;
+    if (s.panels.panelopen || g.form[ControlId::Command6].visible) return;
+    const bool modesOffered = !s.play.gameon && !s.play.drawmode;
     if (modesOffered && inBox(x, y, 32, 32, 113, 65)) {
         setSolver(g, Solver::User);
     } else if (modesOffered && inBox(x, y, 32, 96, 113, 129)) {
         setSolver(g, Solver::Computer);
-    } else if (s.panelshown != 1 && s.computersolves == 0) {
-        s.clickx = x;
-        s.clicky = y;
-        s.clickpending = 1;
-        s.clickbutton = button;
+    } else if (!s.panels.panelopen && !s.play.computersolves) {
+        s.loop.clickx = x;
+        s.loop.clicky = y;
+        s.loop.clickpending = true;
+        s.loop.clickbutton = button;
     }
 }
 

@@ -30,14 +30,14 @@ void Command3_KeyDown(Game& g, int) { g.form.focus = std::nullopt; }
 void choosetime_Click(Game& g) {
     openPanel(g);
     showControls(g, {ControlId::Label3, ControlId::Text2}, true);
-    g.form[ControlId::Text2].text = plainForm(g.s.rotationtime);
+    g.form[ControlId::Text2].text = plainForm(g.s.options.rotationtime);
     showControls(g, {ControlId::Command5}, true);
     g.form.focus = ControlId::Text2;
 }
 
 void Command5_Click(Game& g) {
     closePanel(g);
-    g.s.rotationtime = leadingNumber(g.form[ControlId::Text2].text);
+    g.s.options.rotationtime = leadingNumber(g.form[ControlId::Text2].text);
     showControls(g, {ControlId::Label3, ControlId::Text2, ControlId::Command5}, false);
     g.form.focus = std::nullopt;
     finishClosingPanel(g);

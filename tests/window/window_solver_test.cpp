@@ -21,7 +21,7 @@ TEST_P(windowPlan, TakesTheSolversPlanForTheCubeAndHintsItsFirstMove) {
         start();
         Cube asked;
         then([&] {
-            asked = game().s.cube;
+            asked = game().s.play.cube;
             choose("shortest");
             key(Qt::Key_H);
         });
@@ -29,17 +29,17 @@ TEST_P(windowPlan, TakesTheSolversPlanForTheCubeAndHintsItsFirstMove) {
             const std::optional<History> plan = historyOfPlan(solver::solve(asked, n).moves, n);
             ASSERT_TRUE(plan);
             ASSERT_GT(plan->histcount, 0);
-            const std::optional<HintMove> first = hintMove(plan->top(), game().s.view, n);
+            const std::optional<HintMove> first = hintMove(plan->top(), game().s.play.view, n);
             ASSERT_TRUE(first);
             EXPECT_EQ(game().form[ControlId::Notice].text, hintText(*first)) << n;
-            EXPECT_TRUE(asked.sameSquares(game().s.cube, n)) << "the hint turned nothing";
+            EXPECT_TRUE(asked.sameSquares(game().s.play.cube, n)) << "the hint turned nothing";
             choose("csolve");
         });
         then([&] {
-            EXPECT_TRUE(game().s.cube.solved(n));
+            EXPECT_TRUE(game().s.play.cube.solved(n));
             const std::optional<History> plan = historyOfPlan(solver::solve(asked, n).moves, n);
             ASSERT_TRUE(plan);
-            const History& taken = game().s.computerplan.planned;
+            const History& taken = game().s.play.computerplan.planned;
             ASSERT_EQ(taken.histcount, plan->histcount) << n;
             for (int i = 1; i <= taken.histcount; ++i) EXPECT_EQ(taken.at(i), plan->at(i)) << n << " entry " << i;
         });

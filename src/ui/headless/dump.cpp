@@ -22,14 +22,17 @@ Json number(double v) {
     return v;
 }
 
+// The game's flags are written as 0 and 1, as the dump always wrote them.
+int flag(bool on) { return on ? 1 : 0; }
+
 Json faces(const GameState& s) {
-    const int n = s.cubesize;
+    const int n = s.play.cubesize;
     Json all = Json::array();
     for (int f = 1; f <= 6; ++f) {
         Json face = Json::array();
         for (int b = 1; b <= n; ++b) {
             Json row = Json::array();
-            for (int a = 1; a <= n; ++a) row.push_back(s.cube.squarecolor(a, b, f));
+            for (int a = 1; a <= n; ++a) row.push_back(s.play.cube.squarecolor(a, b, f));
             face.push_back(std::move(row));
         }
         all.push_back(std::move(face));
@@ -75,58 +78,58 @@ Json controls(const Form& form) {
 std::string dumpJson(const Game& g, long long timeMs) {
     const GameState& s = g.s;
     Json j = Json::object();
-    j["cubesize"] = s.cubesize;
-    j["pendingsize"] = s.pendingsize;
-    j["frontface"] = s.view.face;
-    j["frontturn"] = s.view.turn;
+    j["cubesize"] = s.play.cubesize;
+    j["pendingsize"] = s.options.pendingsize;
+    j["frontface"] = s.play.view.face;
+    j["frontturn"] = s.play.view.turn;
     j["faces"] = faces(s);
-    j["history"] = entries(s.history);
-    j["histcount"] = s.history.histcount;
-    j["scramblesleft"] = s.scramblesleft;
-    j["computersolves"] = s.computersolves;
-    j["onemove"] = s.onemove;
-    j["gameon"] = s.gameon;
-    j["drawmode"] = s.drawmode;
-    j["solvedcount"] = s.solvedcount;
-    j["gamescrambles"] = s.gamescrambles;
-    j["gamestartstate"] = s.gamestartstate;
-    j["solvewasnew"] = s.solvewasnew;
-    j["cubefinished"] = s.cubefinished;
-    j["gamepuzzle"] = s.gamepuzzle;
-    j["gamepuzzlename"] = s.gamepuzzlename;
-    j["rotationtime"] = number(s.rotationtime);
-    j["shortest"] = s.shortest;
+    j["history"] = entries(s.play.history);
+    j["histcount"] = s.play.history.histcount;
+    j["scramblesleft"] = s.play.scramblesleft;
+    j["computersolves"] = flag(s.play.computersolves);
+    j["onemove"] = flag(s.play.onemove);
+    j["gameon"] = flag(s.play.gameon);
+    j["drawmode"] = flag(s.play.drawmode);
+    j["solvedcount"] = s.play.solvedcount;
+    j["gamescrambles"] = s.play.gamescrambles;
+    j["gamestartstate"] = s.play.gamestartstate;
+    j["solvewasnew"] = flag(s.play.solvewasnew);
+    j["cubefinished"] = flag(s.play.cubefinished);
+    j["gamepuzzle"] = flag(s.play.gamepuzzle);
+    j["gamepuzzlename"] = s.play.gamepuzzlename;
+    j["rotationtime"] = number(s.options.rotationtime);
+    j["shortest"] = flag(s.options.shortest);
     j["computerplan"] = {
-        {"source", s.computerplan.source == ComputerPlan::Source::colors ? "colors" : "history"},
-        {"moves", s.computerplan.moves},
+        {"source", s.play.computerplan.source == ComputerPlan::Source::colors ? "colors" : "history"},
+        {"moves", s.play.computerplan.moves},
     };
-    j["plan"] = entries(s.computerplan.planned);
+    j["plan"] = entries(s.play.computerplan.planned);
     Json facecolor = Json::array();
-    for (int i = 1; i <= 6; ++i) facecolor.push_back(s.facecolor[static_cast<std::size_t>(i)]);
+    for (int i = 1; i <= 6; ++i) facecolor.push_back(s.options.facecolor[static_cast<std::size_t>(i)]);
     j["facecolor"] = std::move(facecolor);
-    j["colorcount"] = s.colorcount;
-    j["colorpanelused"] = s.colorpanelused;
-    j["panelopen"] = s.panelopen;
-    j["panelshown"] = s.panelshown;
-    j["cubeready"] = s.cubeready;
-    j["viewchanged"] = s.viewchanged;
-    j["clickpending"] = s.clickpending;
-    j["repeatcount"] = s.counters.repeatcount;
-    j["lowedgecount"] = s.counters.lowedgecount;
-    j["highedgecount"] = s.counters.highedgecount;
-    j["lastface"] = s.counters.lastface;
-    j["solverkey"] = s.solverkey;
-    j["lastpuzzlename"] = s.lastpuzzlename;
+    j["colorcount"] = s.options.colorcount;
+    j["colorpanelused"] = flag(s.panels.colorpanelused);
+    j["panelopen"] = flag(s.panels.panelopen);
+    j["panelshown"] = flag(s.panels.panelopen);
+    j["cubeready"] = flag(s.loop.cubeready);
+    j["viewchanged"] = flag(s.loop.viewchanged);
+    j["clickpending"] = flag(s.loop.clickpending);
+    j["repeatcount"] = s.play.counters.repeatcount;
+    j["lowedgecount"] = s.play.counters.lowedgecount;
+    j["highedgecount"] = s.play.counters.highedgecount;
+    j["lastface"] = s.play.counters.lastface;
+    j["solverkey"] = s.play.solverkey;
+    j["lastpuzzlename"] = s.panels.lastpuzzlename;
     j["caption"] = g.form.caption;
-    j["fontsize"] = number(s.fontsize);
+    j["fontsize"] = number(s.picture.fontsize);
     j["focus"] = g.form.focus ? std::string(name(*g.form.focus)) : std::string();
     j["timer"] = {{"interval", g.form.Timer1.interval}, {"enabled", g.form.Timer1.enabled}};
     j["time_ms"] = timeMs;
     j["geometry"] = {
-        {"squarewidth", s.geometry.squarewidth}, {"facesize", s.geometry.facesize},
-        {"depthsize", number(s.geometry.depthsize)}, {"depthstep", number(s.geometry.depthstep)},
-        {"cubeleft", s.geometry.cubeleft},       {"cubetop", s.geometry.cubetop},
-        {"cuberight", s.geometry.cuberight},     {"cubebottom", s.geometry.cubebottom},
+        {"squarewidth", s.picture.geometry.squarewidth}, {"facesize", s.picture.geometry.facesize},
+        {"depthsize", number(s.picture.geometry.depthsize)}, {"depthstep", number(s.picture.geometry.depthstep)},
+        {"cubeleft", s.picture.geometry.cubeleft},       {"cubetop", s.picture.geometry.cubetop},
+        {"cuberight", s.picture.geometry.cuberight},     {"cubebottom", s.picture.geometry.cubebottom},
     };
     j["surface"] = {{"width", g.surface.width()}, {"height", g.surface.height()}};
     j["menu"] = menu(g.form);
