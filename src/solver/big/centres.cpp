@@ -1,6 +1,7 @@
 #include "solver/big/centres.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <tuple>
 
@@ -32,6 +33,7 @@ struct Candidate {
     std::vector<PhysicalMove> moves;
     int gain = 0;
     int cost = 1;
+    std::vector<int> quarterSlices;  // inner layers turned by a quarter, once each
     bool better(const Candidate& o) const { return o.gain <= 0 || (gain > 0 && gain * o.cost > o.gain * cost); }
 };
 
@@ -51,24 +53,43 @@ public:
         }
     }
 
-    bool run() {
-        std::array<int, 6> order{};
-        order[0] = bestFace({1, 2, 3, 4, 5, 6});
-        order[1] = opposite(order[0]);
+    // Builds the faces one by one, starting with `first` and its opposite;
+    // each later face is the one of those left with the fewest pieces missing.
+    bool run(int first) {
         std::vector<int> rest;
         for (int f = 1; f <= 6; ++f)
-            if (f != order[0] && f != order[1]) rest.push_back(f);
-        order[2] = bestFace(rest);
-        rest.erase(std::remove_if(rest.begin(), rest.end(), [&](int f) { return f == order[2] || f == opposite(order[2]); }),
-                   rest.end());
-        order[3] = bestFace(rest);
-        order[4] = opposite(order[3]);
-        order[5] = opposite(order[2]);
-        for (int k = 0; k < 5; ++k) {
-            if (!build(order[static_cast<std::size_t>(k)])) return false;
-            built_[static_cast<std::size_t>(order[static_cast<std::size_t>(k)])] = true;
+            if (f != first && f != opposite(first)) rest.push_back(f);
+        std::array<int, 5> order{first, opposite(first), 0, 0, 0};
+        for (std::size_t k = 0; k < 5; ++k) {
+            if (k == 2 || k == 3) {
+                order[k] = bestFace(rest);
+                rest.erase(std::remove_if(rest.begin(), rest.end(), [&](int f) { return f == order[k] || (k == 2 && f == opposite(order[k])); }),
+                           rest.end());
+            }
+            if (k == 4) order[k] = opposite(order[3]);
+            if (!build(order[k])) return false;
+            built_[static_cast<std::size_t>(order[k])] = true;
+            if (k == 0) {
+                // The wing orbits the first face's slices left odd are made
+                // even again by a quarter turn of a layer parallel to it,
+                // which moves only the centres of the faces not yet built.
+                for (int l = 2; 2 * l < n_ + 1; ++l)
+                    if (oddOrbit_[static_cast<std::size_t>(l)]) {
+                        const PhysicalMove m{faceAxis(order[0]), l, 1};
+                        out_.add(m);
+                        cs_.turn(col_, m);
+                    }
+                firstDone_ = true;
+            }
         }
-        return missing(order[5]) == 0;
+        return missing(opposite(order[2])) == 0;
+    }
+
+    // The faces in the order of the pieces they miss, fewest first.
+    std::vector<int> facesByMissing() const {
+        std::vector<int> faces{1, 2, 3, 4, 5, 6};
+        std::stable_sort(faces.begin(), faces.end(), [&](int a, int b) { return missing(a) < missing(b); });
+        return faces;
     }
 
 private:
@@ -186,6 +207,102 @@ private:
             for (int s : e.slices) addTurns(ms, {e.axis, s, 1}, e.dir == 2 ? 2 : -e.dir);
             Candidate c = exact(std::move(ms));
             if (c.better(best)) best = std::move(c);
+        }
+        return best;
+    }
+
+    // True when no finished face lies on the ring of the slices along the axis.
+    bool freeRing(int a) const {
+        for (int f = 1; f <= 6; ++f)
+            if (faceAxis(f) != a && built_[static_cast<std::size_t>(f)]) return false;
+        return true;
+    }
+
+    // Slices whose ring holds no finished face need not be turned back: the
+    // rows of a neighbour face turned straight into this one, after turns of
+    // the two faces that line up the rows worth taking with the rows worth
+    // giving away. Each slice counts on its own, so the estimate is exact.
+    Candidate freeSlices() {
+        Candidate best;
+        const int X = faceAxis(x_);
+        for (int a = 0; a < 3; ++a) {
+            if (a == X || !freeRing(a)) continue;
+            for (int dir : {1, -1, 2}) {
+                // A quarter turn of an inner slice changes the parity of its
+                // wing orbit, which only the first face can mend (run).
+                if (dir != 2 && firstDone_) continue;
+                const int y = dir == 2 ? opposite(x_) : turnedFace(x_, a, -dir);
+                const PhysicalMove in{a, 0, dir == 2 ? 1 : dir};
+                auto term = [&](int i, int colour) {
+                    int to = cs_.image({a, cs_.layer(i, a), in.quarter}, i);
+                    if (dir == 2) to = cs_.image({a, cs_.layer(i, a), 1}, to);
+                    return weight(cs_.face(to), colour) - weight(cs_.face(i), colour);
+                };
+                for (int k = 0; k < 4; ++k)
+                    for (int j = 0; j < 4; ++j) {
+                        std::vector<PhysicalMove> ms;
+                        addTurns(ms, faceTurn(x_, 1, n_), k);
+                        addTurns(ms, faceTurn(y, 1, n_), j);
+                        Colours c = col_;
+                        cs_.turn(c, ms);
+                        std::array<int, 21> base{};
+                        for (int s = 2; s < n_; ++s) {
+                            if (isMiddle(s)) continue;
+                            for (int i : layerCells_[static_cast<std::size_t>(a)][static_cast<std::size_t>(s)])
+                                base[static_cast<std::size_t>(s)] += term(i, c[static_cast<std::size_t>(i)]);
+                        }
+                        // With nothing built, a slice parallel to this face
+                        // may first bring more of its pieces into the rows
+                        // the slices take (prep 0: none).
+                        const int preps = firstDone_ ? 1 : 1 + 3 * (n_ - 2);
+                        for (int prep = 0; prep < preps; ++prep) {
+                            std::array<int, 21> g = base;
+                            PhysicalMove pm{X, 0, 1};
+                            int pq = 0;
+                            if (prep > 0) {
+                                pm.layer = 2 + (prep - 1) / 3;
+                                pq = (prep - 1) % 3;  // 0: +1, 1: -1, 2: half
+                                if (isMiddle(pm.layer)) continue;
+                                pm.quarter = pq == 1 ? -1 : 1;
+                                for (int i : layerCells_[static_cast<std::size_t>(X)][static_cast<std::size_t>(pm.layer)]) {
+                                    const int s = cs_.layer(i, a);
+                                    if (s < 2 || s >= n_ || isMiddle(s)) continue;
+                                    // The piece that the slice brings to i.
+                                    int from = cs_.image({X, pm.layer, -pm.quarter}, i);
+                                    if (pq == 2) from = cs_.image({X, pm.layer, -1}, from);
+                                    g[static_cast<std::size_t>(s)] += term(i, c[static_cast<std::size_t>(from)]) - term(i, c[static_cast<std::size_t>(i)]);
+                                }
+                            }
+                            std::vector<std::pair<int, int>> gains;  // (gain, slice)
+                            for (int s = 2; s < n_; ++s)
+                                if (!isMiddle(s) && g[static_cast<std::size_t>(s)] > 0) gains.emplace_back(g[static_cast<std::size_t>(s)], s);
+                            std::sort(gains.begin(), gains.end(), std::greater<>());
+                            const int each = dir == 2 ? 2 : 1;
+                            int gain = 0, cost = turnCost(k) + turnCost(j) + (prep == 0 ? 0 : pq == 2 ? 2 : 1), taken = 0, bestGain = 0, bestCost = 1;
+                            for (std::size_t t = 0; t < gains.size(); ++t) {
+                                gain += gains[t].first;
+                                cost += each;
+                                if (bestGain == 0 || gain * bestCost > bestGain * cost) bestGain = gain, bestCost = cost, taken = static_cast<int>(t) + 1;
+                            }
+                            if (taken == 0) continue;
+                            Candidate cand;
+                            cand.gain = bestGain;
+                            cand.cost = bestCost;
+                            if (!cand.better(best)) continue;
+                            cand.moves = ms;
+                            if (prep > 0) {
+                                addTurns(cand.moves, pm, pq == 2 ? 2 : 1);
+                                if (pq != 2) cand.quarterSlices.push_back(pm.layer);
+                            }
+                            for (int t = 0; t < taken; ++t) {
+                                const int sl = gains[static_cast<std::size_t>(t)].second;
+                                addTurns(cand.moves, {a, sl, 1}, dir);
+                                if (dir != 2) cand.quarterSlices.push_back(sl);
+                            }
+                            best = std::move(cand);
+                        }
+                    }
+            }
         }
         return best;
     }
@@ -339,6 +456,7 @@ private:
         while (missing(x) > 0) {
             if (++guard > 20 * n_ * n_ + 100) return false;
             Candidate best = lineSwaps();
+            if (Candidate f = freeSlices(); f.better(best)) best = std::move(f);
             if (best.gain * 10 < kBuilt * best.cost) {
                 Candidate c = cycles(x);
                 if (c.better(best)) best = std::move(c);
@@ -349,6 +467,7 @@ private:
             if (best.gain <= 0) return false;
             out_.add(best.moves);
             cs_.turn(col_, best.moves);
+            for (int sl : best.quarterSlices) oddOrbit_[static_cast<std::size_t>(std::min(sl, n_ + 1 - sl))] ^= true;
         }
         return true;
     }
@@ -360,6 +479,8 @@ private:
     int n_;
     int x_ = 1;
     std::array<bool, 7> built_{};
+    bool firstDone_ = false;
+    std::array<bool, 21> oddOrbit_{};  // by orbit: the quarter turns of its slices so far
     std::array<std::vector<int>, 7> faceCells_;
     std::array<std::array<std::vector<int>, 21>, 3> layerCells_;
     std::array<std::array<std::vector<int>, 4>, 7> pre_;
@@ -374,7 +495,28 @@ private:
 }  // namespace
 
 bool solveCentres(const SquareSet& centres, Colours& colours, const FaceColours& target, MoveList& out) {
-    return CentreSolver(centres, colours, target, out).run();
+    // Small cubes try several first faces and keep the shortest.
+    const int n = centres.n();
+    const std::size_t tries = n <= 7 ? 6 : n <= 10 ? 2 : 1;
+    MoveList scratch;
+    const std::vector<int> firsts = CentreSolver(centres, colours, target, scratch).facesByMissing();
+    bool found = false;
+    MoveList best;
+    Colours bestColours;
+    for (std::size_t t = 0; t < tries; ++t) {
+        Colours c = colours;
+        MoveList moves;
+        if (!CentreSolver(centres, c, target, moves).run(firsts[t])) continue;
+        if (!found || moves.length() < best.length()) {
+            found = true;
+            best = std::move(moves);
+            bestColours = std::move(c);
+        }
+    }
+    if (!found) return false;
+    out.add(best.moves());
+    colours = std::move(bestColours);
+    return true;
 }
 
 }  // namespace vx::solver::big
