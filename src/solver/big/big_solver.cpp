@@ -92,7 +92,6 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     MoveList phase;
     Colours c = centres.read(w.cube);
     if (!solveCentres(centres, c, r.target, phase)) return refused(Refusal::unsupportedSize, lost);
-
     w.make(phase.moves());
     stages.centres = phase.length();
 

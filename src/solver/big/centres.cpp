@@ -13,6 +13,7 @@ namespace {
 // next to it (from where one commutator fetches it) counts a little.
 constexpr int kKept = 1 << 20;
 constexpr int kBuilt = 64;
+// (kNear is the default; the tries of small cubes vary it.)
 constexpr int kNear = 1;
 
 int opposite(int f) {
@@ -42,8 +43,8 @@ using Pairs = std::vector<std::pair<int, int>>;
 
 class CentreSolver {
 public:
-    CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out)
-        : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()) {
+    CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out, int near = kNear)
+        : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()), near_(near) {
         if (n_ <= 10) seedCells_ = 24, seeds_ = 64;
         else if (n_ <= 14) seedCells_ = 12, seeds_ = 16;
         for (int i = 0; i < cs_.size(); ++i) {
@@ -106,7 +107,7 @@ private:
     int weight(int face, int colour) const {
         if (built_[static_cast<std::size_t>(face)]) return colour == target_[static_cast<std::size_t>(face)] ? kKept : 0;
         if (colour != target_[static_cast<std::size_t>(x_)]) return 0;
-        return face == x_ ? kBuilt : adjacent(face, x_) ? kNear : 0;
+        return face == x_ ? kBuilt : adjacent(face, x_) ? near_ : 0;
     }
     int score(const Colours& c) const {
         int s = 0;
@@ -417,7 +418,7 @@ private:
         auto inUse = [&](int l) {
             return std::find(S.begin(), S.end(), l) != S.end() || std::find(T.begin(), T.end(), l) != T.end();
         };
-        const int worth = z == x_ ? kBuilt - 2 * kNear : kNear;
+        const int worth = z == x_ ? kBuilt - 2 * near_ : std::max(near_, 1);
         for (;;) {
             int bestGain = 0, bestLayer = 0;
             bool toS = true;
@@ -477,6 +478,7 @@ private:
     const FaceColours& target_;
     MoveList& out_;
     int n_;
+    int near_;
     int x_ = 1;
     std::array<bool, 7> built_{};
     bool firstDone_ = false;
@@ -495,18 +497,20 @@ private:
 }  // namespace
 
 bool solveCentres(const SquareSet& centres, Colours& colours, const FaceColours& target, MoveList& out) {
-    // Small cubes try several first faces and keep the shortest.
+    // Small cubes try several first faces (and, the smallest, several
+    // weights of a piece next to the face being built) and keep the shortest.
     const int n = centres.n();
     const std::size_t tries = n <= 7 ? 6 : n <= 10 ? 2 : 1;
+    const std::vector<int> nears = n <= 5 ? std::vector<int>{1, 0, 4} : n <= 7 ? std::vector<int>{1, 0} : std::vector<int>{1};
     MoveList scratch;
     const std::vector<int> firsts = CentreSolver(centres, colours, target, scratch).facesByMissing();
     bool found = false;
     MoveList best;
     Colours bestColours;
-    for (std::size_t t = 0; t < tries; ++t) {
+    for (std::size_t t = 0; t < tries * nears.size(); ++t) {
         Colours c = colours;
         MoveList moves;
-        if (!CentreSolver(centres, c, target, moves).run(firsts[t])) continue;
+        if (!CentreSolver(centres, c, target, moves, nears[t / tries]).run(firsts[t % tries])) continue;
         if (!found || moves.length() < best.length()) {
             found = true;
             best = std::move(moves);
