@@ -450,6 +450,89 @@ private:
         return c;
     }
 
+    // With nothing built yet: a column of a neighbour face filled with this
+    // face's colour a piece at a time (each by a slice parallel to this face,
+    // after a turn of the face it comes from), then turned in by one slice in
+    // place of this face's poorest column.
+    Candidate bars() {
+        Candidate best;
+        const int X = faceAxis(x_);
+        const int xc = target_[static_cast<std::size_t>(x_)];
+        for (int a = 0; a < 3; ++a) {
+            if (a == X) continue;
+            for (int dir : {1, -1}) {
+                const int y = turnedFace(x_, a, -dir);
+                for (int s = 2; s < n_; ++s) {
+                    if (isMiddle(s)) continue;
+                    std::vector<int> bar, home;
+                    for (int i : layerCells_[static_cast<std::size_t>(a)][static_cast<std::size_t>(s)]) {
+                        if (cs_.face(i) == y) bar.push_back(i);
+                        if (cs_.face(i) == x_) home.push_back(i);
+                    }
+                    Colours c = col_;
+                    std::vector<PhysicalMove> fills;
+                    std::vector<int> quarters;
+                    int fillCost = 0;
+                    int bestK = -1, bestFills = 0, bestGain = 0, bestCost = 1;
+                    std::vector<int> bestQuarters;
+                    for (;;) {
+                        // The column as it stands, turned in after the best turn of this face.
+                        int have = 0;
+                        for (int i : bar) have += c[static_cast<std::size_t>(i)] == xc;
+                        for (int k = 0; k < 4; ++k) {
+                            int lost = 0;
+                            for (int i : home) lost += c[static_cast<std::size_t>(preimage(x_, k)[static_cast<std::size_t>(i)])] == xc;
+                            const int gain = have - lost, cost = fillCost + turnCost(k) + 1;
+                            if (gain > 0 && (bestGain == 0 || gain * bestCost > bestGain * cost)) {
+                                bestGain = gain, bestCost = cost, bestK = k, bestFills = static_cast<int>(fills.size());
+                                bestQuarters = quarters;
+                            }
+                        }
+                        // The cheapest piece more for the column.
+                        int cheapest = 99, fz = 0, fj = 0, fl = 0, fq = 0;
+                        for (int i : bar) {
+                            if (c[static_cast<std::size_t>(i)] == xc) continue;
+                            const int l = cs_.layer(i, X);
+                            if (isMiddle(l)) continue;
+                            for (int q : {1, -1, 2}) {
+                                int from = cs_.image({X, l, q == 2 ? 1 : -q}, i);
+                                if (q == 2) from = cs_.image({X, l, 1}, from);
+                                const int z = cs_.face(from);
+                                for (int j = 0; j < 4; ++j) {
+                                    const int cost = turnCost(j) + (q == 2 ? 2 : 1);
+                                    if (cost < cheapest && c[static_cast<std::size_t>(preimage(z, j)[static_cast<std::size_t>(from)])] == xc)
+                                        cheapest = cost, fz = z, fj = j, fl = l, fq = q;
+                                }
+                            }
+                        }
+                        if (cheapest == 99) break;
+                        std::vector<PhysicalMove> step;
+                        addTurns(step, faceTurn(fz, 1, n_), fj);
+                        addTurns(step, {X, fl, 1}, fq);
+                        cs_.turn(c, step);
+                        fills.insert(fills.end(), step.begin(), step.end());
+                        fillCost += cheapest;
+                        if (fq != 2) quarters.push_back(fl);
+                    }
+                    if (bestK < 0) continue;
+                    Candidate cand;
+                    cand.gain = bestGain * kBuilt;
+                    cand.cost = bestCost;
+                    if (!cand.better(best)) continue;
+                    std::vector<PhysicalMove> ms(fills.begin(), fills.begin() + bestFills);
+                    addTurns(ms, faceTurn(x_, 1, n_), bestK);
+                    ms.push_back({a, s, dir});
+                    cand = exact(std::move(ms));
+                    if (!cand.better(best)) continue;
+                    cand.quarterSlices = bestQuarters;
+                    cand.quarterSlices.push_back(s);
+                    best = std::move(cand);
+                }
+            }
+        }
+        return best;
+    }
+
     bool build(int x) {
         x_ = x;
         lineCache_.clear();
@@ -458,6 +541,8 @@ private:
             if (++guard > 20 * n_ * n_ + 100) return false;
             Candidate best = lineSwaps();
             if (Candidate f = freeSlices(); f.better(best)) best = std::move(f);
+            if (!firstDone_)
+                if (Candidate b = bars(); b.better(best)) best = std::move(b);
             if (best.gain * 10 < kBuilt * best.cost) {
                 Candidate c = cycles(x);
                 if (c.better(best)) best = std::move(c);
