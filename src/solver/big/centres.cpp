@@ -46,7 +46,7 @@ public:
     CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out, int near = kNear)
         : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()), near_(near) {
         if (n_ <= 10) seedCells_ = 24, seeds_ = 64;
-        else if (n_ <= 14) seedCells_ = 12, seeds_ = 16;
+        else seedCells_ = 12, seeds_ = 16;
         for (int i = 0; i < cs_.size(); ++i) {
             faceCells_[static_cast<std::size_t>(cs_.face(i))].push_back(i);
             for (int a = 0; a < 3; ++a)
@@ -537,10 +537,16 @@ private:
         x_ = x;
         lineCache_.clear();
         int guard = 0;
+        bool freeSlicesHelp = true;
         while (missing(x) > 0) {
             if (++guard > 20 * n_ * n_ + 100) return false;
             Candidate best = lineSwaps();
-            if (Candidate f = freeSlices(); f.better(best)) best = std::move(f);
+            if (freeSlicesHelp) {
+                // Once they bring nothing they are not looked at again for this face.
+                Candidate f = freeSlices();
+                freeSlicesHelp = f.gain > 0;
+                if (f.better(best)) best = std::move(f);
+            }
             if (!firstDone_)
                 if (Candidate b = bars(); b.better(best)) best = std::move(b);
             if (best.gain * 10 < kBuilt * best.cost) {
