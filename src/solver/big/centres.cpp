@@ -375,9 +375,17 @@ private:
     };
     Candidate cycles(int z) {
         std::vector<Single> found;
+        // The places to start from, spread over the whole face.
+        std::vector<int> open;
+        for (int p : faceCells_[static_cast<std::size_t>(z)])
+            if (col_[static_cast<std::size_t>(p)] != target_[static_cast<std::size_t>(x_)]) open.push_back(p);
+        const std::size_t stride = std::max<std::size_t>(1, open.size() / static_cast<std::size_t>(seedCells_ + 1));
+        std::vector<int> starts;
+        for (std::size_t i = 0; i < open.size(); i += stride) starts.push_back(open[i]);
+        for (std::size_t i = 1; i < stride; ++i)
+            for (std::size_t j = i; j < open.size(); j += stride) starts.push_back(open[j]);
         int tried = 0;
-        for (int p : faceCells_[static_cast<std::size_t>(z)]) {
-            if (col_[static_cast<std::size_t>(p)] == target_[static_cast<std::size_t>(x_)]) continue;
+        for (int p : starts) {
             if (!found.empty() && ++tried > seedCells_) break;
             for (int a = 0; a < 3; ++a) {
                 if (a == faceAxis(z)) continue;
