@@ -7,6 +7,7 @@
 #include "random_states.h"
 #include "solver/big/move_list.h"
 #include "solver/big/scheme.h"
+#include "support/random_big_cube.h"
 
 namespace vx {
 namespace {
@@ -47,6 +48,34 @@ void solveRandomStates(int from, int to, unsigned seed) {
 
 TEST(BigCube, RandomStatesOfSizes4To16AreSolved) { solveRandomStates(4, 16, 2024); }
 TEST(BigCube, RandomStatesOfSizes17To20AreSolved) { solveRandomStates(17, kMaxCubeSize, 2025); }
+
+// Cubes random by state (every centre and wing orbit shuffled), odd and even:
+// each solved, the same way when solved again, its stages adding up to its
+// moves; among them wing orbits that start odd and even cubes whose reduced
+// edges need the swap.
+TEST(BigCube, CubesRandomByStateAreSolvedTheSameWayTwice) {
+    int oddOrbits = 0, swaps = 0;
+    for (int n : {4, 5, 6, 7, 8, 9, 12}) {
+        for (unsigned seed = 1; seed <= (n <= 6 ? 4u : 1u); ++seed) {
+            const Cube c = test::randomBigCube(n, seed * 100 + static_cast<unsigned>(n));
+            const std::string what = "n = " + std::to_string(n) + ", seed " + std::to_string(seed);
+            const auto s = expectSolves(c, n, what);
+            EXPECT_EQ(solver::solve(c, n, kFirstFound).moves, s.moves) << what;
+            const auto& st = s.stages;
+            EXPECT_TRUE(st.centres > 0 && st.edges > 0 && st.parity >= 0 && st.threeCube >= 0) << what;
+            EXPECT_EQ(st.centres + st.edges + st.parity + st.threeCube, static_cast<int>(s.moves.size())) << what;
+            // The parity stage: a turn for each wing orbit that starts odd,
+            // and the swap of two edges when the reduced cube needs it.
+            const solver::big::SquareSet centres(n, [n](int a, int b) { return a > 1 && a < n && b > 1 && b < n; });
+            bool valid = false;
+            const auto odd = solver::big::oddWingOrbits(c, n, solver::big::readCube(c, n, centres).target, valid);
+            oddOrbits += !odd.empty();
+            swaps += st.parity > static_cast<int>(odd.size());
+        }
+    }
+    EXPECT_GT(oddOrbits, 0);
+    EXPECT_GT(swaps, 0);
+}
 
 // Even cubes: half their states need the two edges swapped at the end, and
 // half their wing orbits start odd; odd cubes the latter. Many short and

@@ -66,6 +66,7 @@ Cube threeCube(const Cube& cube, int n) {
 
 Solution solveBig(const Cube& input, int n, const Budget& budget) {
     Work w{input, n, {}};
+    Solution::Stages stages;
     const SquareSet centres(n, [n](int a, int b) { return a > 1 && a < n && b > 1 && b < n; });
     const Reading r = readCube(w.cube, n, centres);
     if (!r.ok()) return refused(r.refusal, r.reason);
@@ -82,19 +83,24 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     // A wing orbit in an odd permutation cannot be paired by commutators:
     // one turn of one of its layers first, while nothing is built yet.
     bool valid = true;
-    for (int k : oddWingOrbits(w.cube, n, r.target, valid)) w.make({{0, k, 1}});
+    for (int k : oddWingOrbits(w.cube, n, r.target, valid)) {
+        w.make({{0, k, 1}});
+        ++stages.parity;
+    }
 
     const char* lost = "The computer lost its way on this cube.";
     MoveList phase;
     Colours c = centres.read(w.cube);
     if (!solveCentres(centres, c, r.target, phase)) return refused(Refusal::unsupportedSize, lost);
     w.make(phase.moves());
+    stages.centres = phase.length();
 
     const SquareSet wings(n, [n](int a, int b) { return (a == 1 || a == n) != (b == 1 || b == n); });
     phase = {};
     c = wings.read(w.cube);
     if (!pairEdges(wings, c, phase)) return refused(Refusal::unsupportedSize, lost);
     w.make(phase.moves());
+    stages.edges = phase.length();
 
     for (int attempt = 0; attempt < 2 && !w.cube.solved(n); ++attempt) {
         const Solution three = solveThree(threeCube(w.cube, n), false, budget);
@@ -107,10 +113,14 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
         }
         if (three.refusal != Refusal::oddParity || n % 2 == 1 || attempt > 0) return refused(three.refusal, three.reason);
         w.make(edgeSwap(n));
+        stages.parity += static_cast<int>(edgeSwap(n).size());
     }
     if (!w.cube.solved(n)) return refused(Refusal::unsupportedSize, lost);
     Solution s;
     s.moves = w.moves.moves();
+    // What merged where two stages meet is taken from the 3-cube stage.
+    stages.threeCube = static_cast<int>(s.moves.size()) - stages.centres - stages.edges - stages.parity;
+    s.stages = stages;
     return s;
 }
 

@@ -1,6 +1,7 @@
 #include "solver/big/centres.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <tuple>
 
@@ -12,6 +13,7 @@ namespace {
 // next to it (from where one commutator fetches it) counts a little.
 constexpr int kKept = 1 << 20;
 constexpr int kBuilt = 64;
+// (kNear is the default; the tries of small cubes vary it.)
 constexpr int kNear = 1;
 
 int opposite(int f) {
@@ -32,6 +34,7 @@ struct Candidate {
     std::vector<PhysicalMove> moves;
     int gain = 0;
     int cost = 1;
+    std::vector<int> quarterSlices;  // inner layers turned by a quarter, once each
     bool better(const Candidate& o) const { return o.gain <= 0 || (gain > 0 && gain * o.cost > o.gain * cost); }
 };
 
@@ -40,10 +43,10 @@ using Pairs = std::vector<std::pair<int, int>>;
 
 class CentreSolver {
 public:
-    CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out)
-        : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()) {
+    CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out, int near = kNear)
+        : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()), near_(near) {
         if (n_ <= 10) seedCells_ = 24, seeds_ = 64;
-        else if (n_ <= 14) seedCells_ = 12, seeds_ = 16;
+        else seedCells_ = 12, seeds_ = 16;
         for (int i = 0; i < cs_.size(); ++i) {
             faceCells_[static_cast<std::size_t>(cs_.face(i))].push_back(i);
             for (int a = 0; a < 3; ++a)
@@ -51,24 +54,43 @@ public:
         }
     }
 
-    bool run() {
-        std::array<int, 6> order{};
-        order[0] = bestFace({1, 2, 3, 4, 5, 6});
-        order[1] = opposite(order[0]);
+    // Builds the faces one by one, starting with `first` and its opposite;
+    // each later face is the one of those left with the fewest pieces missing.
+    bool run(int first) {
         std::vector<int> rest;
         for (int f = 1; f <= 6; ++f)
-            if (f != order[0] && f != order[1]) rest.push_back(f);
-        order[2] = bestFace(rest);
-        rest.erase(std::remove_if(rest.begin(), rest.end(), [&](int f) { return f == order[2] || f == opposite(order[2]); }),
-                   rest.end());
-        order[3] = bestFace(rest);
-        order[4] = opposite(order[3]);
-        order[5] = opposite(order[2]);
-        for (int k = 0; k < 5; ++k) {
-            if (!build(order[static_cast<std::size_t>(k)])) return false;
-            built_[static_cast<std::size_t>(order[static_cast<std::size_t>(k)])] = true;
+            if (f != first && f != opposite(first)) rest.push_back(f);
+        std::array<int, 5> order{first, opposite(first), 0, 0, 0};
+        for (std::size_t k = 0; k < 5; ++k) {
+            if (k == 2 || k == 3) {
+                order[k] = bestFace(rest);
+                rest.erase(std::remove_if(rest.begin(), rest.end(), [&](int f) { return f == order[k] || (k == 2 && f == opposite(order[k])); }),
+                           rest.end());
+            }
+            if (k == 4) order[k] = opposite(order[3]);
+            if (!build(order[k])) return false;
+            built_[static_cast<std::size_t>(order[k])] = true;
+            if (k == 0) {
+                // The wing orbits the first face's slices left odd are made
+                // even again by a quarter turn of a layer parallel to it,
+                // which moves only the centres of the faces not yet built.
+                for (int l = 2; 2 * l < n_ + 1; ++l)
+                    if (oddOrbit_[static_cast<std::size_t>(l)]) {
+                        const PhysicalMove m{faceAxis(order[0]), l, 1};
+                        out_.add(m);
+                        cs_.turn(col_, m);
+                    }
+                firstDone_ = true;
+            }
         }
-        return missing(order[5]) == 0;
+        return missing(opposite(order[2])) == 0;
+    }
+
+    // The faces in the order of the pieces they miss, fewest first.
+    std::vector<int> facesByMissing() const {
+        std::vector<int> faces{1, 2, 3, 4, 5, 6};
+        std::stable_sort(faces.begin(), faces.end(), [&](int a, int b) { return missing(a) < missing(b); });
+        return faces;
     }
 
 private:
@@ -85,7 +107,7 @@ private:
     int weight(int face, int colour) const {
         if (built_[static_cast<std::size_t>(face)]) return colour == target_[static_cast<std::size_t>(face)] ? kKept : 0;
         if (colour != target_[static_cast<std::size_t>(x_)]) return 0;
-        return face == x_ ? kBuilt : adjacent(face, x_) ? kNear : 0;
+        return face == x_ ? kBuilt : adjacent(face, x_) ? near_ : 0;
     }
     int score(const Colours& c) const {
         int s = 0;
@@ -190,6 +212,102 @@ private:
         return best;
     }
 
+    // True when no finished face lies on the ring of the slices along the axis.
+    bool freeRing(int a) const {
+        for (int f = 1; f <= 6; ++f)
+            if (faceAxis(f) != a && built_[static_cast<std::size_t>(f)]) return false;
+        return true;
+    }
+
+    // Slices whose ring holds no finished face need not be turned back: the
+    // rows of a neighbour face turned straight into this one, after turns of
+    // the two faces that line up the rows worth taking with the rows worth
+    // giving away. Each slice counts on its own, so the estimate is exact.
+    Candidate freeSlices() {
+        Candidate best;
+        const int X = faceAxis(x_);
+        for (int a = 0; a < 3; ++a) {
+            if (a == X || !freeRing(a)) continue;
+            for (int dir : {1, -1, 2}) {
+                // A quarter turn of an inner slice changes the parity of its
+                // wing orbit, which only the first face can mend (run).
+                if (dir != 2 && firstDone_) continue;
+                const int y = dir == 2 ? opposite(x_) : turnedFace(x_, a, -dir);
+                const PhysicalMove in{a, 0, dir == 2 ? 1 : dir};
+                auto term = [&](int i, int colour) {
+                    int to = cs_.image({a, cs_.layer(i, a), in.quarter}, i);
+                    if (dir == 2) to = cs_.image({a, cs_.layer(i, a), 1}, to);
+                    return weight(cs_.face(to), colour) - weight(cs_.face(i), colour);
+                };
+                for (int k = 0; k < 4; ++k)
+                    for (int j = 0; j < 4; ++j) {
+                        std::vector<PhysicalMove> ms;
+                        addTurns(ms, faceTurn(x_, 1, n_), k);
+                        addTurns(ms, faceTurn(y, 1, n_), j);
+                        Colours c = col_;
+                        cs_.turn(c, ms);
+                        std::array<int, 21> base{};
+                        for (int s = 2; s < n_; ++s) {
+                            if (isMiddle(s)) continue;
+                            for (int i : layerCells_[static_cast<std::size_t>(a)][static_cast<std::size_t>(s)])
+                                base[static_cast<std::size_t>(s)] += term(i, c[static_cast<std::size_t>(i)]);
+                        }
+                        // With nothing built, a slice parallel to this face
+                        // may first bring more of its pieces into the rows
+                        // the slices take (prep 0: none).
+                        const int preps = firstDone_ ? 1 : 1 + 3 * (n_ - 2);
+                        for (int prep = 0; prep < preps; ++prep) {
+                            std::array<int, 21> g = base;
+                            PhysicalMove pm{X, 0, 1};
+                            int pq = 0;
+                            if (prep > 0) {
+                                pm.layer = 2 + (prep - 1) / 3;
+                                pq = (prep - 1) % 3;  // 0: +1, 1: -1, 2: half
+                                if (isMiddle(pm.layer)) continue;
+                                pm.quarter = pq == 1 ? -1 : 1;
+                                for (int i : layerCells_[static_cast<std::size_t>(X)][static_cast<std::size_t>(pm.layer)]) {
+                                    const int s = cs_.layer(i, a);
+                                    if (s < 2 || s >= n_ || isMiddle(s)) continue;
+                                    // The piece that the slice brings to i.
+                                    int from = cs_.image({X, pm.layer, -pm.quarter}, i);
+                                    if (pq == 2) from = cs_.image({X, pm.layer, -1}, from);
+                                    g[static_cast<std::size_t>(s)] += term(i, c[static_cast<std::size_t>(from)]) - term(i, c[static_cast<std::size_t>(i)]);
+                                }
+                            }
+                            std::vector<std::pair<int, int>> gains;  // (gain, slice)
+                            for (int s = 2; s < n_; ++s)
+                                if (!isMiddle(s) && g[static_cast<std::size_t>(s)] > 0) gains.emplace_back(g[static_cast<std::size_t>(s)], s);
+                            std::sort(gains.begin(), gains.end(), std::greater<>());
+                            const int each = dir == 2 ? 2 : 1;
+                            int gain = 0, cost = turnCost(k) + turnCost(j) + (prep == 0 ? 0 : pq == 2 ? 2 : 1), taken = 0, bestGain = 0, bestCost = 1;
+                            for (std::size_t t = 0; t < gains.size(); ++t) {
+                                gain += gains[t].first;
+                                cost += each;
+                                if (bestGain == 0 || gain * bestCost > bestGain * cost) bestGain = gain, bestCost = cost, taken = static_cast<int>(t) + 1;
+                            }
+                            if (taken == 0) continue;
+                            Candidate cand;
+                            cand.gain = bestGain;
+                            cand.cost = bestCost;
+                            if (!cand.better(best)) continue;
+                            cand.moves = ms;
+                            if (prep > 0) {
+                                addTurns(cand.moves, pm, pq == 2 ? 2 : 1);
+                                if (pq != 2) cand.quarterSlices.push_back(pm.layer);
+                            }
+                            for (int t = 0; t < taken; ++t) {
+                                const int sl = gains[static_cast<std::size_t>(t)].second;
+                                addTurns(cand.moves, {a, sl, 1}, dir);
+                                if (dir != 2) cand.quarterSlices.push_back(sl);
+                            }
+                            best = std::move(cand);
+                        }
+                    }
+            }
+        }
+        return best;
+    }
+
     const Pairs& linePairs(int a, int dir, int k, int s) {
         const auto key = static_cast<std::size_t>(((a * 3 + (dir == 2 ? 2 : dir > 0)) * 4 + k) * (n_ + 1) + s);
         if (lineCache_.empty()) lineCache_.resize(static_cast<std::size_t>(3 * 3 * 4 * (n_ + 1)));
@@ -257,9 +375,17 @@ private:
     };
     Candidate cycles(int z) {
         std::vector<Single> found;
+        // The places to start from, spread over the whole face.
+        std::vector<int> open;
+        for (int p : faceCells_[static_cast<std::size_t>(z)])
+            if (col_[static_cast<std::size_t>(p)] != target_[static_cast<std::size_t>(x_)]) open.push_back(p);
+        const std::size_t stride = std::max<std::size_t>(1, open.size() / static_cast<std::size_t>(seedCells_ + 1));
+        std::vector<int> starts;
+        for (std::size_t i = 0; i < open.size(); i += stride) starts.push_back(open[i]);
+        for (std::size_t i = 1; i < stride; ++i)
+            for (std::size_t j = i; j < open.size(); j += stride) starts.push_back(open[j]);
         int tried = 0;
-        for (int p : faceCells_[static_cast<std::size_t>(z)]) {
-            if (col_[static_cast<std::size_t>(p)] == target_[static_cast<std::size_t>(x_)]) continue;
+        for (int p : starts) {
             if (!found.empty() && ++tried > seedCells_) break;
             for (int a = 0; a < 3; ++a) {
                 if (a == faceAxis(z)) continue;
@@ -300,7 +426,7 @@ private:
         auto inUse = [&](int l) {
             return std::find(S.begin(), S.end(), l) != S.end() || std::find(T.begin(), T.end(), l) != T.end();
         };
-        const int worth = z == x_ ? kBuilt - 2 * kNear : kNear;
+        const int worth = z == x_ ? kBuilt - 2 * near_ : std::max(near_, 1);
         for (;;) {
             int bestGain = 0, bestLayer = 0;
             bool toS = true;
@@ -332,13 +458,105 @@ private:
         return c;
     }
 
+    // With nothing built yet: a column of a neighbour face filled with this
+    // face's colour a piece at a time (each by a slice parallel to this face,
+    // after a turn of the face it comes from), then turned in by one slice in
+    // place of this face's poorest column.
+    Candidate bars() {
+        Candidate best;
+        const int X = faceAxis(x_);
+        const int xc = target_[static_cast<std::size_t>(x_)];
+        for (int a = 0; a < 3; ++a) {
+            if (a == X) continue;
+            for (int dir : {1, -1}) {
+                const int y = turnedFace(x_, a, -dir);
+                for (int s = 2; s < n_; ++s) {
+                    if (isMiddle(s)) continue;
+                    std::vector<int> bar, home;
+                    for (int i : layerCells_[static_cast<std::size_t>(a)][static_cast<std::size_t>(s)]) {
+                        if (cs_.face(i) == y) bar.push_back(i);
+                        if (cs_.face(i) == x_) home.push_back(i);
+                    }
+                    Colours c = col_;
+                    std::vector<PhysicalMove> fills;
+                    std::vector<int> quarters;
+                    int fillCost = 0;
+                    int bestK = -1, bestFills = 0, bestGain = 0, bestCost = 1;
+                    std::vector<int> bestQuarters;
+                    for (;;) {
+                        // The column as it stands, turned in after the best turn of this face.
+                        int have = 0;
+                        for (int i : bar) have += c[static_cast<std::size_t>(i)] == xc;
+                        for (int k = 0; k < 4; ++k) {
+                            int lost = 0;
+                            for (int i : home) lost += c[static_cast<std::size_t>(preimage(x_, k)[static_cast<std::size_t>(i)])] == xc;
+                            const int gain = have - lost, cost = fillCost + turnCost(k) + 1;
+                            if (gain > 0 && (bestGain == 0 || gain * bestCost > bestGain * cost)) {
+                                bestGain = gain, bestCost = cost, bestK = k, bestFills = static_cast<int>(fills.size());
+                                bestQuarters = quarters;
+                            }
+                        }
+                        // The cheapest piece more for the column.
+                        int cheapest = 99, fz = 0, fj = 0, fl = 0, fq = 0;
+                        for (int i : bar) {
+                            if (c[static_cast<std::size_t>(i)] == xc) continue;
+                            const int l = cs_.layer(i, X);
+                            if (isMiddle(l)) continue;
+                            for (int q : {1, -1, 2}) {
+                                int from = cs_.image({X, l, q == 2 ? 1 : -q}, i);
+                                if (q == 2) from = cs_.image({X, l, 1}, from);
+                                const int z = cs_.face(from);
+                                for (int j = 0; j < 4; ++j) {
+                                    const int cost = turnCost(j) + (q == 2 ? 2 : 1);
+                                    if (cost < cheapest && c[static_cast<std::size_t>(preimage(z, j)[static_cast<std::size_t>(from)])] == xc)
+                                        cheapest = cost, fz = z, fj = j, fl = l, fq = q;
+                                }
+                            }
+                        }
+                        if (cheapest == 99) break;
+                        std::vector<PhysicalMove> step;
+                        addTurns(step, faceTurn(fz, 1, n_), fj);
+                        addTurns(step, {X, fl, 1}, fq);
+                        cs_.turn(c, step);
+                        fills.insert(fills.end(), step.begin(), step.end());
+                        fillCost += cheapest;
+                        if (fq != 2) quarters.push_back(fl);
+                    }
+                    if (bestK < 0) continue;
+                    Candidate cand;
+                    cand.gain = bestGain * kBuilt;
+                    cand.cost = bestCost;
+                    if (!cand.better(best)) continue;
+                    std::vector<PhysicalMove> ms(fills.begin(), fills.begin() + bestFills);
+                    addTurns(ms, faceTurn(x_, 1, n_), bestK);
+                    ms.push_back({a, s, dir});
+                    cand = exact(std::move(ms));
+                    if (!cand.better(best)) continue;
+                    cand.quarterSlices = bestQuarters;
+                    cand.quarterSlices.push_back(s);
+                    best = std::move(cand);
+                }
+            }
+        }
+        return best;
+    }
+
     bool build(int x) {
         x_ = x;
         lineCache_.clear();
         int guard = 0;
+        bool freeSlicesHelp = true;
         while (missing(x) > 0) {
             if (++guard > 20 * n_ * n_ + 100) return false;
             Candidate best = lineSwaps();
+            if (freeSlicesHelp) {
+                // Once they bring nothing they are not looked at again for this face.
+                Candidate f = freeSlices();
+                freeSlicesHelp = f.gain > 0;
+                if (f.better(best)) best = std::move(f);
+            }
+            if (!firstDone_)
+                if (Candidate b = bars(); b.better(best)) best = std::move(b);
             if (best.gain * 10 < kBuilt * best.cost) {
                 Candidate c = cycles(x);
                 if (c.better(best)) best = std::move(c);
@@ -349,6 +567,7 @@ private:
             if (best.gain <= 0) return false;
             out_.add(best.moves);
             cs_.turn(col_, best.moves);
+            for (int sl : best.quarterSlices) oddOrbit_[static_cast<std::size_t>(std::min(sl, n_ + 1 - sl))] ^= true;
         }
         return true;
     }
@@ -358,8 +577,11 @@ private:
     const FaceColours& target_;
     MoveList& out_;
     int n_;
+    int near_;
     int x_ = 1;
     std::array<bool, 7> built_{};
+    bool firstDone_ = false;
+    std::array<bool, 21> oddOrbit_{};  // by orbit: the quarter turns of its slices so far
     std::array<std::vector<int>, 7> faceCells_;
     std::array<std::array<std::vector<int>, 21>, 3> layerCells_;
     std::array<std::array<std::vector<int>, 4>, 7> pre_;
@@ -374,7 +596,30 @@ private:
 }  // namespace
 
 bool solveCentres(const SquareSet& centres, Colours& colours, const FaceColours& target, MoveList& out) {
-    return CentreSolver(centres, colours, target, out).run();
+    // Small cubes try several first faces (and, the smallest, several
+    // weights of a piece next to the face being built) and keep the shortest.
+    const int n = centres.n();
+    const std::size_t tries = n <= 7 ? 6 : n <= 10 ? 2 : 1;
+    const std::vector<int> nears = n <= 5 ? std::vector<int>{1, 0, 4} : n <= 7 ? std::vector<int>{1, 0} : std::vector<int>{1};
+    MoveList scratch;
+    const std::vector<int> firsts = CentreSolver(centres, colours, target, scratch).facesByMissing();
+    bool found = false;
+    MoveList best;
+    Colours bestColours;
+    for (std::size_t t = 0; t < tries * nears.size(); ++t) {
+        Colours c = colours;
+        MoveList moves;
+        if (!CentreSolver(centres, c, target, moves, nears[t / tries]).run(firsts[t % tries])) continue;
+        if (!found || moves.length() < best.length()) {
+            found = true;
+            best = std::move(moves);
+            bestColours = std::move(c);
+        }
+    }
+    if (!found) return false;
+    out.add(best.moves());
+    colours = std::move(bestColours);
+    return true;
 }
 
 }  // namespace vx::solver::big

@@ -272,6 +272,17 @@ private:
             all.push_back({faceTurn(f, 1, n_), faceTurn(f, 1, n_)});
             all.push_back({faceTurn(f, -1, n_)});
         }
+        if (n_ <= 7) {
+            // Small cubes can afford two turns of faces the edge is not on.
+            const std::size_t one = all.size();
+            for (std::size_t i = 1; i < one; ++i)
+                for (std::size_t j = 1; j < one; ++j) {
+                    if (all[i][0].axis == all[j][0].axis) continue;
+                    auto both = all[i];
+                    both.insert(both.end(), all[j].begin(), all[j].end());
+                    all.push_back(both);
+                }
+        }
         return all;
     }
 
