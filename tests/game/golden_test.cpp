@@ -1,18 +1,24 @@
-// Whole games played through the script mode, each held to a fingerprint of
-// everything it shows: every line printed, the warnings, the final picture
-// and the files left in the folder. Any change of what a player sees or keeps
-// changes a fingerprint. Pictures are taken with blank texts, so that they
-// depend on no font. After an intended change, rerun the program with
-// VEXEL_GOLDEN_UPDATE=1 (one process: test_game --gtest_filter='Golden*')
-// and review the diff of game/golden.txt.
+// Whole games played through the script mode, each held to a transcript of
+// everything it shows (game/golden/NAME.txt): every line printed (a dump as
+// the values that changed since the dump before), the warnings, the files left
+// in the folder (pictures by their hash) and the hash of the last picture. Any
+// change of what a player sees or keeps changes a transcript, and a failure
+// names the first line that changed. Pictures are taken with blank texts, so
+// that they depend on no font. After an intended change, rerun with
+// VEXEL_GOLDEN_UPDATE=1 (test_game --gtest_filter='Games/Golden*') and review
+// the diff of game/golden/.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <random>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
 
 #include "game/game_support.h"
 #include "shell/form.h"
@@ -195,13 +201,8 @@ std::vector<Scenario> scenarios() {
     };
 }
 
-std::filesystem::path goldenFile() { return VEXEL_GOLDEN_FILE; }
-
-std::map<std::string, std::string> readGolden() {
-    std::map<std::string, std::string> m;
-    std::ifstream in(goldenFile());
-    for (std::string name, hash; in >> name >> hash;) m[name] = hash;
-    return m;
+std::filesystem::path transcriptFile(const std::string& name) {
+    return std::filesystem::path(VEXEL_GOLDEN_DIR) / (name + ".txt");
 }
 
 std::string hex(std::uint64_t h) {
@@ -209,16 +210,163 @@ std::string hex(std::uint64_t h) {
     return {digits, std::to_chars(digits, digits + sizeof digits, h, 16).ptr};
 }
 
-// Everything the run shows and leaves behind.
-std::string fingerprint(const ScriptFolder& folder, const ScriptResult& r) {
-    std::uint64_t h = fnv1a(std::to_string(r.status) + "\n" + r.errors);
-    for (const std::string& line : r.lines) h = fnv1a(line + "\n", h);
-    h = fnv1a(hex(r.surfaceHash), h);
+// Bytes as one line: control characters and backslashes escaped.
+std::string escaped(std::string_view bytes) {
+    std::string out;
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (u < 0x20 || u == 0x7f) {
+            const char* digits = "0123456789abcdef";
+            out += {'\\', 'x', digits[u >> 4], digits[u & 15]};
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// A cube's faces as one hexadecimal digit a square, rows apart by '/'.
+std::string facesText(const nlohmann::ordered_json& faces) {
+    std::string out;
+    for (const auto& face : faces) {
+        out += out.empty() ? "" : " ";
+        for (const auto& row : face) {
+            if (&row != &face.front()) out += '/';
+            for (const auto& colour : row) out += "0123456789abcdef"[colour.get<int>() & 15];
+        }
+    }
+    return out;
+}
+
+std::string historyText(const nlohmann::ordered_json& history) {
+    std::string out = std::to_string(history.size()) + ":";
+    for (const auto& e : history)
+        out += " " + std::to_string(e[0].get<int>()) + "," + std::to_string(e[1].get<int>()) + "," +
+               std::to_string(e[2].get<int>());
+    return out;
+}
+
+// A big cube's faces by their hash: a game that turns them differently
+// changes other lines too (the history, the counts).
+constexpr int kFacesInFull = 6;
+
+std::string valueText(const std::string& key, const nlohmann::ordered_json& v) {
+    if (key == "faces") {
+        const std::string text = facesText(v);
+        if (v.size() == 6 && static_cast<int>(v[0].size()) > kFacesInFull) return "hash " + hex(fnv1a(text));
+        return text;
+    }
+    if (key == "history") return historyText(v);
+    return v.dump();
+}
+
+// A dump as the values that changed since the one before (the whole dump the
+// first time); the menu's items and the controls one a line, and after that
+// each changed property on a line of its own.
+void addDump(std::string& out, const nlohmann::ordered_json& d, const nlohmann::ordered_json& before) {
+    out += "dump\n";
+    const auto was = [&](const std::string& key) { return before.contains(key) ? before[key] : nlohmann::ordered_json(); };
+    for (const auto& [key, v] : d.items()) {
+        const nlohmann::ordered_json old = was(key);
+        if (old == v) continue;
+        if (!v.is_object() || (key != "menu" && key != "controls")) {
+            out += "  " + key + " " + valueText(key, v) + "\n";
+            continue;
+        }
+        for (const auto& [name, item] : v.items()) {
+            const nlohmann::ordered_json oldItem = old.is_object() && old.contains(name) ? old[name] : nlohmann::ordered_json();
+            if (!oldItem.is_object()) {
+                out += "  " + key + "." + name + " " + item.dump() + "\n";
+                continue;
+            }
+            for (const auto& [property, value] : item.items())
+                if (!oldItem.contains(property) || oldItem[property] != value)
+                    out += "  " + key + "." + name + "." + property + " " + value.dump() + "\n";
+        }
+    }
+}
+
+bool isPicture(const std::string& name) { return name.ends_with(".png"); }
+
+// A long file by its first lines and its hash.
+constexpr std::size_t kFileLinesInFull = 60, kFileLinesShown = 12;
+
+void addFile(std::string& out, const std::string& name, const std::string& bytes) {
+    out += "file " + escaped(name) + " (" + std::to_string(bytes.size()) + " bytes)";
+    if (isPicture(name)) {
+        out += " hash " + hex(fnv1a(bytes)) + "\n";
+        return;
+    }
+    out += "\n";
+    std::vector<std::string> lines;
+    std::istringstream in(bytes);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    const bool whole = lines.size() <= kFileLinesInFull;
+    for (std::size_t i = 0; i < (whole ? lines.size() : kFileLinesShown); ++i) out += "  | " + escaped(lines[i]) + "\n";
+    if (!whole) out += "  | ... " + std::to_string(lines.size()) + " lines, hash " + hex(fnv1a(bytes)) + "\n";
+}
+
+// The warnings, one line a kind: "line N: what" lines that say the same
+// thing are given together, with all their line numbers.
+void addWarnings(std::string& out, const std::string& errors) {
+    std::vector<std::pair<std::string, std::string>> kinds;  // what, the lines
+    std::istringstream in(errors);
+    for (std::string line; std::getline(in, line);) {
+        std::string where, what = line;
+        if (line.starts_with("line ") && line.find(": ") != std::string::npos) {
+            where = line.substr(5, line.find(": ") - 5);
+            what = line.substr(line.find(": ") + 2);
+        }
+        auto it = std::find_if(kinds.begin(), kinds.end(), [&](const auto& k) { return k.first == what; });
+        if (it == kinds.end()) it = kinds.insert(kinds.end(), {what, ""});
+        if (!where.empty()) it->second += (it->second.empty() ? "" : " ") + where;
+    }
+    for (const auto& [what, where] : kinds)
+        out += "! " + escaped(what) + (where.empty() ? "" : " (lines " + where + ")") + "\n";
+}
+
+// Everything the run shows and leaves behind, a line at a time: the exit
+// status, every printed line, the warnings, the files in the folder (pictures
+// by their hash) and the hash of the last picture.
+std::string transcript(const ScriptFolder& folder, const ScriptResult& r) {
+    std::string out = "exit " + std::to_string(r.status) + "\n";
+    nlohmann::ordered_json before = nlohmann::ordered_json::object();
+    for (const std::string& line : r.lines) {
+        if (line.starts_with("{")) {
+            const auto d = nlohmann::ordered_json::parse(line);
+            addDump(out, d, before);
+            before = d;
+        } else {
+            out += "> " + escaped(line) + "\n";
+        }
+    }
+    addWarnings(out, r.errors);
     std::map<std::string, std::string> files;
     for (const auto& e : std::filesystem::directory_iterator(folder.path()))
         files[e.path().filename().string()] = folder.read(e.path().filename().string());
-    for (const auto& [name, bytes] : files) h = fnv1a(name + "\n" + bytes, h);
-    return hex(h);
+    for (const auto& [name, bytes] : files) addFile(out, name, bytes);
+    return out + "picture " + hex(r.surfaceHash) + "\n";
+}
+
+std::string readAll(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The first line where two transcripts differ, to show in a failure.
+std::string firstDifference(const std::string& want, const std::string& got) {
+    std::istringstream a(want), b(got);
+    std::string x, y;
+    for (int line = 1;; ++line) {
+        const bool moreA = static_cast<bool>(std::getline(a, x));
+        const bool moreB = static_cast<bool>(std::getline(b, y));
+        if (!moreA && !moreB) return "no line differs";
+        if (!moreA || !moreB || x != y)
+            return "line " + std::to_string(line) + "\n  was: " + (moreA ? x : "(the end)") +
+                   "\n  now: " + (moreB ? y : "(the end)");
+    }
 }
 
 void PrintTo(const Scenario& s, std::ostream* out) { *out << s.name; }
@@ -242,15 +390,15 @@ TEST_P(Golden, PlaysAsBefore) {
         EXPECT_TRUE(d["histcount"].integer() == 0 && solved(d)) << "line " << i;
     }
     EXPECT_EQ(checkpoints, 0) << "every checkpoint was reached";
-    const std::string got = fingerprint(folder, r);
-    std::map<std::string, std::string> golden = readGolden();
+    const std::string got = transcript(folder, r);
+    const std::filesystem::path file = transcriptFile(sc.name);
     if (std::getenv("VEXEL_GOLDEN_UPDATE")) {
-        golden[sc.name] = got;
-        std::ofstream out(goldenFile());
-        for (const auto& [name, hash] : golden) out << name << ' ' << hash << '\n';
+        std::ofstream(file, std::ios::binary) << got;
         return;
     }
-    EXPECT_EQ(got, golden[sc.name]) << "the game plays differently; see the top of " << __FILE__;
+    const std::string want = readAll(file);
+    EXPECT_TRUE(got == want) << "the game plays differently from " << file.string() << ", first at "
+                             << firstDifference(want, got) << "\n(see the top of " << __FILE__ << ")";
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, Golden, testing::ValuesIn(scenarios()),
