@@ -1,10 +1,18 @@
 #include "solver/solver.h"
 
 #include "solver/big/big_solver.h"
+#include "solver/three/tables.h"
 #include "solver/three/three_solver.h"
 #include "solver/two/two_solver.h"
 
 namespace vx::solver {
+
+void prepare() {
+    // Each set is a function's static: the language builds it once, and
+    // makes every other caller wait until it is built.
+    prepareTwo();
+    three::tables();
+}
 
 Solution solve(const Cube& cube, int n, const Budget& budget) {
     if (n == 2) return solveTwo(cube);

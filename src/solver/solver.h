@@ -44,6 +44,13 @@ struct Budget {
     std::int64_t work = 300'000;
 };
 
+// Builds every table the solver uses, once per process: a later call, or
+// one made while another thread is building them, waits for the first one
+// and then returns. The window calls it at start-up on a thread of its own,
+// so that the first solve does not wait; without it the first solve builds
+// them. Setting up never counts against a budget.
+void prepare();
+
 // Reads the colours of an n-cube (n = 2..20, faces 1..6, squares 1..n) and
 // solves it. Any six colours on any faces, in any orientation, are accepted;
 // a solved cube is any cube whose six faces are each of one colour.

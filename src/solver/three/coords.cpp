@@ -1,5 +1,7 @@
 #include "solver/three/coords.h"
 
+#include <algorithm>
+
 #include "solver/ranking.h"
 
 namespace vx::solver::three {
@@ -16,6 +18,22 @@ std::array<PieceMove, kFaceTurns> makeFaceTurns() {
             kindOf(t) == 2 ? PieceMove{after.cp, after.co, after.ep, after.eo} : once;
     }
     return turns;
+}
+
+int quarters(int amount) {
+    const int a = ((amount % 4) + 4) % 4;
+    return a == 3 ? 1 : a;
+}
+
+std::array<PieceMove, kCombos> makeCombos() {
+    std::array<PieceMove, kCombos> combos{};
+    for (int c = 0; c < kCombos; ++c) {
+        Pieces p;
+        for (int far = 0; far < 2; ++far)
+            if (const int a = comboAmount(c, far); a != 0) p = apply(p, faceTurn(faceTurnOf(comboAxis(c), far, a)));
+        combos[static_cast<std::size_t>(c)] = PieceMove{p.cp, p.co, p.ep, p.eo};
+    }
+    return combos;
 }
 
 template <std::size_t K>
@@ -41,6 +59,19 @@ void setOrientation(std::array<std::uint8_t, K>& o, int v, int base) {
 const PieceMove& faceTurn(int t) {
     static const std::array<PieceMove, kFaceTurns> turns = makeFaceTurns();
     return turns[static_cast<std::size_t>(t)];
+}
+
+int comboCost(int c, bool slices) {
+    const int a1 = comboAmount(c, 0), a3 = comboAmount(c, 1);
+    int best = quarters(a1) + quarters(a3);
+    // Turning the whole cube by w takes w off every layer, the middle one too.
+    for (int w = 1; slices && w < 4; ++w) best = std::min(best, quarters(a1 - w) + quarters(-w) + quarters(a3 - w));
+    return best;
+}
+
+const PieceMove& comboMove(int c) {
+    static const std::array<PieceMove, kCombos> combos = makeCombos();
+    return combos[static_cast<std::size_t>(c)];
 }
 
 int twist(const Pieces& p) { return orientation(p.co, 3); }

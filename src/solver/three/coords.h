@@ -23,11 +23,33 @@ inline constexpr int kFaceTurns = 18;
 constexpr int axisOf(int t) { return t / 6; }
 constexpr int faceOf(int t) { return t / 3; }
 constexpr int kindOf(int t) { return t % 3; }
-constexpr int costOf(int t) { return kindOf(t) == 2 ? 2 : 1; }
 const PieceMove& faceTurn(int t);
 
-// Phase two's turns, as face-turn numbers.
-inline constexpr std::array<int, 10> kPhaseTwoTurns = {6, 7, 8, 9, 10, 11, 2, 5, 14, 17};
+// The search's moves: one axis's two outer layers turned a multiple of a
+// quarter each, a1 and a3 quarter turns +1 (0..3, not both 0), numbered
+// axis * 15 + a1 * 4 + a3 - 1. The game counts such a move as the fewest
+// quarter turns of its three layers that do the same up to a turn of the
+// whole cube: both outer layers one way are the middle layer the other way,
+// one move. Consecutive moves of a search are on different axes.
+inline constexpr int kCombos = 45;
+constexpr int comboAxis(int c) { return c / 15; }
+constexpr int comboAmount(int c, int far) { return far == 0 ? (c % 15 + 1) / 4 : (c % 15 + 1) % 4; }
+// The face turn that turns one outer layer by `amount` quarters (1..3).
+constexpr int faceTurnOf(int axis, int far, int amount) { return (axis * 2 + far) * 3 + (amount == 1 ? 0 : amount == 3 ? 1 : 2); }
+// The game's count of a move, with middle layers (`slices`) or outer layers only.
+int comboCost(int c, bool slices);
+const PieceMove& comboMove(int c);
+
+// Phase two's moves: anything on the top and bottom, half turns elsewhere.
+inline constexpr int kPhaseTwoCombos = 21;
+constexpr bool inPhaseTwo(int c) { return comboAxis(c) == 1 || (comboAmount(c, 0) % 2 == 0 && comboAmount(c, 1) % 2 == 0); }
+constexpr std::array<int, kPhaseTwoCombos> makePhaseTwoCombos() {
+    std::array<int, kPhaseTwoCombos> list{};
+    for (int c = 0, k = 0; c < kCombos; ++c)
+        if (inPhaseTwo(c)) list[static_cast<std::size_t>(k++)] = c;
+    return list;
+}
+inline constexpr std::array<int, kPhaseTwoCombos> kPhaseTwoMoves = makePhaseTwoCombos();
 
 int twist(const Pieces& p);
 int flip(const Pieces& p);

@@ -11,32 +11,37 @@ constexpr int kNone = -1;
 constexpr int kNoSolution = 1000;
 constexpr int kFirstLimit = 31;
 
-// Turns on one axis commute: they are kept in one order (layer 1 first), and
-// one face never turns twice in a row.
-bool follows(int last, int t) {
-    if (last == kNone) return true;
-    if (axisOf(last) != axisOf(t)) return true;
-    return faceOf(last) % 2 == 0 && faceOf(t) % 2 == 1;
+// Moves on one axis are one move: the next is on another axis.
+bool follows(int last, int c) { return last == kNone || comboAxis(last) != comboAxis(c); }
+
+std::array<int, kCombos> costs(bool slices) {
+    std::array<int, kCombos> cost{};
+    for (int c = 0; c < kCombos; ++c) cost[static_cast<std::size_t>(c)] = comboCost(c, slices);
+    return cost;
 }
 
-bool inPhaseTwo(int t) { return axisOf(t) == 1 || kindOf(t) == 2; }
+// What the searches of one solve share.
+struct Shared {
+    SearchGoal goal;
+    std::array<int, kCombos> cost{};
+    int best = kNoSolution;  // every solution found is shorter
+    std::int64_t nodes = 0;
+    bool found = false;
+    bool stop = false;
+    std::vector<Found> solutions;
+};
 
 class Search {
 public:
-    Search(const Pieces& start, std::int64_t work, bool mustFind, int below)
-        : t_(tables()), start_(start), mustFind_(mustFind), below_(below), work_(work) {}
+    Search(const Pieces& start, std::size_t index, Shared& shared)
+        : t_(tables()), start_(start), index_(index), s_(shared) {
+        tw_ = twist(start_), fl_ = flip(start_), sl_ = slice(start_);
+        h_ = t_.phaseOneBound(tw_, fl_, sl_);
+    }
 
-    SearchResult run() {
-        const int tw = twist(start_), fl = flip(start_), sl = slice(start_);
-        // Long phase-two searches are what make a first solution slow: look
-        // for one within kFirstLimit moves first, then without a limit.
-        const int h = t_.phaseOneBound(tw, fl, sl);
-        for (int limit : {std::min(kFirstLimit, below_), below_}) {
-            best_ = limit;
-            for (int bound = h; bound < best_ && !stop_; ++bound) phaseOne(tw, fl, sl, h, 0, bound);
-            if (found_ || stop_ || limit == below_) break;
-        }
-        return {solutions_, nodes_};
+    // Looks at every first phase of exactly `bound` moves.
+    void deepen(int bound) {
+        if (h_ <= bound) phaseOne(tw_, fl_, sl_, h_, 0, bound);
     }
 
 private:
@@ -49,12 +54,16 @@ private:
             return;
         }
         const int last = path_.empty() ? kNone : path_.back();
-        const std::size_t twRow = static_cast<std::size_t>(tw) * kFaceTurns;
-        const std::size_t flRow = static_cast<std::size_t>(fl) * kFaceTurns;
-        const std::size_t slRow = static_cast<std::size_t>(sl) * kFaceTurns;
-        for (int m = 0; m < kFaceTurns && !stop_; ++m) {
-            const int next = cost + costOf(m);
-            if (!follows(last, m) || next > bound) continue;
+        const std::size_t twRow = static_cast<std::size_t>(tw) * kCombos;
+        const std::size_t flRow = static_cast<std::size_t>(fl) * kCombos;
+        const std::size_t slRow = static_cast<std::size_t>(sl) * kCombos;
+        for (int m = 0; m < kCombos && !s_.stop; ++m) {
+            if (!follows(last, m)) {
+                m += 14;  // the rest of this axis too
+                continue;
+            }
+            const int next = cost + s_.cost[static_cast<std::size_t>(m)];
+            if (next > bound) continue;
             const std::size_t i = static_cast<std::size_t>(m);
             const int ntw = t_.twistMove[twRow + i], nfl = t_.flipMove[flRow + i], nsl = t_.sliceMove[slRow + i];
             const int nh = t_.phaseOneBound(ntw, nfl, nsl, bound - next);
@@ -67,41 +76,42 @@ private:
 
     void startPhaseTwo(int costOne) {
         Pieces p = start_;
-        for (int m : path_) p = apply(p, faceTurn(m));
+        for (int m : path_) p = apply(p, comboMove(m));
         const int cp = cornerPerm(p), ep = edgePerm(p), sp = slicePerm(p);
         const int h = t_.phaseTwoBound(cp, ep, sp);
         // Before the first solution, deepen step by step for the shortest
         // second phase; after it, any second phase short enough to improve
         // will do, and each one found tightens the limit.
-        int bound = found_ ? best_ - 1 - costOne : h;
-        while (bound >= h && costOne + bound < best_ && !stop_) {
+        int bound = s_.found ? s_.best - 1 - costOne : h;
+        while (bound >= h && costOne + bound < s_.best && !s_.stop) {
             if (!phaseTwo(cp, ep, sp, h, 0, bound)) {
-                if (found_) return;
+                if (s_.found) return;
                 ++bound;
                 continue;
             }
-            best_ = costOne + phaseTwoCost_;
-            solutions_.push_back(path_);
-            found_ = true;
+            s_.best = costOne + phaseTwoCost_;
+            s_.solutions.push_back({index_, faceTurns(path_), s_.best});
+            s_.found = true;
             path_.resize(path_.size() - phaseTwoMoves_);
             phaseTwoMoves_ = 0;
-            stop_ = nodes_ >= work_;
-            bound = best_ - 1 - costOne;
+            s_.stop = s_.nodes >= s_.goal.work;
+            bound = s_.best - 1 - costOne;
         }
     }
 
     bool phaseTwo(int cp, int ep, int sp, int h, int cost, int bound) {
-        ++nodes_;
+        ++s_.nodes;
         if (h == 0) {
             phaseTwoCost_ = cost;
             return true;
         }
         const int last = path_.empty() ? kNone : path_.back();
-        const std::size_t cpRow = static_cast<std::size_t>(cp) * 10, epRow = static_cast<std::size_t>(ep) * 10,
-                          spRow = static_cast<std::size_t>(sp) * 10;
-        for (std::size_t k = 0; k < kPhaseTwoTurns.size(); ++k) {
-            const int m = kPhaseTwoTurns[k];
-            const int next = cost + costOf(m);
+        const std::size_t cpRow = static_cast<std::size_t>(cp) * kPhaseTwoCombos;
+        const std::size_t epRow = static_cast<std::size_t>(ep) * kPhaseTwoCombos;
+        const std::size_t spRow = static_cast<std::size_t>(sp) * kPhaseTwoCombos;
+        for (std::size_t k = 0; k < kPhaseTwoMoves.size(); ++k) {
+            const int m = kPhaseTwoMoves[k];
+            const int next = cost + s_.cost[static_cast<std::size_t>(m)];
             if (!follows(last, m) || next > bound) continue;
             const int ncp = t_.cornerMove[cpRow + k], nep = t_.edgeMove[epRow + k], nsp = t_.slicePermMove[spRow + k];
             const int nh = t_.phaseTwoBound(ncp, nep, nsp, bound - next);
@@ -118,30 +128,45 @@ private:
     // Before the first solution is found, a search that must find one
     // goes on whatever it costs.
     bool workDone() {
-        if (++nodes_ >= work_ && (found_ || !mustFind_)) stop_ = true;
-        return stop_;
+        if (++s_.nodes >= s_.goal.work && (s_.found || !s_.goal.mustFind)) s_.stop = true;
+        return s_.stop;
+    }
+
+    static std::vector<int> faceTurns(const std::vector<int>& moves) {
+        std::vector<int> turns;
+        for (int c : moves)
+            for (int far = 0; far < 2; ++far)
+                if (const int a = comboAmount(c, far); a != 0) turns.push_back(faceTurnOf(comboAxis(c), far, a));
+        return turns;
     }
 
     const Tables& t_;
     Pieces start_;
-    bool mustFind_;
-    int below_;
-    std::int64_t work_;
-    std::vector<int> path_;
-    std::vector<std::vector<int>> solutions_;  // each shorter than the one before
-    int best_ = kNoSolution;
-    std::int64_t nodes_ = 0;
+    std::size_t index_;
+    Shared& s_;
+    int tw_ = 0, fl_ = 0, sl_ = 0, h_ = 0;
+    std::vector<int> path_;  // moves (see coords.h)
     int phaseTwoCost_ = 0;
     std::size_t phaseTwoMoves_ = 0;  // on the path
-    bool found_ = false;
-    bool stop_ = false;
 };
 
 }  // namespace
 
-SearchResult twoPhase(const Pieces& start, std::int64_t work, bool mustFind, int below) {
-    Search s(start, work, mustFind, below);
-    return s.run();
+SearchResult twoPhase(std::span<const Pieces> starts, const SearchGoal& goal) {
+    Shared shared;
+    shared.goal = goal;
+    shared.cost = costs(goal.slices);
+    std::vector<Search> searches;
+    for (std::size_t i = 0; i < starts.size(); ++i) searches.emplace_back(starts[i], i, shared);
+    // Long phase-two searches are what make a first solution slow: look
+    // for one within kFirstLimit moves first, then without a limit.
+    for (int limit : {kFirstLimit, kNoSolution}) {
+        shared.best = limit;
+        for (int bound = 0; bound < shared.best && !shared.stop; ++bound)
+            for (Search& s : searches) s.deepen(bound);
+        if (shared.found || shared.stop) break;
+    }
+    return {std::move(shared.solutions), shared.nodes};
 }
 
 }  // namespace vx::solver::three

@@ -1,24 +1,37 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "solver/pieces.h"
 
 namespace vx::solver::three {
 
-struct SearchResult {
-    std::vector<std::vector<int>> solutions;  // each shorter than the one before
-    std::int64_t work = 0;                    // nodes visited
+// What a search is asked for.
+struct SearchGoal {
+    std::int64_t work = 0;  // nodes to visit looking for shorter solutions
+    bool mustFind = true;   // find a first solution however much work it takes
+    bool slices = true;     // count moves with middle layers (else outer only)
 };
 
-// Two-phase search for a solvable 3-cube, counting quarter turns as one move
-// and half turns as two. Returns the solutions it found, each shorter than
-// the one before, as face-turn numbers (see coords.h). Keeps looking for
-// shorter solutions until it has visited `work` nodes, and stops early when
-// no shorter one can exist within the two phases. With `mustFind` it finds a
-// first solution however much work that takes; without, it may return none
-// when the work runs out first. Only solutions of fewer than `below` moves
-// are of use (another search may have found one that long).
-SearchResult twoPhase(const Pieces& start, std::int64_t work, bool mustFind = true, int below = 1000);
+struct Found {
+    std::size_t start = 0;   // which of the starting positions it solves
+    std::vector<int> turns;  // face-turn numbers (see coords.h)
+    int cost = 0;            // in the search's count
+};
+
+struct SearchResult {
+    std::vector<Found> solutions;  // each shorter than the one before
+    std::int64_t work = 0;         // nodes visited
+};
+
+// Two-phase search for solvable 3-cubes, counting moves as the game does
+// (see comboCost), on several positions at once: the same cube seen from
+// other sides or inverted, any of whose solutions will do. All of them are
+// searched to one phase-one depth before any goes deeper, and a solution
+// found for one bounds the others. Keeps looking for shorter solutions
+// until `work` nodes are visited, or until no shorter one can exist within
+// the two phases. Without `mustFind` it may return none.
+SearchResult twoPhase(std::span<const Pieces> starts, const SearchGoal& goal);
 
 }  // namespace vx::solver::three

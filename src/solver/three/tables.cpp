@@ -1,6 +1,6 @@
 #include "solver/three/tables.h"
 
-#include <functional>
+#include <utility>
 
 namespace vx::solver::three {
 namespace {
@@ -9,34 +9,49 @@ using Maker = Pieces (*)(int);
 using Reader = int (*)(const Pieces&);
 
 template <std::size_t T>
-std::vector<std::uint16_t> moveTable(int count, Maker make, Reader read, const std::array<int, T>& turns) {
+std::vector<std::uint16_t> moveTable(int count, Maker make, Reader read, const std::array<int, T>& moves) {
     std::vector<std::uint16_t> table(static_cast<std::size_t>(count) * T);
     for (int c = 0; c < count; ++c) {
         const Pieces p = make(c);
         for (std::size_t m = 0; m < T; ++m)
-            table[static_cast<std::size_t>(c) * T + m] = static_cast<std::uint16_t>(read(apply(p, faceTurn(turns[m]))));
+            table[static_cast<std::size_t>(c) * T + m] = static_cast<std::uint16_t>(read(apply(p, comboMove(moves[m]))));
     }
     return table;
 }
 
-std::array<int, kFaceTurns> allTurns() {
-    std::array<int, kFaceTurns> t{};
-    for (int i = 0; i < kFaceTurns; ++i) t[static_cast<std::size_t>(i)] = i;
+std::array<int, kCombos> allMoves() {
+    std::array<int, kCombos> t{};
+    for (int i = 0; i < kCombos; ++i) t[static_cast<std::size_t>(i)] = i;
     return t;
 }
 
-// The fewest moves from `home` to every pair (a, b), where a turn costs one
-// for a quarter and two for a half: distances are settled in increasing
-// order, as each one can only come from a smaller one.
+// The moves of a table's row that a search of fewest moves needs: every
+// move that costs one, and those that cost two on an axis with no move
+// costing one (elsewhere each is two moves of one, on its axis).
+template <std::size_t T>
+std::vector<std::pair<std::size_t, int>> neededMoves(const std::array<int, T>& moves) {
+    std::array<bool, 3> cheap{};
+    for (int m : moves) cheap[static_cast<std::size_t>(comboAxis(m))] |= comboCost(m, true) == 1;
+    std::vector<std::pair<std::size_t, int>> needed;
+    for (std::size_t k = 0; k < T; ++k)
+        if (comboCost(moves[k], true) == 1 || !cheap[static_cast<std::size_t>(comboAxis(moves[k]))])
+            needed.emplace_back(k, comboCost(moves[k], true));
+    return needed;
+}
+
+// The fewest moves from `home` to every pair (a, b), in the game's count
+// with middle layers (a move costs one or two): distances are settled in
+// increasing order, as each one can only come from a smaller one.
 template <std::size_t T>
 std::vector<std::uint8_t> costTable(const std::vector<std::uint16_t>& aMove, int aCount,
                                     const std::vector<std::uint16_t>& bMove, int bCount, int home,
-                                    const std::array<int, T>& turns) {
+                                    const std::array<int, T>& moves) {
     const std::size_t size = static_cast<std::size_t>(aCount) * static_cast<std::size_t>(bCount);
+    const auto needed = neededMoves(moves);
     std::vector<std::uint8_t> cost(size, 0xff);
     cost[static_cast<std::size_t>(home)] = 0;
     std::size_t settled = 1;
-    // A turn costs at most two: two empty distances in a row end the search.
+    // A move costs at most two: two empty distances in a row end the search.
     int emptyRun = 0;
     for (int d = 0; settled < size && emptyRun < 2 && d < 0xfc; ++d) {
         bool any = false;
@@ -44,11 +59,10 @@ std::vector<std::uint8_t> costTable(const std::vector<std::uint16_t>& aMove, int
             if (cost[s] != d) continue;
             any = true;
             const std::size_t a = s / static_cast<std::size_t>(bCount), b = s % static_cast<std::size_t>(bCount);
-            for (std::size_t m = 0; m < T; ++m) {
+            for (const auto& [m, c] : needed) {
                 const std::size_t next = aMove[a * T + m] * static_cast<std::size_t>(bCount) + bMove[b * T + m];
-                const int c = d + costOf(turns[m]);
                 if (cost[next] == 0xff) ++settled;
-                if (cost[next] > c) cost[next] = static_cast<std::uint8_t>(c);
+                if (cost[next] > d + c) cost[next] = static_cast<std::uint8_t>(d + c);
             }
         }
         emptyRun = any ? 0 : emptyRun + 1;
@@ -60,18 +74,18 @@ std::vector<std::uint8_t> costTable(const std::vector<std::uint16_t>& aMove, int
 
 Tables buildTables() {
     Tables t;
-    const auto all = allTurns();
+    const auto all = allMoves();
     t.twistMove = moveTable(kTwists, withTwist, twist, all);
     t.flipMove = moveTable(kFlips, withFlip, flip, all);
     t.sliceMove = moveTable(kSlices, withSlice, slice, all);
-    t.cornerMove = moveTable(kCornerPerms, withCornerPerm, cornerPerm, kPhaseTwoTurns);
-    t.edgeMove = moveTable(kEdgePerms, withEdgePerm, edgePerm, kPhaseTwoTurns);
-    t.slicePermMove = moveTable(kSlicePerms, withSlicePerm, slicePerm, kPhaseTwoTurns);
+    t.cornerMove = moveTable(kCornerPerms, withCornerPerm, cornerPerm, kPhaseTwoMoves);
+    t.edgeMove = moveTable(kEdgePerms, withEdgePerm, edgePerm, kPhaseTwoMoves);
+    t.slicePermMove = moveTable(kSlicePerms, withSlicePerm, slicePerm, kPhaseTwoMoves);
     t.twistSliceCost = costTable(t.twistMove, kTwists, t.sliceMove, kSlices, kSliceHome, all);
     t.flipSliceCost = costTable(t.flipMove, kFlips, t.sliceMove, kSlices, kSliceHome, all);
     t.twistFlipCost = costTable(t.twistMove, kTwists, t.flipMove, kFlips, 0, all);
-    t.cornerSliceCost = costTable(t.cornerMove, kCornerPerms, t.slicePermMove, kSlicePerms, 0, kPhaseTwoTurns);
-    t.edgeSliceCost = costTable(t.edgeMove, kEdgePerms, t.slicePermMove, kSlicePerms, 0, kPhaseTwoTurns);
+    t.cornerSliceCost = costTable(t.cornerMove, kCornerPerms, t.slicePermMove, kSlicePerms, 0, kPhaseTwoMoves);
+    t.edgeSliceCost = costTable(t.edgeMove, kEdgePerms, t.slicePermMove, kSlicePerms, 0, kPhaseTwoMoves);
     return t;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Move tables (what each turn does to each number) and pruning tables (how
-// many moves, in the game's count, each pair of numbers needs at least).
+// Move tables (what each move does to each number) and pruning tables (how
+// many moves, in the game's count with middle layers, each pair of numbers
+// needs at least; the count with outer layers only is never smaller).
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -10,9 +11,9 @@
 namespace vx::solver::three {
 
 struct Tables {
-    // Phase one, indexed [number * kFaceTurns + turn].
+    // Phase one, indexed [number * kCombos + move].
     std::vector<std::uint16_t> twistMove, flipMove, sliceMove;
-    // Phase two, indexed [number * 10 + phase-two turn].
+    // Phase two, indexed [number * kPhaseTwoCombos + phase-two move].
     std::vector<std::uint16_t> cornerMove, edgeMove, slicePermMove;
     // Phase one: [twist * kSlices + slice], [flip * kSlices + slice].
     std::vector<std::uint8_t> twistSliceCost, flipSliceCost;

@@ -1,7 +1,6 @@
 #include "solver/three/three_solver.h"
 
 #include <array>
-#include <chrono>
 
 #include "solver/pieces.h"
 #include "solver/rotation.h"
@@ -95,37 +94,26 @@ Solution solveThree(const Cube& threeCube, bool allowSlices, const Budget& budge
         return best;
     }
 
-    // Each view of the cube, and of its inverse, has its share of the work;
-    // only the first must give a solution.
-    const int views = budget.work > 0 ? 2 * static_cast<int>(kViews.size()) : 1;
-    std::int64_t spent = 0;
-    bool found = false;
-    int bestCost = 0;  // before shortening
-    for (int k = 0; k < views; ++k) {
-        const int view = k % 3;
-        const bool inverted = k >= 3;
-        const std::int64_t left = budget.work * (k + 1) / views - spent;
-        if (k > 0 && left <= 0) continue;
+    // Each view of the cube, and of its inverse, is searched at once; a
+    // first solution is all that no work asks for.
+    std::vector<Pieces> starts;
+    for (int k = 0; k < (budget.work > 0 ? 2 * static_cast<int>(kViews.size()) : 1); ++k) {
         Pieces seen = pieces;
-        if (view > 0) readThree(turnedCube(threeCube, view), seen);
-        if (inverted) seen = inverse(seen);
-        // The shortest in moves of the game may be any of the search's
-        // solutions once middle layers and merged turns are counted.
-        three::SearchResult r = three::twoPhase(seen, left, k == 0, k == 0 ? 1000 : bestCost + (allowSlices ? 1 : 0));
-        spent += r.work;
-        for (std::vector<int>& turns : r.solutions) {
-            int cost = 0;
-            for (int t : turns) cost += three::costOf(t);
-            if (inverted) turns = reversed(turns);
-            std::vector<PhysicalMove> moves = physicalMoves(turns);
-            // Moves for the turned cube, made on the cube as it lies.
-            for (PhysicalMove& m : moves) m = rotated(m, kViews[static_cast<std::size_t>(view)].inverse(), 3);
-            moves = shortened(moves, allowSlices);
-            if (found && moves.size() >= best.moves.size()) continue;
-            best.moves = std::move(moves);
-            found = true;
-            bestCost = cost;
-        }
+        if (k % 3 > 0) readThree(turnedCube(threeCube, k % 3), seen);
+        starts.push_back(k >= 3 ? inverse(seen) : seen);
+    }
+    three::SearchResult r = three::twoPhase(starts, {budget.work, true, allowSlices});
+    bool found = false;
+    for (three::Found& f : r.solutions) {
+        const std::size_t view = f.start % 3;
+        std::vector<int> turns = f.start >= 3 ? reversed(f.turns) : f.turns;
+        std::vector<PhysicalMove> moves = physicalMoves(turns);
+        // Moves for the turned cube, made on the cube as it lies.
+        for (PhysicalMove& m : moves) m = rotated(m, kViews[view].inverse(), 3);
+        moves = shortened(moves, allowSlices);
+        if (found && moves.size() >= best.moves.size()) continue;
+        best.moves = std::move(moves);
+        found = true;
     }
     return best;
 }

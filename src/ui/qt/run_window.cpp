@@ -3,6 +3,9 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <string>
+#include <thread>
+
+#include "solver/solver.h"
 
 #include "ui/qt/font_warm_up.h"
 #include "ui/qt/game_style.h"
@@ -31,6 +34,10 @@ int runWindow(int argc, char** argv, const std::string& refusal) {
                               QStringLiteral("Vexel-cube cannot start: %1.").arg(QString::fromStdString(refusal)));
         return 1;
     }
+    // The solver's tables are built while the player looks at the first
+    // cube, so that the computer's first reading of the colours does not wait
+    // for them; the thread is joined when the game ends.
+    const std::jthread tables([] { vx::solver::prepare(); });
     vx::GameWindow game;
     vx::StartupReport report(game.window());
     game.show();
