@@ -1,11 +1,17 @@
 # Two commands set everything up on a fresh Debian 12 machine:
 #   make run    install what is missing, build, start the game
 #   make test   install what is missing, build, run every test
-.PHONY: all deps build run test test-fast test-asan bench fuzz fuzz-smoke package lint-package screenshots clean
+#   make deps   install the Debian packages that are missing (also done on
+#               the first configure of a build folder, or when a tool is missing)
+#   make lint   clang-tidy, and clang-format's check once there is a .clang-format
+# The build folders are CMake's presets (CMakePresets.json): build/ (default),
+# build-asan/ (asan), build-fuzz/ (fuzz). WERROR=ON (as CI runs it) makes
+# every warning an error in the game's and the tests' builds.
+.PHONY: all deps tools build run test test-fast test-asan bench fuzz fuzz-smoke lint package lint-package screenshots clean
 
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev googletest \
             libbenchmark-dev libpng-dev nlohmann-json3-dev qt6-base-dev libgl-dev fonts-dejavu-core \
-            xvfb xauth clang libclang-rt-14-dev libfontconfig-dev \
+            xvfb xauth clang clang-tidy clang-format libclang-rt-14-dev libfontconfig-dev \
             desktop-file-utils appstream openbox xdotool dpkg-dev fakeroot
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
@@ -14,6 +20,11 @@ ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 30
 BENCH_JSON ?=
+WERROR ?=
+CONFIG_ARGS := $(if $(WERROR),-DVEXEL_WERROR=$(WERROR))
+# Configures a preset's folder when it is new, after the package check; with
+# WERROR given, an existing folder takes it too.
+configure = $(if $(WERROR),[ ! -f $(2)/build.ninja ] || cmake --preset $(1) $(CONFIG_ARGS) >/dev/null)
 
 all: build
 
@@ -27,29 +38,40 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
 
-$(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The tools a build cannot start without; the package check runs only when
+# one is missing (the libraries are checked when a folder is configured).
+tools:
+	@for t in cmake ninja g++ pkg-config; do \
+	  command -v $$t >/dev/null || { $(MAKE) --no-print-directory deps; break; }; \
+	done
 
-build: deps $(BUILD)/build.ninja
-	cmake --build $(BUILD) -j $(JOBS)
+$(BUILD)/build.ninja: | tools
+	$(MAKE) --no-print-directory deps
+	cmake --preset default $(CONFIG_ARGS)
+
+build: tools $(BUILD)/build.ninja
+	@$(call configure,default,$(BUILD))
+	cmake --build --preset default -j $(JOBS)
 
 run: build
 	@tools/run-game $(BUILD)
 
 # The whole suite: the normal build, the same tests under the sanitizers,
-# and a short run of each fuzz target.
-test: test-fast test-asan fuzz-smoke
+# and a short run of each fuzz target; then the lint. A quick run of the
+# core's unit tests alone: ctest --preset unit (or cd build && ctest -L unit).
+test: test-fast test-asan fuzz-smoke lint
 
 test-fast: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	ctest --preset default -j $(JOBS)
 
-$(ASAN_BUILD)/build.ninja: | deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVEXEL_SANITIZE=ON -DVEXEL_BENCH=OFF
+$(ASAN_BUILD)/build.ninja: | tools
+	$(MAKE) --no-print-directory deps
+	cmake --preset asan $(CONFIG_ARGS)
 
-test-asan: deps $(ASAN_BUILD)/build.ninja
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS)
+test-asan: tools $(ASAN_BUILD)/build.ninja
+	@$(call configure,asan,$(ASAN_BUILD))
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
 
 bench: build
 	$(BUILD)/bench/vexel_bench $(if $(BENCH_JSON),--benchmark_out=$(BENCH_JSON) --benchmark_out_format=json)
@@ -72,15 +94,20 @@ lint-package: package
 screenshots: build
 	docs/screenshots.sh $(BUILD) docs
 
-$(FUZZ_BUILD)/build.ninja: | deps
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DVEXEL_FUZZ=ON -DVEXEL_WINDOW=OFF
+$(FUZZ_BUILD)/build.ninja: | tools
+	$(MAKE) --no-print-directory deps
+	cmake --preset fuzz
 
-fuzz: deps $(FUZZ_BUILD)/build.ninja
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+fuzz: tools $(FUZZ_BUILD)/build.ninja
+	cmake --build --preset fuzz -j $(JOBS)
 
 fuzz-smoke: fuzz
 	tools/fuzz-run $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# clang-tidy over every file the normal build compiles (.clang-tidy), and
+# clang-format --dry-run -Werror once the project has a .clang-format.
+lint: build
+	tools/lint $(BUILD) $(JOBS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -12,36 +12,11 @@ int turnDirection(const ScreenMove& m, int n) {
 
 namespace {
 
-// A screen direction as a signed axis of the reference frame.
-struct SignedAxis {
-    int axis = 0;
-    int sign = 0;
-};
-
-struct ScreenAxes {
-    SignedAxis right, down;
-};
-
-constexpr SignedAxis signedAxis(Vec3 d) {
-    if (d.x != 0) return {0, d.x};
-    if (d.y != 0) return {1, d.y};
-    return {2, d.z};
+// The screen direction along which a kind of move picks its slab: columns
+// (1) along the screen's right, rows (2) along its down.
+SignedAxis alongOf(const ScreenFrame& screen, int turnkind) {
+    return signedAxis(turnkind == 1 ? screen.right : screen.down);
 }
-
-// [frontface][frontturn]: the screen's right and down directions, worked out
-// once from the face frames.
-constexpr auto kScreenAxes = [] {
-    std::array<std::array<ScreenAxes, 5>, 7> table{};
-    for (int f = 1; f <= 6; ++f) {
-        for (int t = 1; t <= 4; ++t) {
-            const FaceFrame& fr = kFaceFrames[static_cast<std::size_t>(f)];
-            const Vec3 right = t == 1 ? fr.u : t == 2 ? -fr.v : t == 3 ? -fr.u : fr.v;
-            const Vec3 down = t == 1 ? fr.v : t == 2 ? fr.u : t == 3 ? -fr.v : -fr.u;
-            table[static_cast<std::size_t>(f)][static_cast<std::size_t>(t)] = {signedAxis(right), signedAxis(down)};
-        }
-    }
-    return table;
-}();
 
 // A screen move resolved: the physical turn and `turndir` (0: no turn).
 struct Resolved {
@@ -54,21 +29,12 @@ struct Resolved {
 inline Resolved resolve(View view, const ScreenMove& m, int n) {
     const auto outside = [n](int k) { return static_cast<unsigned>(k - 1) >= static_cast<unsigned>(n); };
     if (!validView(view) || outside(m.clickcol) || outside(m.clickrow)) return {};
-    const ScreenAxes& axes = kScreenAxes[static_cast<std::size_t>(view.face)][static_cast<std::size_t>(view.turn)];
+    if (m.turnkind != 1 && m.turnkind != 2) return {};
     // The slab is picked along the screen's right (columns) or down (rows)
     // direction and turns about that same direction: column up and row right
     // about -along, column down and row left about +along.
-    SignedAxis along;
-    int line = 0;
-    if (m.turnkind == 1) {
-        along = axes.right;
-        line = m.clickcol;
-    } else if (m.turnkind == 2) {
-        along = axes.down;
-        line = m.clickrow;
-    } else {
-        return {};
-    }
+    const SignedAxis along = alongOf(screenFrame(view), m.turnkind);
+    const int line = m.turnkind == 1 ? m.clickcol : m.clickrow;
     const int dir = turnDirection(m, n);
     if (dir == 0) return {};
     const int about = dir == 1 ? -1 : 1;
@@ -81,6 +47,21 @@ std::optional<PhysicalMove> physicalMove(View view, const ScreenMove& m, int n) 
     const Resolved r = resolve(view, m, n);
     if (r.dir == 0) return std::nullopt;
     return r.move;
+}
+
+std::optional<ScreenMove> screenMove(View view, const PhysicalMove& t, int n) {
+    if (!validView(view) || t.layer < 1 || t.layer > n || (t.quarter != 1 && t.quarter != -1)) return std::nullopt;
+    const ScreenFrame screen = screenFrame(view);
+    for (int kind = 1; kind <= 2; ++kind) {
+        const SignedAxis along = alongOf(screen, kind);
+        if (along.axis != t.axis) continue;
+        // resolve() backwards: the line from the slab, the direction from the sense.
+        const int line = along.sign > 0 ? t.layer : n + 1 - t.layer;
+        const int dir = t.quarter * along.sign < 0 ? 1 : 2;
+        if (kind == 1) return ScreenMove{1, line, dir == 1 ? 1 : n};
+        return ScreenMove{2, dir == 1 ? n : 1, line};
+    }
+    return std::nullopt;
 }
 
 int layerTurn(Cube& cube, View view, const ScreenMove& m, int n) {

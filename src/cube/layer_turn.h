@@ -26,6 +26,12 @@ int turnDirection(const ScreenMove& m, int n);
 // square outside the face).
 std::optional<PhysicalMove> physicalMove(View view, const ScreenMove& m, int n);
 
+// The screen move that makes the physical turn `t` in `view` (the inverse of
+// physicalMove: a column from row 1 or n, a row from column n or 1); nothing
+// when the turn's layers lie parallel to the screen, or `t` is no turn of a
+// layer of an n-cube.
+std::optional<ScreenMove> screenMove(View view, const PhysicalMove& t, int n);
+
 // The turn stage: carries out the screen move on the cube and returns
 // `turndir` (0 when nothing was turned).
 int layerTurn(Cube& cube, View view, const ScreenMove& m, int n);

@@ -18,14 +18,4 @@ FaceSquare squareAt(Vec3 p, int n) {
     return {};
 }
 
-ScreenFrame screenFrame(View v) {
-    const FaceFrame& fr = kFaceFrames[v.face];
-    switch (v.turn) {
-    case 2: return {-fr.v, fr.u, fr.n};
-    case 3: return {-fr.u, -fr.v, fr.n};
-    case 4: return {fr.v, -fr.u, fr.n};
-    default: return {fr.u, fr.v, fr.n};
-    }
-}
-
 }  // namespace vx

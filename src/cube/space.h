@@ -61,10 +61,32 @@ int faceFacing(Vec3 d);
 // The quarter turn P -> (P.w) w + w x P about the unit direction w.
 inline Vec3 quarterTurn(Vec3 p, Vec3 w) { return dot(p, w) * w + cross(w, p); }
 
-// The screen's right and down directions for the front face of a view.
+// The screen's right and down directions for the front face of a view, and
+// the direction out of the screen: the face's frame turned by the view's
+// turn. Looked up on every layer turn: kept inline.
 struct ScreenFrame {
     Vec3 right, down, out;
 };
-ScreenFrame screenFrame(View v);
+inline ScreenFrame screenFrame(View v) {
+    const FaceFrame& fr = kFaceFrames[static_cast<std::size_t>(v.face)];
+    switch (v.turn) {
+    case 2: return {-fr.v, fr.u, fr.n};
+    case 3: return {-fr.u, -fr.v, fr.n};
+    case 4: return {fr.v, -fr.u, fr.n};
+    default: return {fr.u, fr.v, fr.n};
+    }
+}
+
+// A direction along an axis of the frame: the axis (0 x, 1 y, 2 z, as
+// PhysicalMove counts them) and its sign.
+struct SignedAxis {
+    int axis = 0;
+    int sign = 0;
+};
+constexpr SignedAxis signedAxis(Vec3 d) {
+    if (d.x != 0) return {0, d.x};
+    if (d.y != 0) return {1, d.y};
+    return {2, d.z};
+}
 
 }  // namespace vx

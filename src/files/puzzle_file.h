@@ -31,13 +31,17 @@ inline constexpr int kMaxFileHistory = 1'000'000;
 // value of a CubeSize.
 std::string formatPuzzle(int n, View view, const History& history, const Cube& cube);
 
+// How many square values a puzzle file of an n-cube gives: squarecolor and
+// squarecopy of every square of the six faces.
+constexpr std::size_t squareNumbers(int n) { return 2 * 6 * static_cast<std::size_t>(n) * static_cast<std::size_t>(n); }
+
 // Everything a whole puzzle file holds, every value in range.
 struct PuzzleNumbers {
     int cubesize = 0;
     View view;
     int histcount = 0;
     int lastaxis = 0;                // the first line's fifth value, which nothing uses
-    std::vector<int> squares;        // 12 n^2: squarecolor, squarecopy pairs in file order
+    std::vector<int> squares;        // squareNumbers(n): squarecolor, squarecopy pairs in file order
     std::vector<HistEntry> history;  // histcount entries, from the top down
     friend bool operator==(const PuzzleNumbers&, const PuzzleNumbers&) = default;
 };

@@ -11,8 +11,6 @@ bool inRange(int v, int low, int high) { return v >= low && v <= high; }
 // The colours a square may have: 0 is the background and 7 the outline.
 bool squareColour(int v) { return inRange(v, 1, 15) && v != 7; }
 
-std::size_t squareNumbers(int n) { return 12 * static_cast<std::size_t>(n) * static_cast<std::size_t>(n); }
-
 std::string rangeText(int low, int high) { return std::to_string(low) + ".." + std::to_string(high); }
 
 // A value as the file writes it, for the player to find it there.

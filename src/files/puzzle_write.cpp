@@ -11,7 +11,7 @@ std::string formatPuzzle(int n, View view, const History& history, const Cube& c
 
     std::string out;
     // About six bytes a number (" 12 " and the line end).
-    out.reserve(6 * (5 + 12 * static_cast<std::size_t>(n * n) + 3 * static_cast<std::size_t>(histcount)));
+    out.reserve(6 * (5 + squareNumbers(n) + 3 * static_cast<std::size_t>(histcount)));
 
     for (int value : {n, view.face, view.turn, histcount, history.at(histcount).axis})
         appendPrintForm(out, value);

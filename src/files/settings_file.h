@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "cube/coloring.h"
+
 namespace vx {
 
 inline constexpr const char* kSettingsFileName = "vexelcz.settings";
@@ -15,7 +17,7 @@ constexpr double clampScrambleCount(double count) {
 
 // The options kept from one run to the next.
 struct Settings {
-    std::array<int, 7> facecolor = {0, 10, 9, 12, 13, 14, 15};  // index 0 unused
+    std::array<int, 7> facecolor = kDefaultFaceColors;  // index 0 unused
     int cubesize = 3;            // the size ticked in the size menu
     double scramblecount = 3;    // the count as shown in its box; start-up makes scramblesleft = count + 1
     double rotationtime = 0;     // tenths of a second

@@ -1,88 +1,63 @@
 #include "history/convert.h"
 
-#include "cube/cube.h"
+#include "cube/space.h"
 
 namespace vx {
 namespace {
 
-enum GridKind { kColumn = 1, kRow = 2 };
+// The view in which an entry is written down, and the screen move it is
+// there (see convert.h).
+View canonicalView(int axis) { return {axis == 1 ? 1 : axis == 2 ? 5 : 6, 1}; }
+int canonicalKind(int axis) { return axis == 3 ? 2 : 1; }
 
-// A quarter turn of the frame swaps columns and rows.
-bool swapsKinds(int frontturn) { return frontturn == 2 || frontturn == 4; }
-
-bool onItsEdge(const ScreenMove& m, int n) {
-    if (m.clickcol < 1 || m.clickcol > n || m.clickrow < 1 || m.clickrow > n) return false;
-    if (m.turnkind == kColumn) return m.clickrow == 1 || m.clickrow == n;
-    if (m.turnkind == kRow) return m.clickcol == 1 || m.clickcol == n;
-    return false;
-}
-
-// The entry made by a column or row turn of the front face's own grid at (a, b).
-HistEntry entryOfGridTurn(int face, int kind, Square s, int n) {
-    const int m = n + 1;
-    const int a = s.a, b = s.b;
-    if (kind == kColumn) {
-        if (face <= 4) return {1, a, b};
-        if (face == 5) return {2, a, b};
-        return {2, m - a, m - b};
-    }
-    switch (face) {
-    case 1: return {3, a, b};
-    case 2: return {2, b, m - a};
-    case 3: return {3, m - a, m - b};
-    case 4: return {2, m - b, a};
-    default: return {3, a, b};
-    }
-}
-
-struct GridTurn {
-    int kind = 0;
-    Square square;
-};
-
-// The inverse of entryOfGridTurn for an axis that is not parallel to the face.
-GridTurn gridTurnOfEntry(int face, const HistEntry& e, int n) {
-    const int m = n + 1;
-    const int x = e.col, y = e.row;
-    switch (e.axis) {
-    case 1: return {kColumn, {x, y}};
-    case 2:
-        if (face == 2) return {kRow, {m - y, x}};
-        if (face == 4) return {kRow, {y, m - x}};
-        if (face == 5) return {kColumn, {x, y}};
-        return {kColumn, {m - x, m - y}};
-    default:
-        if (face == 3) return {kRow, {m - x, m - y}};
-        return {kRow, {x, y}};
-    }
-}
+// The coordinate that says from which edge a layer is turned (the other one
+// picks the layer).
+int& edgeOf(HistEntry& e) { return e.axis == 3 ? e.col : e.row; }
+int& edgeOf(ScreenMove& m) { return m.turnkind == 1 ? m.clickrow : m.clickcol; }
 
 }  // namespace
 
-bool parallelToScreen(View view, int axis) {
-    switch (axis) {
-    case 1: return view.face == 5 || view.face == 6;
-    case 2: return view.face == 1 || view.face == 3;
-    case 3: return view.face == 2 || view.face == 4;
-    default: return false;
+std::optional<PhysicalMove> turnOfEntry(const HistEntry& e, int n) {
+    if (!validEntry(e, n)) return std::nullopt;
+    return physicalMove(canonicalView(e.axis), {canonicalKind(e.axis), e.col, e.row}, n);
+}
+
+std::optional<HistEntry> entryOfTurn(const PhysicalMove& t, int n) {
+    // The axis whose canonical view shows the turn's layers as its own kind
+    // of move (columns for axes 1 and 2, rows for axis 3).
+    for (int axis = 1; axis <= 3; ++axis) {
+        const std::optional<ScreenMove> m = screenMove(canonicalView(axis), t, n);
+        if (m && m->turnkind == canonicalKind(axis)) return HistEntry{axis, m->clickcol, m->clickrow};
     }
+    return std::nullopt;
+}
+
+bool parallelToScreen(View view, int axis) {
+    if (!validView(view) || axis < 1 || axis > 3) return false;
+    const ScreenFrame canonical = screenFrame(canonicalView(axis));
+    const Vec3 along = canonicalKind(axis) == 1 ? canonical.right : canonical.down;
+    return signedAxis(along).axis == signedAxis(screenFrame(view).out).axis;
 }
 
 HistEntry toAbsolute(View view, const ScreenMove& m, int n) {
-    if (!validView(view) || !onItsEdge(m, n))
-        return {-1, -1, -1};
-    const Square grid = cellToSquare(m.clickcol, m.clickrow, view.turn, n);
-    const int kind = swapsKinds(view.turn) ? 3 - m.turnkind : m.turnkind;
-    return entryOfGridTurn(view.face, kind, grid, n);
+    if (const std::optional<PhysicalMove> t = physicalMove(view, m, n))
+        if (const std::optional<HistEntry> e = entryOfTurn(*t, n)) return *e;
+    return {-1, -1, -1};
 }
 
 std::optional<ScreenMove> toScreen(View view, const HistEntry& e, int n) {
-    if (!validView(view) || e.axis < 1 || e.axis > 3 || parallelToScreen(view, e.axis))
-        return std::nullopt;
-    const GridTurn grid = gridTurnOfEntry(view.face, e, n);
-    const Square cell = squareToCell(grid.square.a, grid.square.b, view.turn, n);
-    const int kind = swapsKinds(view.turn) ? 3 - grid.kind : grid.kind;
-    return ScreenMove{kind, cell.a, cell.b};
+    if (!validView(view) || e.axis < 1 || e.axis > 3 || parallelToScreen(view, e.axis)) return std::nullopt;
+    // The same layer turned from the entry's first edge shows which screen
+    // edge that is; the entry's own edge coordinate is then counted from it,
+    // so an entry from no edge (which turns nothing) keeps its place too.
+    HistEntry first = e;
+    const int edge = edgeOf(first);
+    edgeOf(first) = 1;
+    const std::optional<PhysicalMove> t = turnOfEntry(first, n);
+    if (!t) return std::nullopt;
+    std::optional<ScreenMove> m = screenMove(view, *t, n);
+    if (m) edgeOf(*m) = edgeOf(*m) == 1 ? edge : n + 1 - edge;
+    return m;
 }
 
 }  // namespace vx

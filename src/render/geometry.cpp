@@ -35,7 +35,7 @@ void setPosition(Geometry& g, int n, double clientWidth, double clientHeight) {
 }
 
 void setDepth(Geometry& g, int n) {
-    g.depthstep = 115 / n;
+    g.depthstep = static_cast<double>(115 / n);  // whole pixels
     g.depthsize = g.depthstep * n;
 }
 

@@ -1,6 +1,9 @@
 // The colour panel: six of fourteen palette colours for the faces.
 #include "shell/colour_panel.h"
 
+#include <algorithm>
+
+#include "cube/coloring.h"
 #include "shell/game.h"
 #include "shell/handlers.h"
 #include "shell/panel_frame.h"
@@ -91,7 +94,11 @@ void Command1_Click(Game& g) {
     finishClosingPanel(g);
 }
 
-void Command2_Click(Game& g) { takeColourSet(g, {10, 9, 12, 13, 14, 15}); }
+void Command2_Click(Game& g) {
+    std::array<int, 6> defaults{};
+    std::copy(kDefaultFaceColors.begin() + 1, kDefaultFaceColors.end(), defaults.begin());
+    takeColourSet(g, defaults);
+}
 
 void Command4_Click(Game& g) { takeColourSet(g, {1, 10, 5, 9, 11, 13}); }
 

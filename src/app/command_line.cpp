@@ -1,4 +1,4 @@
-#include "ui/qt/command_line.h"
+#include "app/command_line.h"
 
 #include <array>
 #include <charconv>

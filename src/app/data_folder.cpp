@@ -1,4 +1,4 @@
-#include "ui/qt/data_folder.h"
+#include "app/data_folder.h"
 
 #include <pwd.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "ui/headless/solve_command.h"
+#include "app/solve_command.h"
 
 #include <ostream>
 
