@@ -7,6 +7,7 @@
 
 #include "shell/game.h"
 #include "shell/handlers.h"
+#include "shell/layout.h"
 #include "shell/mode_panel.h"
 #include "shell/modes.h"
 #include "shell/settings.h"
@@ -53,7 +54,7 @@ void startUp(Game& g) {
     s.rotationtime = 0;
     s.gamestartstate = 1;
     s.solvewasnew = 0;
-    drawModePanel(g, Solver::User, true);
+    paintModePanel(g, Solver::User, true);
     s.computersolves = 0;
     s.scramblesleft = 4;
     g.platform.maximise();
@@ -79,14 +80,12 @@ Stage newCubeSetUp(Game& g) {
     g.form.focus = std::nullopt;
     s.cubeready = 1;
     s.computerlooked = 0;
-    setSquareSize(s.geometry, n);
     colourNewCube(s.cube, n, s.facecolor, s.usedcolor, s.rnd);
     fitSurface(g);
-    setPosition(s.geometry, n, g.surface.width(), g.surface.height());
+    layOutNewCube(g);
     s.rnd.seed(g.platform.clock());
     s.counters.lastface = -1;
     s.view = {s.rnd.upTo(6), s.rnd.upTo(4)};
-    setDepth(s.geometry, n);
     return Stage::DrawSequence;
 }
 
@@ -254,11 +253,13 @@ void Form_Resize(Game& g) {
     const ClientSize size = g.platform.clientSize();
     if (size.width == g.surface.width() && size.height == g.surface.height()) return;
     // The right-hand "Solved Cube!" moves with the width; the mode panel and
-    // the left-hand text stay where they are.
+    // the left-hand text stay where they are, and no picture of the cube
+    // reaches them (the layout keeps it right of the side panel), so the
+    // repaint's erase leaves them whole.
     const SidePicture right = takeRightSolvedText(g);
     fitSurface(g);
     if (s.cubeready == 1) {
-        setPosition(s.geometry, s.cubesize, g.surface.width(), g.surface.height());
+        layOutAgain(g);
         paintCube(g.surface, s.geometry, s.cube, s.view, s.cubesize, s.lastpicture);
     }
     putRightSolvedText(g, right);

@@ -4,16 +4,9 @@
 #include "shell/game.h"
 #include "shell/handlers.h"
 #include "shell/modes.h"
+#include "shell/side_panel.h"
 
 namespace vx {
-
-namespace {
-
-bool inBox(float x, float y, int left, int top, int right, int bottom) {
-    return x >= left && x <= right && y >= top && y <= bottom;
-}
-
-}  // namespace
 
 void Form_MouseDown(Game& g, int button, float x, float y) {
     GameState& s = g.s;
@@ -21,9 +14,9 @@ void Form_MouseDown(Game& g, int button, float x, float y) {
     if (button != 1 && button != 2) return;
     if (s.panelopen != 0 || g.form[ControlId::Command6].visible) return;
     const bool modesOffered = s.gameon != 1 && s.drawmode != 1;
-    if (modesOffered && inBox(x, y, 32, 32, 113, 65)) {
+    if (modesOffered && kUserSolvesBox.holds(x, y)) {
         setSolver(g, Solver::User);
-    } else if (modesOffered && inBox(x, y, 32, 96, 113, 129)) {
+    } else if (modesOffered && kComputerSolvesBox.holds(x, y)) {
         setSolver(g, Solver::Computer);
     } else if (s.panelshown != 1 && s.computersolves == 0) {
         s.clickx = x;

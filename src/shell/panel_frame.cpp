@@ -46,7 +46,7 @@ void closePanel(Game& g) {
 }
 
 void finishClosingPanel(Game& g) {
-    if (g.s.gameon != 1) drawModePanelForSolver(g);
+    if (g.s.gameon != 1) paintModePanelForSolver(g);
     if (g.s.drawmode == 1) eraseModePanel(g);
 }
 

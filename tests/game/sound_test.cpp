@@ -51,22 +51,6 @@ TEST(Sound, SaveNamesThatNoListWouldShowAreRefused) {
     EXPECT_EQ(d["panelopen"].integer(), 0);
 }
 
-// An unsolved cube is saved even where its front face covers the pixel of
-// the green band (a narrow window): the cube is asked whether it is solved.
-TEST(Sound, AnUnsolvedCubeOverTheBandsPixelIsSaved) {
-    ScriptFolder folder(solvedStart());
-    const std::vector<std::string> narrow = {"--clock", "1000", "--client", "333x700"};
-    const Json at = folder.run("dump\n", narrow).lastDump();
-    std::string view;  // the keys that bring the light green face to the front
-    for (const char* keys : {"", "key left\n", "key right\n", "key up\n", "key down\n", "key up\nkey up\n"})
-        if (view.empty() && folder.run(std::string(keys) + "pixel 9 299\n", narrow).lines.at(0) == "10") view = keys;
-    const ScriptResult r = folder.run(view + clickCell(at, 3, 3, "right") + "wait\npixel 9 299\nmenu savepuzzle\n"
-                                             "type Text4 narrow\npress Command10\ndump\n", narrow);
-    ASSERT_EQ(r.lines.at(0), "10") << "a light green square lies under the pixel";
-    EXPECT_FALSE(solved(r.lastDump()));
-    EXPECT_TRUE(folder.exists("narrow.cube"));
-}
-
 // A file marked read-only is kept with a notice; a link is replaced itself,
 // never the file outside the folder it names.
 TEST(Sound, ReadOnlyFilesAndLinksAreNeverWrittenThrough) {

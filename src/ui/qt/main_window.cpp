@@ -10,6 +10,7 @@
 #include "shell/game.h"
 #include "shell/events.h"
 #include "shell/handlers.h"
+#include "shell/layout.h"
 #include "ui/qt/cube_icon.h"
 #include "ui/qt/key_codes.h"
 
@@ -18,6 +19,8 @@ namespace vx {
 MainWindow::MainWindow() : surface_(new SurfaceView(this)) {
     setObjectName(QStringLiteral("vexelcube"));
     setCentralWidget(surface_);
+    // The side panel, every panel and a whole cube need this much room.
+    surface_->setMinimumSize(kSmallestClient.width, kSmallestClient.height);
     // Drawn once the game's first picture is on the screen: it is not needed before.
     iconWatch_ = connect(surface_, &SurfaceView::painted, this, [this] {
         if (!live_) return;
