@@ -75,6 +75,9 @@ void choosecolors_Click(Game& g) {
     s.colorpanelused = 1;
     showColourPanel(g, true);
     s.colorcount = 6;
+    s.panelentry.facecolor = s.facecolor;
+    s.panelentry.colorcount = s.colorcount;
+    for (std::size_t i = 0; i < std::size(kColourBoxes); ++i) s.panelentry.ticked[i] = g.form[kColourBoxes[i].id].ticked;
 }
 
 void Command1_Click(Game& g) {
@@ -87,6 +90,17 @@ void Command1_Click(Game& g) {
         s.facecolor[k++] = box.colour;
         if (k > 6) break;
     }
+    showColourPanel(g, false);
+    finishClosingPanel(g);
+}
+
+void cancelColours(Game& g) {
+    GameState& s = g.s;
+    closePanel(g);
+    for (std::size_t i = 0; i < std::size(kColourBoxes); ++i) setTicked(g, kColourBoxes[i].id, s.panelentry.ticked[i]);
+    s.colorcount = s.panelentry.colorcount;
+    s.facecolor = s.panelentry.facecolor;
+    sixColourRule(g);
     showColourPanel(g, false);
     finishClosingPanel(g);
 }

@@ -95,6 +95,14 @@ struct GameState {
     int labelshidden = 0;
     int buttonshidden = 0;
     std::string lastpuzzlename;
+    // What an option panel may change, as it was when the panel opened:
+    // Escape closes the panel with all of it as it was.
+    struct PanelEntry {
+        std::string text;                            // the difficulty box
+        std::array<int, 7> facecolor = kDefaultFaceColors;
+        int colorcount = 6;
+        std::array<bool, 14> ticked{};               // the colour boxes, in their order
+    } panelentry;
 
     // Kept by the loop from pass to pass.
     int solvednow = 0;              // 0 = solved, 1 = not solved

@@ -41,6 +41,8 @@ void closePanel(Game& g) {
         s.buttonshidden = 0;
     }
     s.panelshown = 0;
+    // The keyboard goes back to the cube.
+    form.focus = std::nullopt;
     for (MenuId id : {MenuId::choosecolors, MenuId::difficulty, MenuId::solvingoptions, MenuId::newpuzzle, MenuId::choosetime})
         form[id].enabled = true;
 }

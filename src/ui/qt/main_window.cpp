@@ -80,7 +80,10 @@ void MainWindow::sync() {
     }
     menus_->sync(form.menu);
     controls_->sync(form.controls);
-    syncFocus(false);
+    // After every panel the keyboard is the cube's again.
+    const bool panelClosed = panelShown_ && game_->s.panelshown == 0;
+    panelShown_ = game_->s.panelshown != 0;
+    syncFocus(panelClosed);
     surface_->take(game_->surface);
 }
 
@@ -100,29 +103,27 @@ void MainWindow::syncFocus(bool force) {
 
 // Key presses come to the window first (before its focused control), once
 // each; the game's key handler sees them there and the control then gets
-// them as usual, so typing in a text box still works.
+// them as usual, so typing in a text box still works. A key the game used
+// to finish a panel or on Command3 goes no further.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == windowHandle() && !QApplication::activePopupWidget())
     {
         const auto* key = static_cast<QKeyEvent*>(event);
-        keyDown(gameKeyCode(key->key(), key->modifiers().testFlag(Qt::KeypadModifier)));
+        if (keyDown(gameKeyCode(key->key(), key->modifiers().testFlag(Qt::KeypadModifier)))) return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::keyDown(int code) {
-    if (!accepting()) return;
-    QWidget* focused = QApplication::focusWidget();
-    const bool onCommand3 = focused && focused == controls_->widget(name(ControlId::Command3));
-    const bool onText4 = focused && focused == controls_->widget(name(ControlId::Text4));
-    const std::optional<ControlId> on =
-        onCommand3 ? std::optional(ControlId::Command3) : onText4 ? std::optional(ControlId::Text4) : std::nullopt;
-    if (pressKey(*game_, code, on)) {
-        sync();
-        syncFocus(true);
-        return;
-    }
+std::optional<ControlId> MainWindow::focusedControl() const {
+    return controls_->controlOf(QApplication::focusWidget());
+}
+
+bool MainWindow::keyDown(int code) {
+    if (!accepting()) return false;
+    const bool used = pressKey(*game_, code, focusedControl());
     sync();
+    if (used) syncFocus(true);
+    return used;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -48,7 +48,9 @@ protected:
 private:
     void deliver(const std::function<void(Game&)>& event);
     bool accepting() const;
-    void keyDown(int code);
+    // True when the game used the key (the focused control gets it no more).
+    bool keyDown(int code);
+    std::optional<ControlId> focusedControl() const;
     void syncFocus(bool force);
 
     SurfaceView* surface_;
@@ -59,6 +61,7 @@ private:
     QMetaObject::Connection iconWatch_;
     std::string caption_;
     std::optional<ControlId> focus_;  // the focus as last given from the form
+    bool panelShown_ = false;
 };
 
 }  // namespace vx
