@@ -92,7 +92,7 @@ TEST_F(window, ClosingTheWindowEndsTheProgram) {
     start();
     then([&] { mainWindow().close(); });
     then([&] { ADD_FAILURE() << "the game went on after its window closed"; });
-    EXPECT_TRUE(play());
+    EXPECT_FALSE(play()) << "the step after the close ran";
     EXPECT_TRUE(game().ended);
 }
 
