@@ -5,8 +5,14 @@
 #include "shell/handlers.h"
 #include "shell/modes.h"
 #include "shell/side_panel.h"
+#include "shell/turn_cursor.h"
 
 namespace vx {
+
+bool cubeTakesClicks(const Game& g) {
+    const GameState& s = g.s;
+    return s.panelopen == 0 && !g.form[ControlId::Command6].visible && s.panelshown != 1 && s.computersolves == 0;
+}
 
 void Form_MouseDown(Game& g, int button, float x, float y) {
     GameState& s = g.s;
@@ -18,7 +24,7 @@ void Form_MouseDown(Game& g, int button, float x, float y) {
         setSolver(g, Solver::User);
     } else if (modesOffered && kComputerSolvesBox.holds(x, y)) {
         setSolver(g, Solver::Computer);
-    } else if (s.panelshown != 1 && s.computersolves == 0) {
+    } else if (cubeTakesClicks(g)) {
         s.clickx = x;
         s.clicky = y;
         s.clickpending = 1;

@@ -13,6 +13,7 @@
 #include "shell/layout.h"
 #include "ui/qt/cube_icon.h"
 #include "ui/qt/key_codes.h"
+#include "ui/qt/turn_cursors.h"
 
 namespace vx {
 
@@ -44,6 +45,14 @@ void MainWindow::attach(Game& game) {
     connect(surface_, &SurfaceView::mouseDown, this, [this](int button, QPointF at) {
         const auto x = static_cast<float>(at.x()), y = static_cast<float>(at.y());
         this->deliver([&](Game& g) { Form_MouseDown(g, button, x, y); });
+    });
+    connect(surface_, &SurfaceView::mouseMoved, this, [this](QPointF at) {
+        pointer_ = at;
+        syncCursor();
+    });
+    connect(surface_, &SurfaceView::mouseLeft, this, [this] {
+        pointer_.reset();
+        syncCursor();
     });
     // The surface always covers the client area. Once the game runs, a new
     // size lays the cube out again; before, the first cube is placed by the
@@ -84,7 +93,23 @@ void MainWindow::sync() {
     const bool panelClosed = panelShown_ && game_->s.panelshown == 0;
     panelShown_ = game_->s.panelshown != 0;
     syncFocus(panelClosed);
+    syncCursor();
     surface_->take(game_->surface);
+}
+
+// Over a square that a click would turn, the cursor shows which way; it is
+// asked again after every event, so it follows the view, draw-mode and the
+// panels.
+void MainWindow::syncCursor() {
+    const TurnCursor kind = accepting() && pointer_ ? turnCursorAt(*game_, static_cast<float>(pointer_->x()),
+                                                                    static_cast<float>(pointer_->y()))
+                                                    : TurnCursor::None;
+    if (kind == shownCursor_) return;
+    shownCursor_ = kind;
+    if (kind == TurnCursor::None)
+        surface_->unsetCursor();
+    else
+        surface_->setCursor(turnCursorShape(kind, surface_->devicePixelRatioF()));
 }
 
 // The form names the control that is to have the keyboard focus; the empty

@@ -6,6 +6,7 @@
 
 #include "ui/qt/control_widgets.h"
 #include "ui/qt/menu_mirror.h"
+#include "shell/turn_cursor.h"
 #include "ui/qt/surface_view.h"
 
 class QAction;
@@ -38,6 +39,8 @@ public:
     void sync();
 
     SurfaceView& surfaceView() { return *surface_; }
+    // The turn the mouse cursor tells now.
+    TurnCursor shownTurnCursor() const { return shownCursor_; }
     QAction* menuAction(std::string_view name) const;
     QWidget* controlWidget(std::string_view name) const;
 
@@ -52,6 +55,7 @@ private:
     bool keyDown(int code);
     std::optional<ControlId> focusedControl() const;
     void syncFocus(bool force);
+    void syncCursor();
 
     SurfaceView* surface_;
     std::unique_ptr<MenuMirror> menus_;
@@ -62,6 +66,8 @@ private:
     std::string caption_;
     std::optional<ControlId> focus_;  // the focus as last given from the form
     bool panelShown_ = false;
+    std::optional<QPointF> pointer_;  // the mouse over the surface
+    TurnCursor shownCursor_ = TurnCursor::None;
 };
 
 }  // namespace vx
