@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
+#include "files/puzzle_file.h"
 #include "game/game_support.h"
+#include "support/solved_cube.h"
 
 namespace vx::test {
 namespace {
@@ -49,6 +51,22 @@ TEST(Sound, SaveNamesThatNoListWouldShowAreRefused) {
     const Json d = folder.run(turned + "menu savepuzzle\ntype Text4 kept\nkey 66\nkey 13\ndump\n").lastDump();
     EXPECT_TRUE(folder.exists("kept.cube"));
     EXPECT_EQ(d["panelopen"].integer(), 0);
+}
+
+// "Save puzzle" asks the cube whether it is solved, not the picture: a
+// solved puzzle loaded onto a solved cube keeps its history and shows no
+// "Solved Cube!", and is still no puzzle to save.
+TEST(Sound, ASolvedCubeIsNotSavedWhateverThePictureShows) {
+    ScriptFolder folder(solvedStart());
+    History history;
+    history.push({1, 2, 1});
+    folder.write("solved.cube", formatPuzzle(3, {1, 1}, history, solvedCube(3)));
+    const ScriptResult r = folder.run("menu loadpuzzle\nselect File2 solved.cube\npress Command8\nwait\npixel 9 299\n"
+                                      "menu savepuzzle\ntype Text4 again\npress Command10\ndump\n");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.lines.at(0), "0") << "the picture shows the text";
+    ASSERT_EQ(r.lastDump()["histcount"].integer(), 1);
+    EXPECT_FALSE(folder.exists("again.cube"));
 }
 
 // A file marked read-only is kept with a notice; a link is replaced itself,
