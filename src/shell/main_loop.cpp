@@ -143,7 +143,9 @@ Stage afterIdlePoll(Game& g) {
     } else if (s.computerlooked == 0 && s.scramblesleft <= 0) {
         s.computerlooked = 1;
         computerStarts(g);
-        if (g.ended) return Stage::IdlePoll;
+        // The cube changed while the computer read its colours (a puzzle
+        // was loaded, say): it looks at the new one before it moves.
+        if (g.ended || s.computerlooked == 0) return Stage::IdlePoll;
     }
     if (s.scramblesleft <= 0 && s.history.histcount > 0 && s.computersolves == 1) {
         const ComputerAction action = computerStep(s.history, s.view, s.rnd, s.cubesize);
