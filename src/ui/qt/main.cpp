@@ -18,7 +18,6 @@
 #include "ui/headless/solve_command.h"
 #include "ui/qt/command_line.h"
 #include "ui/qt/data_folder.h"
-#include "ui/qt/font_warm_up.h"
 #include "ui/qt/qt_glyphs.h"
 
 namespace {
@@ -57,11 +56,7 @@ int runScript(int argc, char** argv, const vx::CommandLine& o) {
     // Text is rendered by Qt, which needs no display for it.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(quietQt);
-    vx::FontWarmUp fonts;
     QGuiApplication app(argc, argv);
-    // Before anything can end the program: the application's end takes the
-    // font configuration down, which must not happen while it loads.
-    fonts.wait();
     std::ifstream file;
     std::istream* in = &std::cin;
     if (o.script != "-") {
