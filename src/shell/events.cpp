@@ -103,7 +103,7 @@ void escapePanel(Game& g) {
 // the key was used so.
 bool panelKey(Game& g, int keycode, std::optional<ControlId> focused) {
     constexpr int kReturn = 13, kEscape = 27, kSpace = 32;
-    if (g.s.panelshown != 1) return false;
+    if (!g.s.panels.panelopen) return false;
     if (keycode == kEscape) {
         escapePanel(g);
         return true;
