@@ -9,8 +9,9 @@ namespace vx {
 namespace {
 
 // Cleared before every repaint whatever the geometry: at the usual window
-// width it holds the whole cube.
-constexpr PaintedArea kEraseBox{220, 0, 590, 1000};
+// width it holds the whole cube. A narrow window ends it before the
+// right-hand text (the geometry's `eraseright`).
+PaintedArea eraseBox(const Geometry& g) { return {220, 0, g.eraseright, 1000}; }
 
 // The colour of the square a face drawn with the given orientation shows in
 // screen cell (c, r).
@@ -145,9 +146,10 @@ PaintedArea pictureArea(const Geometry& g) {
 }
 
 void paintCube(Surface& surface, const Geometry& g, const Cube& cube, View view, int n, PaintedArea& last) {
-    erase(surface, kEraseBox);
+    const PaintedArea box = eraseBox(g);
+    erase(surface, box);
     // At the usual window width the last picture lay inside the box already.
-    if (!inside(last, kEraseBox)) erase(surface, last);
+    if (!inside(last, box)) erase(surface, last);
     paintFront(surface, g, cube, view, n);
     const Grid grid = gridLines(g, n);
     drawGrid(surface, grid, kLightGrey);

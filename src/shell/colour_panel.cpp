@@ -78,6 +78,9 @@ void choosecolors_Click(Game& g) {
     s.panels.colorpanelused = true;
     showColourPanel(g, true);
     s.options.colorcount = 6;
+    s.panels.panelentry.facecolor = s.options.facecolor;
+    s.panels.panelentry.colorcount = s.options.colorcount;
+    for (std::size_t i = 0; i < std::size(kColourBoxes); ++i) s.panels.panelentry.ticked[i] = g.form[kColourBoxes[i].id].ticked;
 }
 
 void Command1_Click(Game& g) {
@@ -90,6 +93,17 @@ void Command1_Click(Game& g) {
         s.options.facecolor[k++] = box.colour;
         if (k > 6) break;
     }
+    showColourPanel(g, false);
+    finishClosingPanel(g);
+}
+
+void cancelColours(Game& g) {
+    GameState& s = g.s;
+    closePanel(g);
+    for (std::size_t i = 0; i < std::size(kColourBoxes); ++i) setTicked(g, kColourBoxes[i].id, s.panels.panelentry.ticked[i]);
+    s.options.colorcount = s.panels.panelentry.colorcount;
+    s.options.facecolor = s.panels.panelentry.facecolor;
+    sixColourRule(g);
     showColourPanel(g, false);
     finishClosingPanel(g);
 }

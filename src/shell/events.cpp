@@ -78,10 +78,52 @@ std::optional<ControlId> controlOfKind(std::string_view name, const Form& form, 
 
 }  // namespace
 
+namespace {
+
+// The button each panel finishes with (Done), by the box or list that
+// Return is pressed in. The save panel's name box has a handler of its own.
+constexpr std::pair<ControlId, ControlId> kDoneOf[] = {
+    {ControlId::Text1, ControlId::Command3}, {ControlId::Text2, ControlId::Command5},
+    {ControlId::Text3, ControlId::Command8}, {ControlId::File2, ControlId::Command8},
+    {ControlId::File1, ControlId::Command10},
+};
+
+// Escape: the panel's Cancel where it has one; the others close with every
+// value as it was when they opened. The panel open is told by its Done.
+void escapePanel(Game& g) {
+    const auto shown = [&](ControlId id) { return g.form[id].visible; };
+    if (shown(ControlId::Command11)) return (void)pressButton(g, ControlId::Command11);
+    if (shown(ControlId::Command9)) return (void)pressButton(g, ControlId::Command9);
+    if (shown(ControlId::Command3)) return cancelDifficulty(g);
+    if (shown(ControlId::Command5)) return cancelChoosetime(g);
+    if (shown(ControlId::Command1)) return cancelColours(g);
+}
+
+// The keys that finish a panel: Return in its box or list presses its Done,
+// Space or Return on a focused button presses it, Escape cancels. True when
+// the key was used so.
+bool panelKey(Game& g, int keycode, std::optional<ControlId> focused) {
+    constexpr int kReturn = 13, kEscape = 27, kSpace = 32;
+    if (!g.s.panels.panelopen) return false;
+    if (keycode == kEscape) {
+        escapePanel(g);
+        return true;
+    }
+    if (!focused || (keycode != kReturn && keycode != kSpace)) return false;
+    if (g.form[*focused].kind == ControlKind::Button) return pressButton(g, *focused) == Delivery::Done;
+    if (keycode != kReturn) return false;
+    for (const auto& [box, done] : kDoneOf)
+        if (box == *focused) return pressButton(g, done) == Delivery::Done;
+    return false;
+}
+
+}  // namespace
+
 bool pressKey(Game& g, int keycode, std::optional<ControlId> focused) {
     endHint(g);
     if (keycode != 0) Form_KeyDown(g, keycode);
     if (g.ended) return false;
+    if (panelKey(g, keycode, focused)) return true;
     if (focused == ControlId::Text4) Text4_KeyDown(g, keycode);
     if (focused != ControlId::Command3) return false;
     Command3_KeyDown(g, keycode);
@@ -136,6 +178,12 @@ Delivery typeText(Game& g, std::string_view name, std::string_view text) {
     if (c.maxlength > 0) text = firstCharacters(text, static_cast<std::size_t>(c.maxlength));
     c.text = std::string(text);
     return Delivery::Done;
+}
+
+Delivery activateEntry(Game& g, std::string_view list, std::string_view entry) {
+    const Delivery picked = selectEntry(g, list, entry);
+    if (picked != Delivery::Done || list != name(ControlId::File2)) return picked;
+    return pressButton(g, ControlId::Command8);
 }
 
 Delivery selectEntry(Game& g, std::string_view name, std::string_view entry) {

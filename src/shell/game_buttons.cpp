@@ -58,7 +58,7 @@ void Command7_Click(Game& g) {
     setSolver(g, Solver::User);
     if (s.play.drawmode) {
         eraseModePanel(g);
-        eraseSolvedBands(g);
+        eraseSolvedTexts(g);
     }
 }
 

@@ -111,6 +111,14 @@ struct Panels {
     bool labelshidden = false;
     bool buttonshidden = false;
     std::string lastpuzzlename;
+    // What an option panel may change, as it was when the panel opened:
+    // Escape closes the panel with all of it as it was.
+    struct PanelEntry {
+        std::string text;  // the difficulty box
+        std::array<int, 7> facecolor = kDefaultFaceColors;
+        int colorcount = 6;
+        std::array<bool, 14> ticked{};  // the colour boxes, in their order
+    } panelentry;
 };
 
 // The picture: where the cube lies, the area of its last picture, the hint's

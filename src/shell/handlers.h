@@ -52,6 +52,12 @@ void choosetime_Click(Game& g);
 void Command5_Click(Game& g);
 void bySize_Click(Game& g, int size);
 
+// Escape in an option panel that has no Cancel: the panel closes with
+// everything as it was when it opened.
+void cancelDifficulty(Game& g);
+void cancelChoosetime(Game& g);
+void cancelColours(Game& g);
+
 // The puzzle panels and the settings file.
 void savepuzzle_Click(Game& g);
 void File1_Click(Game& g);

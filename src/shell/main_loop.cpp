@@ -7,6 +7,7 @@
 
 #include "shell/game.h"
 #include "shell/handlers.h"
+#include "shell/layout.h"
 #include "shell/mode_panel.h"
 #include "shell/modes.h"
 #include "shell/settings.h"
@@ -54,7 +55,7 @@ void startUp(Game& g) {
     s.options.rotationtime = 0;
     s.play.gamestartstate = 1;
     s.play.solvewasnew = false;
-    drawModePanel(g, Solver::User, true);
+    paintModePanel(g, Solver::User, true);
     s.play.computersolves = false;
     s.play.scramblesleft = 4;
     g.platform.maximise();
@@ -80,14 +81,12 @@ Stage newCubeSetUp(Game& g) {
     g.form.focus = std::nullopt;
     s.loop.cubeready = true;
     s.play.computerlooked = false;
-    setSquareSize(s.picture.geometry, n);
     colourNewCube(s.play.cube, n, s.options.facecolor, s.play.usedcolor, s.play.rnd);
     fitSurface(g);
-    setPosition(s.picture.geometry, n, g.surface.width(), g.surface.height());
+    layOutNewCube(g);
     s.play.rnd.seed(g.platform.clock());
     s.play.counters.lastface = -1;
     s.play.view = {s.play.rnd.upTo(6), s.play.rnd.upTo(4)};
-    setDepth(s.picture.geometry, n);
     return Stage::DrawSequence;
 }
 
@@ -145,7 +144,9 @@ Stage afterIdlePoll(Game& g) {
     } else if (!s.play.computerlooked && s.play.scramblesleft <= 0) {
         s.play.computerlooked = true;
         computerStarts(g);
-        if (g.ended) return Stage::IdlePoll;
+        // The cube changed while the computer read its colours (a puzzle
+        // was loaded, say): it looks at the new one before it moves.
+        if (g.ended || !s.play.computerlooked) return Stage::IdlePoll;
     }
     if (s.play.scramblesleft <= 0 && s.play.history.histcount > 0 && s.play.computersolves) {
         const ComputerAction action = computerStep(s.play.history, s.play.view, s.play.rnd, s.play.cubesize);
@@ -256,11 +257,13 @@ void Form_Resize(Game& g) {
     const ClientSize size = g.platform.clientSize();
     if (size.width == g.surface.width() && size.height == g.surface.height()) return;
     // The right-hand "Solved Cube!" moves with the width; the mode panel and
-    // the left-hand text stay where they are.
+    // the left-hand text stay where they are, and no picture of the cube
+    // reaches them (the layout keeps it right of the side panel), so the
+    // repaint's erase leaves them whole.
     const SidePicture right = takeRightSolvedText(g);
     fitSurface(g);
     if (s.loop.cubeready) {
-        setPosition(s.picture.geometry, s.play.cubesize, g.surface.width(), g.surface.height());
+        layOutAgain(g);
         paintCube(g.surface, s.picture.geometry, s.play.cube, s.play.view, s.play.cubesize, s.picture.lastpicture);
     }
     putRightSolvedText(g, right);

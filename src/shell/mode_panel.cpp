@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "shell/game.h"
+#include "shell/side_panel.h"
 
 namespace vx {
 
@@ -36,8 +37,6 @@ void boxBesideCube(Game& g, int x1, int y1, int x2, int y2, int colour) {
     g.surface.currentY = y2;
 }
 
-int sideTextShift(const Game& g) { return std::max(0, g.surface.width() / 2 - 400); }
-
 void printBesideCube(Game& g, std::string_view text) {
     GlyphMask mask = g.platform.glyphs().render(text, g.s.picture.fontsize);
     const PaintedArea& cube = g.s.picture.lastpicture;
@@ -51,11 +50,11 @@ void printBesideCube(Game& g, std::string_view text) {
     g.surface.print(mask, g.s.picture.textcolor);
 }
 
-void drawModePanel(Game& g, Solver highlighted, bool atStartUp) {
+void paintModePanel(Game& g, Solver highlighted, bool atStartUp) {
     Surface& surface = g.surface;
     GameState& s = g.s;
     // A zero-length line only moves the text position.
-    surface.line(10, 140, 10, 140, s.picture.textcolor);
+    surface.line(kHintLeft, kHintTop, kHintLeft, kHintTop, s.picture.textcolor);
     s.picture.textcolor = 10;
     printText(g, "(Press \"b\" for one move)");
     s.picture.textcolor = 10;
@@ -65,28 +64,36 @@ void drawModePanel(Game& g, Solver highlighted, bool atStartUp) {
 
     const int user = highlighted == Solver::User ? 11 : 15;
     const int computer = highlighted == Solver::Computer ? 11 : 15;
+    const auto fill = [&](const SideBox& b, int colour) { surface.box(b.x1, b.y1, b.x2, b.y2, colour); };
     if (atStartUp) {
-        surface.box(32, 96, 113, 129, computer);
-        surface.box(32, 32, 113, 65, user);
+        fill(kComputerSolvesBox, computer);
+        fill(kUserSolvesBox, user);
     } else {
-        surface.box(32, 32, 113, 65, user);
-        surface.box(32, 96, 113, 129, computer);
+        fill(kUserSolvesBox, user);
+        fill(kComputerSolvesBox, computer);
     }
 
+    // Two lines in each box, the second 16 rows below the first.
     const struct {
         int x, y;
         const char* text;
-    } texts[] = {{33, 33, "User Solves"}, {33, 49, "Cube"}, {33, 97, "Computer"}, {33, 113, "Solves Cube"}};
+    } texts[] = {{kUserSolvesBox.x1 + 1, kUserSolvesBox.y1 + 1, "User Solves"},
+                 {kUserSolvesBox.x1 + 1, kUserSolvesBox.y1 + 17, "Cube"},
+                 {kComputerSolvesBox.x1 + 1, kComputerSolvesBox.y1 + 1, "Computer"},
+                 {kComputerSolvesBox.x1 + 1, kComputerSolvesBox.y1 + 17, "Solves Cube"}};
     for (const auto& t : texts) {
         surface.box(t.x, t.y, t.x, t.y, 15);
         printText(g, t.text);
     }
 }
 
-void drawModePanelForSolver(Game& g) {
-    drawModePanel(g, g.s.play.computersolves ? Solver::Computer : Solver::User);
+void paintModePanelForSolver(Game& g) {
+    paintModePanel(g, g.s.play.computersolves ? Solver::Computer : Solver::User);
 }
 
-void eraseModePanel(Game& g) { g.surface.box(0, 0, 200, 200, 0); }
+void eraseModePanel(Game& g) {
+    const SideBox& a = kModePanelArea;
+    g.surface.box(a.x1, a.y1, a.x2, a.y2, 0);
+}
 
 }  // namespace vx

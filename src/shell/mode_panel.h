@@ -10,9 +10,9 @@ enum class Solver { User, Computer };
 // The mode panel at the top left: the hint about "b" and the two boxes, the
 // one of the player who solves the cube highlighted. At start-up the
 // computer's box is filled first.
-void drawModePanel(Game& g, Solver highlighted, bool atStartUp = false);
+void paintModePanel(Game& g, Solver highlighted, bool atStartUp = false);
 // The panel for the current `computersolves`.
-void drawModePanelForSolver(Game& g);
+void paintModePanelForSolver(Game& g);
 void eraseModePanel(Game& g);
 
 // Prints a text at the surface's current text position, in the current text
@@ -26,10 +26,5 @@ void printText(Game& g, std::string_view text);
 void boxBesideCube(Game& g, int x1, int y1, int x2, int y2, int colour);
 void printBesideCube(Game& g, std::string_view text);
 
-// How far right of its place in an 800-pixel-wide window the right-hand
-// "Solved Cube!" and its boxes stand: as far as the middle of a wider client
-// area has moved (the cube moves with it), so the text keeps its distance
-// from the cube and stays whole on the screen. 0 up to 801 pixels.
-int sideTextShift(const Game& g);
 
 }  // namespace vx

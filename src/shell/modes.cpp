@@ -23,7 +23,7 @@ int scrambleCountPlusOne(const Game& g) {
 
 void eraseSolvedAndPanel(Game& g) {
     eraseModePanel(g);
-    eraseSolvedBands(g);
+    eraseSolvedTexts(g);
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ void showSolver(Game& g, Solver solver) {
     g.form[MenuId::csolve].checked = solver == Solver::Computer;
     g.form[MenuId::gamemode].checked = false;
     g.s.play.gameon = false;
-    drawModePanel(g, solver);
+    paintModePanel(g, solver);
 }
 
 void leaveGame(Game& g) {
@@ -88,7 +88,7 @@ void createp_Click(Game& g) {
     g.form[MenuId::createp].checked = true;
     eraseModePanel(g);
     g.form.caption = kDrawCaption;
-    eraseSolvedBands(g);
+    eraseSolvedTexts(g);
 }
 
 void messup_Click(Game& g) {
@@ -98,7 +98,7 @@ void messup_Click(Game& g) {
     s.play.drawmode = false;
     g.form[MenuId::messup].checked = true;
     g.form[MenuId::createp].checked = false;
-    if (!s.panels.panelopen) drawModePanel(g, s.play.computersolves ? Solver::Computer : Solver::User);
+    if (!s.panels.panelopen) paintModePanel(g, s.play.computersolves ? Solver::Computer : Solver::User);
     g.form.caption = kPracticeCaption;
     // No move since the cube was built or solved: it counts as solved.
     if (s.play.history.histcount < 1) justSolved(g, SolvedBlock::Short);

@@ -5,16 +5,15 @@
 #include "shell/handlers.h"
 #include "shell/hint.h"
 #include "shell/modes.h"
+#include "shell/side_panel.h"
+#include "shell/turn_cursor.h"
 
 namespace vx {
 
-namespace {
-
-bool inBox(float x, float y, int left, int top, int right, int bottom) {
-    return x >= left && x <= right && y >= top && y <= bottom;
+bool cubeTakesClicks(const Game& g) {
+    const GameState& s = g.s;
+    return !s.panels.panelopen && !g.form[ControlId::Command6].visible && !s.panels.panelopen && !s.play.computersolves;
 }
-
-}  // namespace
 
 void Form_MouseDown(Game& g, int button, float x, float y) {
     endHint(g);
@@ -23,11 +22,11 @@ void Form_MouseDown(Game& g, int button, float x, float y) {
     if (button != 1 && button != 2) return;
     if (s.panels.panelopen || g.form[ControlId::Command6].visible) return;
     const bool modesOffered = !s.play.gameon && !s.play.drawmode;
-    if (modesOffered && inBox(x, y, 32, 32, 113, 65)) {
+    if (modesOffered && kUserSolvesBox.holds(x, y)) {
         setSolver(g, Solver::User);
-    } else if (modesOffered && inBox(x, y, 32, 96, 113, 129)) {
+    } else if (modesOffered && kComputerSolvesBox.holds(x, y)) {
         setSolver(g, Solver::Computer);
-    } else if (!s.panels.panelopen && !s.play.computersolves) {
+    } else if (cubeTakesClicks(g)) {
         s.loop.clickx = x;
         s.loop.clicky = y;
         s.loop.clickpending = true;

@@ -11,6 +11,12 @@ void difficulty_Click(Game& g) {
     openPanel(g);
     showControls(g, {ControlId::Command3, ControlId::Label1, ControlId::Text1}, true);
     g.form.focus = ControlId::Text1;
+    g.s.panels.panelentry.text = g.form[ControlId::Text1].text;
+}
+
+void cancelDifficulty(Game& g) {
+    g.form[ControlId::Text1].text = g.s.panels.panelentry.text;
+    Command3_Click(g);
 }
 
 void Command3_Click(Game& g) {
@@ -35,12 +41,25 @@ void choosetime_Click(Game& g) {
     g.form.focus = ControlId::Text2;
 }
 
-void Command5_Click(Game& g) {
-    closePanel(g);
-    g.s.options.rotationtime = leadingNumber(g.form[ControlId::Text2].text);
+namespace {
+
+void closeTimePanel(Game& g) {
     showControls(g, {ControlId::Label3, ControlId::Text2, ControlId::Command5}, false);
     g.form.focus = std::nullopt;
     finishClosingPanel(g);
+}
+
+}  // namespace
+
+void Command5_Click(Game& g) {
+    closePanel(g);
+    g.s.options.rotationtime = leadingNumber(g.form[ControlId::Text2].text);
+    closeTimePanel(g);
+}
+
+void cancelChoosetime(Game& g) {
+    closePanel(g);
+    closeTimePanel(g);
 }
 
 }  // namespace vx

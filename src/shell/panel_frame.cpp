@@ -39,12 +39,14 @@ void closePanel(Game& g) {
         showControls(g, {ControlId::Command6, ControlId::Command7}, true);
         s.panels.buttonshidden = false;
     }
+    // The keyboard goes back to the cube.
+    form.focus = std::nullopt;
     for (MenuId id : {MenuId::choosecolors, MenuId::difficulty, MenuId::solvingoptions, MenuId::newpuzzle, MenuId::choosetime})
         form[id].enabled = true;
 }
 
 void finishClosingPanel(Game& g) {
-    if (!g.s.play.gameon) drawModePanelForSolver(g);
+    if (!g.s.play.gameon) paintModePanelForSolver(g);
     if (g.s.play.drawmode) eraseModePanel(g);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/puzzle_load.h"
 
-#include "shell/mode_panel.h"
+#include "shell/layout.h"
+#include "shell/solve_check.h"
 #include "files/puzzle_name.h"
 #include "shell/game.h"
 #include "shell/size_menu.h"
@@ -22,16 +23,17 @@ void showLoadedPuzzle(Game& g, const PuzzleNumbers& p, LoadedView view) {
 
     s.play.cubesize = p.cubesize;
     s.play.view = p.view;
-    setUpFileGeometry(s.picture.geometry, s.play.cubesize);
+    // The loaded cube keeps the place of the cube before it, with a depth
+    // of half its face: the rule every later layout of it follows too.
+    s.picture.geometry.halfdepth = true;
+    layOutAgain(g);
     tickSize(g.form, s.play.cubesize);
     s.options.pendingsize = s.play.cubesize;
     applySquares(p, s.play.cube);
     applyHistory(p, s.play.history);
     if (view == LoadedView::Random) s.play.view = {s.play.rnd.upTo(6), s.play.rnd.upTo(4)};
 
-    g.surface.box(5, 280, 205, 335, 0);
-    const int d = sideTextShift(g);
-    g.surface.box(590 + d, 190, 800 + d, 300, 0);
+    eraseSolvedTexts(g);
     paintCube(g.surface, s.picture.geometry, s.play.cube, s.play.view, s.play.cubesize, s.picture.lastpicture);
 }
 

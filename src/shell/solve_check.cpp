@@ -5,21 +5,21 @@
 
 #include "shell/game.h"
 #include "shell/mode_panel.h"
+#include "shell/side_panel.h"
 
 namespace vx {
 
 bool cubeSolved(const Game& g) { return g.s.play.cube.solved(g.s.play.cubesize); }
 
-void eraseSolvedTexts(Game& g) {
-    const int d = sideTextShift(g);
-    boxBesideCube(g, 7, 255, 208, 355, 0);
-    boxBesideCube(g, 591 + d, 167, 792 + d, 267, 0);
-}
+namespace {
 
-void eraseSolvedBands(Game& g) {
-    const int d = sideTextShift(g);
-    boxBesideCube(g, 5, 280, 205, 333, 0);
-    boxBesideCube(g, 590 + d, 188, 790 + d, 245, 0);
+void boxBesideCube(Game& g, const SideBox& b, int colour) { boxBesideCube(g, b.x1, b.y1, b.x2, b.y2, colour); }
+
+}  // namespace
+
+void eraseSolvedTexts(Game& g) {
+    boxBesideCube(g, kLeftSolvedArea, 0);
+    boxBesideCube(g, rightSolvedArea(g.surface.width()), 0);
 }
 
 namespace {
@@ -31,22 +31,21 @@ bool onPicture(const PaintedArea& a, int x, int y) {
 }  // namespace
 
 SidePicture takeRightSolvedText(Game& g) {
-    const int d = sideTextShift(g);
-    SidePicture picture{591 + d, 167, 202, 101, {}};
+    const SideBox area = rightSolvedArea(g.surface.width());
+    SidePicture picture{area.x1, area.y1, area.x2 - area.x1 + 1, area.y2 - area.y1 + 1, {}};
     const PaintedArea& cube = g.s.picture.lastpicture;
     picture.pixels.reserve(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
     for (int y = picture.top; y < picture.top + picture.height; ++y)
         for (int x = picture.left; x < picture.left + picture.width; ++x) {
             picture.pixels.push_back(onPicture(cube, x, y) ? 0 : std::max(g.surface.pixel(x, y), 0));
         }
-    boxBesideCube(g, 591 + d, 167, 792 + d, 267, 0);
+    boxBesideCube(g, area, 0);
     return picture;
 }
 
 void putRightSolvedText(Game& g, const SidePicture& picture) {
-    const int d = sideTextShift(g);
     const PaintedArea& cube = g.s.picture.lastpicture;
-    const int left = 591 + d;
+    const int left = rightSolvedArea(g.surface.width()).x1;
     std::size_t i = 0;
     for (int y = picture.top; y < picture.top + picture.height; ++y)
         for (int x = left; x < left + picture.width; ++x) {
@@ -88,24 +87,23 @@ void countSolve(Game& g) {
     }
 }
 
-// "Solved Cube!" twice, each on a green band; the black boxes cut off what
-// of the large text lies outside its band.
-void showSolvedTexts(Game& g, int leftTextY) {
-    Surface& surface = g.surface;
-    boxBesideCube(g, 8, 288, 201, 329, 10);
-    surface.currentX = 8;
-    surface.currentY = leftTextY;
+// "Solved Cube!" on a green band in its area; the black boxes above and
+// below the band cut off what of the large text lies outside it.
+void showSolvedText(Game& g, const SideBox& area, const SideBox& band, int textTop) {
+    boxBesideCube(g, band, 10);
+    g.surface.currentX = band.x1;
+    g.surface.currentY = textTop;
     printBesideCube(g, "Solved Cube!");
-    boxBesideCube(g, 7, 255, 208, 287, 0);
-    boxBesideCube(g, 7, 330, 208, 355, 0);
+    boxBesideCube(g, {area.x1, area.y1, area.x2, band.y1 - 1}, 0);
+    boxBesideCube(g, {area.x1, band.y2 + 1, area.x2, area.y2}, 0);
+}
 
-    const int d = sideTextShift(g);
-    boxBesideCube(g, 592 + d, 200, 785 + d, 241, 10);
-    surface.currentX = 592 + d;
-    surface.currentY = 202;
-    printBesideCube(g, "Solved Cube!");
-    boxBesideCube(g, 591 + d, 167, 792 + d, 199, 0);
-    boxBesideCube(g, 591 + d, 242, 792 + d, 267, 0);
+// Both texts; the short form puts the left-hand one a row lower.
+void showSolvedTexts(Game& g, SolvedBlock block) {
+    const int lower = block == SolvedBlock::Short ? 1 : 0;
+    showSolvedText(g, kLeftSolvedArea, kLeftSolvedBand, kLeftSolvedBand.y1 + kSolvedTextDown + lower);
+    const SideBox band = rightSolvedBand(g.surface.width());
+    showSolvedText(g, rightSolvedArea(g.surface.width()), band, band.y1 + kSolvedTextDown);
 }
 
 }  // namespace
@@ -139,9 +137,9 @@ void justSolved(Game& g, SolvedBlock block) {
         if (s.play.gamestartstate == 2) s.play.gamestartstate = 0;
     }
 
-    showSolvedTexts(g, full ? 290 : 291);
+    showSolvedTexts(g, block);
     s.picture.fontsize = savedFontSize;
-    if (s.play.drawmode) eraseSolvedBands(g);
+    if (s.play.drawmode) eraseSolvedTexts(g);
 }
 
 }  // namespace vx

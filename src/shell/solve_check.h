@@ -9,10 +9,8 @@ struct Game;
 // "Solved Cube!" and keeps a game's count.
 void solveCheck(Game& g);
 
-// Erases the two places where "Solved Cube!" stands: the whole areas, and
-// just the two bands (in draw-mode the texts go at once).
+// Erases the two places where "Solved Cube!" stands, whole.
 void eraseSolvedTexts(Game& g);
-void eraseSolvedBands(Game& g);
 
 // The area of the right-hand "Solved Cube!" as it stands, whatever it shows
 // (the text, its band, or nothing), less the cube's picture.

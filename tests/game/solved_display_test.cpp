@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "game/game_support.h"
 
@@ -72,6 +73,35 @@ TEST(SolvedDisplay, BothTextsShowWholeBesideTheCubeAtEveryLargerSize) {
     EXPECT_EQ(last["surface"]["width"].integer(), 800);
     EXPECT_EQ(last["geometry"]["cubeleft"].integer(), 234);
     EXPECT_EQ(last["geometry"]["cubetop"].integer(), 213);
+}
+
+// The left-hand text stands two rows into its band when a cube is solved,
+// three when switching draw-mode off finds a cube with no move since it was
+// built (its own short way to show the texts); the right-hand one two rows
+// into its band either way. Compared row by row with the right-hand band.
+TEST(SolvedDisplay, TheLeftTextStandsOnItsRowInEitherWay) {
+    const auto band = [](int left, int top) {
+        std::string script;
+        for (int y = top; y <= top + 41; ++y)
+            for (int x = left; x <= left + 193; ++x) script += "pixel " + std::to_string(x) + " " + std::to_string(y) + "\n";
+        return script;
+    };
+    const std::size_t row = 194, rows = 42;
+    for (const auto& [way, settings, script, lower] :
+         {std::tuple{"solved", std::string(), std::string("menu csolve\nsettle\n"), 0},
+          std::tuple{"draw-mode off", solvedStart(), std::string("menu createp\nmenu messup\n"), 1}}) {
+        const ScriptResult r = ScriptFolder(settings).run(script + "wait\n" + band(8, 288) + band(592, 200));
+        ASSERT_EQ(r.lines.size(), 2 * row * rows) << way;
+        const auto line = [&](std::size_t first, std::size_t y) {
+            const auto from = r.lines.begin() + static_cast<std::ptrdiff_t>(first + y * row);
+            return std::vector<std::string>(from, from + static_cast<std::ptrdiff_t>(row));
+        };
+        if (std::count(r.lines.begin(), r.lines.end(), "10") == static_cast<std::ptrdiff_t>(r.lines.size()))
+            GTEST_SKIP() << "texts are blank without the window's fonts";
+        ASSERT_GT(std::count(r.lines.begin(), r.lines.end(), "10"), 0) << way << ": no band";
+        for (std::size_t y = 0; y + 1 < rows; ++y)
+            EXPECT_EQ(line(0, y + static_cast<std::size_t>(lower)), line(row * rows, y)) << way << ", row " << y;
+    }
 }
 
 }  // namespace

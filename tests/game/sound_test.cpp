@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
+#include "files/puzzle_file.h"
 #include "game/game_support.h"
+#include "support/solved_cube.h"
 
 namespace vx::test {
 namespace {
@@ -51,20 +53,20 @@ TEST(Sound, SaveNamesThatNoListWouldShowAreRefused) {
     EXPECT_EQ(d["panelopen"].integer(), 0);
 }
 
-// An unsolved cube is saved even where its front face covers the pixel of
-// the green band (a narrow window): the cube is asked whether it is solved.
-TEST(Sound, AnUnsolvedCubeOverTheBandsPixelIsSaved) {
+// "Save puzzle" asks the cube whether it is solved, not the picture: a
+// solved puzzle loaded onto a solved cube keeps its history and shows no
+// "Solved Cube!", and is still no puzzle to save.
+TEST(Sound, ASolvedCubeIsNotSavedWhateverThePictureShows) {
     ScriptFolder folder(solvedStart());
-    const std::vector<std::string> narrow = {"--clock", "1000", "--client", "333x700"};
-    const Json at = folder.run("dump\n", narrow).lastDump();
-    std::string view;  // the keys that bring the light green face to the front
-    for (const char* keys : {"", "key left\n", "key right\n", "key up\n", "key down\n", "key up\nkey up\n"})
-        if (view.empty() && folder.run(std::string(keys) + "pixel 9 299\n", narrow).lines.at(0) == "10") view = keys;
-    const ScriptResult r = folder.run(view + clickCell(at, 3, 3, "right") + "wait\npixel 9 299\nmenu savepuzzle\n"
-                                             "type Text4 narrow\npress Command10\ndump\n", narrow);
-    ASSERT_EQ(r.lines.at(0), "10") << "a light green square lies under the pixel";
-    EXPECT_FALSE(solved(r.lastDump()));
-    EXPECT_TRUE(folder.exists("narrow.cube"));
+    History history;
+    history.push({1, 2, 1});
+    folder.write("solved.cube", formatPuzzle(3, {1, 1}, history, solvedCube(3)));
+    const ScriptResult r = folder.run("menu loadpuzzle\nselect File2 solved.cube\npress Command8\nwait\npixel 9 299\n"
+                                      "menu savepuzzle\ntype Text4 again\npress Command10\ndump\n");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.lines.at(0), "0") << "the picture shows the text";
+    ASSERT_EQ(r.lastDump()["histcount"].integer(), 1);
+    EXPECT_FALSE(folder.exists("again.cube"));
 }
 
 // A file marked read-only is kept with a notice; a link is replaced itself,

@@ -29,7 +29,7 @@ protected:
     // A step of the player, run when the game is idle at its idle poll after
     // the step before. After the last step "Quit" is chosen.
     void then(std::function<void()> step) { steps_.push_back(std::move(step)); }
-    // Runs the game through all steps; true when it ended in time.
+    // Runs the game through all steps; true when every step ran.
     bool play();
 
     Game& game() { return session_->game(); }

@@ -3,11 +3,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
+#include "files/puzzle_file.h"
+#include "history/plan.h"
 #include "shell/game.h"
+#include "support/solved_cube.h"
 #include "window/window_fixture.h"
 
 namespace vx::test {
@@ -92,7 +97,7 @@ TEST_F(window, ClosingTheWindowEndsTheProgram) {
     start();
     then([&] { mainWindow().close(); });
     then([&] { ADD_FAILURE() << "the game went on after its window closed"; });
-    EXPECT_TRUE(play());
+    EXPECT_FALSE(play()) << "the step after the close ran";
     EXPECT_TRUE(game().ended);
 }
 
@@ -111,6 +116,56 @@ TEST_F(window, TheComputerReadsTheColoursWithoutFreezingTheWindow) {
         EXPECT_EQ(game().s.play.computerplan.source, ComputerPlan::Source::colors);
         EXPECT_LT(game().s.play.computerplan.moves, 500);
         EXPECT_FALSE(game().form[ControlId::Notice].visible);
+    });
+    EXPECT_TRUE(play());
+}
+
+// A puzzle loaded while the computer reads the colours of the cube before
+// it: the plan for the old cube is dropped, and the computer reads the
+// loaded one's colours before it makes any move on it.
+TEST_F(window, APuzzleLoadedWhileTheComputerThinksGetsAPlanOfItsOwn) {
+    std::ofstream("vexelcz.settings") << " 10  9  12  13  14  15  5  2000  0  0 \r\n";
+    // A turned 3-cube whose history does not undo its turns: only its
+    // colours tell how to solve it.
+    Cube loaded = solvedCube(3);
+    for (const HistEntry e : {HistEntry{1, 1, 1}, HistEntry{3, 2, 2}, HistEntry{2, 3, 1}, HistEntry{1, 2, 3}})
+        loaded.turn(*turnOfEntry(e, 3), 3);
+    History stray;
+    stray.push({3, 1, 1});
+    std::ofstream("other.cube", std::ios::binary) << formatPuzzle(3, {1, 1}, stray, loaded);
+    QTimer watch;
+    bool loadedWhileThinking = false;
+    Cube afterLoad;
+    QObject::connect(&watch, &QTimer::timeout, &watch, [&] {
+        if (!game().form[ControlId::Notice].visible) return;
+        watch.stop();
+        choose("loadpuzzle");
+        static_cast<QListWidget*>(mainWindow().controlWidget("File2"))->setCurrentRow(0);
+        QTest::mouseClick(mainWindow().controlWidget("Command8"), Qt::LeftButton);
+        loadedWhileThinking = game().s.play.cubesize == 3;
+        afterLoad = game().s.play.cube;
+    });
+    start();
+    then([&] {
+        choose("shortest");
+        choose("csolve");
+        watch.start(1);
+    });
+    then([&] {
+        ASSERT_TRUE(loadedWhileThinking);
+        EXPECT_TRUE(game().s.play.cube.solved(3));
+        const ComputerPlan& plan = game().s.play.computerplan;
+        EXPECT_EQ(plan.n, 3);
+        EXPECT_TRUE(plan.readColours);
+        ASSERT_TRUE(afterLoad.sameSquares(loaded, 3));
+        EXPECT_TRUE(plan.cube.sameSquares(loaded, 3)) << "the plan is not the loaded cube's";
+        // Every turn of the plan is one of a 3-cube, and they solve it.
+        Cube replayed = loaded;
+        for (int i = plan.planned.histcount; i >= 1; --i) {
+            const HistEntry& e = plan.planned.at(i);
+            ASSERT_TRUE(e.col >= 1 && e.col <= 3 && e.row >= 1 && e.row <= 3) << i;
+        }
+        EXPECT_TRUE(historySolves(replayed, plan.planned, 3));
     });
     EXPECT_TRUE(play());
 }

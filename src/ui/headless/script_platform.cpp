@@ -6,6 +6,7 @@
 #include <istream>
 #include <ostream>
 
+#include "shell/layout.h"
 #include "shell/events.h"
 #include "shell/game.h"
 #include "shell/handlers.h"
@@ -62,11 +63,15 @@ int keyCode(std::string_view name) {
 
 ScriptPlatform::ScriptPlatform(std::istream& script, std::ostream& out, std::ostream& err, GlyphSource& glyphs,
                                ScriptOptions options)
-    : script_(script), out_(out), err_(err), glyphs_(glyphs), options_(options), size_{options.width, options.height} {}
+    : script_(script), out_(out), err_(err), glyphs_(glyphs), options_(options),
+      size_(heldToSmallest({options.width, options.height})) {}
 
+// The window holds its client area to the smallest it allows; so does the
+// script mode, for --client and resize alike.
 void ScriptPlatform::maximise() {
-    if (size_.width == options_.width && size_.height == options_.height) return;
-    size_ = {options_.width, options_.height};
+    const ClientSize own = heldToSmallest({options_.width, options_.height});
+    if (size_.width == own.width && size_.height == own.height) return;
+    size_ = own;
     if (game_) Form_Resize(*game_);
 }
 
@@ -205,7 +210,7 @@ ScriptPlatform::LineResult ScriptPlatform::deliver(Game& g, std::string_view com
         int w = 0, h = 0;
         if (!parseNumber(ws, w) || !parseNumber(hs, h) || w < 1 || h < 1 || w > kMaxClientSide || h > kMaxClientSide)
             return fail(g, 2, "resize needs a width and a height of 1..10000");
-        size_ = {w, h};
+        size_ = heldToSmallest({w, h});
         Form_Resize(g);
         return LineResult::Yield;
     }

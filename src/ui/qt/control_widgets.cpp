@@ -149,6 +149,13 @@ QWidget* ControlWidgets::create(QWidget* surface, const Control& c) {
             const std::string entry = str(list->item(row)->text());
             deliver_([&](Game& g) { selectEntry(g, name, entry); });
         });
+        // A double-click on an entry of the load list loads it.
+        QObject::connect(list, &QListWidget::itemDoubleClicked, list, [this, name, list](QListWidgetItem* item) {
+            const int row = list->row(item);
+            if (row < 0) return;
+            const std::string entry = str(item->text());
+            deliver_([&](Game& g) { activateEntry(g, name, entry); });
+        });
         w = list;
         break;
     }
@@ -231,6 +238,13 @@ QWidget* ControlWidgets::widget(std::string_view name) {
     for (std::size_t i = 0; i < shown_.size(); ++i)
         if (shown_[i].control.name == name) return &made(i);
     return nullptr;
+}
+
+std::optional<ControlId> ControlWidgets::controlOf(const QWidget* w) const {
+    if (!w) return std::nullopt;
+    for (const Shown& shown : shown_)
+        if (shown.widget == w) return controlIdNamed(shown.control.name);
+    return std::nullopt;
 }
 
 }  // namespace vx

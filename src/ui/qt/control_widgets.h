@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <span>
 #include <vector>
@@ -27,6 +28,8 @@ public:
     // The widget of a control (made now if it was never shown); nullptr for
     // an unknown name.
     QWidget* widget(std::string_view name);
+    // The control whose widget `w` is, if any (widgets not made are none).
+    std::optional<ControlId> controlOf(const QWidget* w) const;
 
 private:
     struct Shown {

@@ -10,14 +10,18 @@
 #include "shell/game.h"
 #include "shell/events.h"
 #include "shell/handlers.h"
+#include "shell/layout.h"
 #include "ui/qt/cube_icon.h"
 #include "ui/qt/key_codes.h"
+#include "ui/qt/turn_cursors.h"
 
 namespace vx {
 
 MainWindow::MainWindow() : surface_(new SurfaceView(this)) {
     setObjectName(QStringLiteral("vexelcube"));
     setCentralWidget(surface_);
+    // The side panel, every panel and a whole cube need this much room.
+    surface_->setMinimumSize(kSmallestClient.width, kSmallestClient.height);
     // Drawn once the game's first picture is on the screen: it is not needed before.
     iconWatch_ = connect(surface_, &SurfaceView::painted, this, [this] {
         if (!live_) return;
@@ -41,6 +45,14 @@ void MainWindow::attach(Game& game) {
     connect(surface_, &SurfaceView::mouseDown, this, [this](int button, QPointF at) {
         const auto x = static_cast<float>(at.x()), y = static_cast<float>(at.y());
         this->deliver([&](Game& g) { Form_MouseDown(g, button, x, y); });
+    });
+    connect(surface_, &SurfaceView::mouseMoved, this, [this](QPointF at) {
+        pointer_ = at;
+        syncCursor();
+    });
+    connect(surface_, &SurfaceView::mouseLeft, this, [this] {
+        pointer_.reset();
+        syncCursor();
     });
     // The surface always covers the client area. Once the game runs, a new
     // size lays the cube out again; before, the first cube is placed by the
@@ -77,8 +89,27 @@ void MainWindow::sync() {
     }
     menus_->sync(form.menu);
     controls_->sync(form.controls);
-    syncFocus(false);
+    // After every panel the keyboard is the cube's again.
+    const bool panelClosed = panelShown_ && !game_->s.panels.panelopen;
+    panelShown_ = game_->s.panels.panelopen;
+    syncFocus(panelClosed);
+    syncCursor();
     surface_->take(game_->surface);
+}
+
+// Over a square that a click would turn, the cursor shows which way; it is
+// asked again after every event, so it follows the view, draw-mode and the
+// panels.
+void MainWindow::syncCursor() {
+    const TurnCursor kind = accepting() && pointer_ ? turnCursorAt(*game_, static_cast<float>(pointer_->x()),
+                                                                    static_cast<float>(pointer_->y()))
+                                                    : TurnCursor::None;
+    if (kind == shownCursor_) return;
+    shownCursor_ = kind;
+    if (kind == TurnCursor::None)
+        surface_->unsetCursor();
+    else
+        surface_->setCursor(turnCursorShape(kind, surface_->devicePixelRatioF()));
 }
 
 // The form names the control that is to have the keyboard focus; the empty
@@ -97,29 +128,27 @@ void MainWindow::syncFocus(bool force) {
 
 // Key presses come to the window first (before its focused control), once
 // each; the game's key handler sees them there and the control then gets
-// them as usual, so typing in a text box still works.
+// them as usual, so typing in a text box still works. A key the game used
+// to finish a panel or on Command3 goes no further.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == windowHandle() && !QApplication::activePopupWidget())
     {
         const auto* key = static_cast<QKeyEvent*>(event);
-        keyDown(gameKeyCode(key->key(), key->modifiers().testFlag(Qt::KeypadModifier)));
+        if (keyDown(gameKeyCode(key->key(), key->modifiers().testFlag(Qt::KeypadModifier)))) return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::keyDown(int code) {
-    if (!accepting()) return;
-    QWidget* focused = QApplication::focusWidget();
-    const bool onCommand3 = focused && focused == controls_->widget(name(ControlId::Command3));
-    const bool onText4 = focused && focused == controls_->widget(name(ControlId::Text4));
-    const std::optional<ControlId> on =
-        onCommand3 ? std::optional(ControlId::Command3) : onText4 ? std::optional(ControlId::Text4) : std::nullopt;
-    if (pressKey(*game_, code, on)) {
-        sync();
-        syncFocus(true);
-        return;
-    }
+std::optional<ControlId> MainWindow::focusedControl() const {
+    return controls_->controlOf(QApplication::focusWidget());
+}
+
+bool MainWindow::keyDown(int code) {
+    if (!accepting()) return false;
+    const bool used = pressKey(*game_, code, focusedControl());
     sync();
+    if (used) syncFocus(true);
+    return used;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

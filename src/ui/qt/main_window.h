@@ -6,6 +6,7 @@
 
 #include "ui/qt/control_widgets.h"
 #include "ui/qt/menu_mirror.h"
+#include "shell/turn_cursor.h"
 #include "ui/qt/surface_view.h"
 
 class QAction;
@@ -38,6 +39,8 @@ public:
     void sync();
 
     SurfaceView& surfaceView() { return *surface_; }
+    // The turn the mouse cursor tells now.
+    TurnCursor shownTurnCursor() const { return shownCursor_; }
     QAction* menuAction(std::string_view name) const;
     QWidget* controlWidget(std::string_view name) const;
 
@@ -48,8 +51,11 @@ protected:
 private:
     void deliver(const std::function<void(Game&)>& event);
     bool accepting() const;
-    void keyDown(int code);
+    // True when the game used the key (the focused control gets it no more).
+    bool keyDown(int code);
+    std::optional<ControlId> focusedControl() const;
     void syncFocus(bool force);
+    void syncCursor();
 
     SurfaceView* surface_;
     std::unique_ptr<MenuMirror> menus_;
@@ -59,6 +65,9 @@ private:
     QMetaObject::Connection iconWatch_;
     std::string caption_;
     std::optional<ControlId> focus_;  // the focus as last given from the form
+    bool panelShown_ = false;
+    std::optional<QPointF> pointer_;  // the mouse over the surface
+    TurnCursor shownCursor_ = TurnCursor::None;
 };
 
 }  // namespace vx

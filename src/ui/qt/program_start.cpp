@@ -9,7 +9,6 @@
 
 #include "shell/game.h"
 #include "shell/handlers.h"
-#include "ui/qt/font_warm_up.h"
 #include "ui/qt/qt_glyphs.h"
 
 int runWindow(int argc, char** argv, const std::string& refusal);
@@ -54,11 +53,7 @@ int runScriptWithQtText(int argc, char** argv, std::istream& in, const ScriptOpt
     // Text is rendered by Qt, which needs no display for it.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(quietQt);
-    FontWarmUp fonts;
     QGuiApplication app(argc, argv);
-    // Before anything can end the program: the application's end takes the
-    // font configuration down, which must not happen while it loads.
-    fonts.wait();
     QtGlyphs glyphs;
     ScriptPlatform platform(in, std::cout, std::cerr, glyphs, options);
     Game game(platform);

@@ -7,13 +7,11 @@
 
 #include "solver/solver.h"
 
-#include "ui/qt/font_warm_up.h"
 #include "ui/qt/game_style.h"
 #include "ui/qt/game_window.h"
 #include "ui/qt/startup_report.h"
 
 int runWindow(int argc, char** argv, const std::string& refusal) {
-    vx::FontWarmUp fonts;
     // The menu bar stays in the window on every desktop, where the form has
     // its place; asking the desktop for a global menu would also hold up the
     // start while it looks for a session bus.
@@ -24,9 +22,6 @@ int runWindow(int argc, char** argv, const std::string& refusal) {
     // One look on every desktop: the form's places are made for it. The
     // application owns the style from here on.
     QApplication::setStyle(new vx::GameStyle);
-    // Before anything can end the program: the application's end takes the
-    // font configuration down, which must not happen while it loads.
-    fonts.wait();
     if (!refusal.empty()) {
         // Started from the menu nobody reads standard error: say it in a window too.
         std::fprintf(stderr, "vexelcube: %s\n", refusal.c_str());

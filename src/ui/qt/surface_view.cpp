@@ -25,6 +25,18 @@ SurfaceView::SurfaceView(QWidget* parent) : QWidget(parent) {
     // Every pixel is painted here: no background to clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    // The cursor tells what a click would turn, so every move counts.
+    setMouseTracking(true);
+}
+
+void SurfaceView::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved(event->position());
+    QWidget::mouseMoveEvent(event);
+}
+
+void SurfaceView::leaveEvent(QEvent* event) {
+    emit mouseLeft();
+    QWidget::leaveEvent(event);
 }
 
 bool SurfaceView::take(const Surface& surface) {

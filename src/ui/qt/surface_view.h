@@ -28,6 +28,9 @@ public:
 
 signals:
     void mouseDown(int button, QPointF at);
+    // The mouse moved over the surface (with no button held), or left it.
+    void mouseMoved(QPointF at);
+    void mouseLeft();
     void resized(QSize size);
     // A paint finished; `frame` is frames() at that time.
     void painted(long long frame);
@@ -36,6 +39,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void refresh();

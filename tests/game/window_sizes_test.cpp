@@ -1,0 +1,162 @@
+// The picture in every client area a player can give the window: a size
+// reached through others shows what that size shows on its own, a loaded
+// puzzle keeps its place, and below 800 x 560 the cube fits beside the side
+// panel with both texts whole.
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "game/game_support.h"
+#include "shell/form.h"
+#include "shell/layout.h"
+#include "shell/side_panel.h"
+#include "render/geometry.h"
+
+namespace vx::test {
+namespace {
+
+using Size = std::pair<int, int>;
+
+std::string client(Size s) { return std::to_string(s.first) + "x" + std::to_string(s.second); }
+std::string resize(Size s) { return "resize " + std::to_string(s.first) + " " + std::to_string(s.second) + "\n"; }
+
+// Sizes the window went through, the last one where it stays.
+struct Trip {
+    Size start;
+    std::vector<Size> through;
+};
+
+const Trip kTrips[] = {
+    {{800, 560}, {{660, 440}, {800, 560}}},
+    {{800, 560}, {{640, 480}, {800, 560}}},
+    {{800, 560}, {{700, 500}, {1366, 768}, {683, 450}}},
+    {{1366, 768}, {{660, 440}, {1920, 1080}, {1366, 768}}},
+    {{1000, 700}, {{799, 559}, {2560, 1440}, {900, 600}}},
+    {{660, 440}, {{800, 560}, {1280, 600}}},
+};
+
+// After the same game, the picture at the size the trip ends at is the
+// picture that size gets when the game runs there from the start.
+TEST(WindowSizes, ARoundTripShowsWhatTheLastSizeShowsOnItsOwn) {
+    const std::pair<const char*, std::string> games[] = {
+        {"solved", "menu csolve\nsettle\n"},
+        {"unsolved", "key left\n"},
+        {"solved in a game", "menu gamemode\nmenu csolve\nsettle\n"},
+    };
+    for (const auto& [name, game] : games)
+        for (const Trip& trip : kTrips) {
+            std::string moves = game;
+            for (Size s : trip.through) moves += resize(s);
+            const ScriptResult travelled = ScriptFolder().run(moves, {"--clock", "7", "--client", client(trip.start)});
+            const ScriptResult own = ScriptFolder().run(game, {"--clock", "7", "--client", client(trip.through.back())});
+            ASSERT_EQ(travelled.status, 0) << travelled.errors;
+            EXPECT_EQ(travelled.surfaceHash, own.surfaceHash)
+                << name << ": from " << client(trip.start) << " to " << client(trip.through.back());
+        }
+}
+
+// A 9-cube puzzle saved, for loading after the start-up's 3-cube.
+void saveNineCube(const ScriptFolder& folder) {
+    ScriptFolder nine(solvedStart(9));
+    const Json d = nine.run("dump\n").lastDump();
+    ASSERT_EQ(nine.run(clickCell(d, 1, 2, "right") + "wait\nmenu savepuzzle\ntype Text4 nine\npress Command10\n").status, 0);
+    folder.write("nine.cube", nine.read("nine.cube"));
+}
+
+// The loaded cube keeps the 3-cube's place (on the 3-cube's grid), and a
+// resize and back gives it the same place and the same picture.
+TEST(WindowSizes, ALoadedPuzzleKeepsItsPlaceThroughResizes) {
+    const std::string load = "menu loadpuzzle\nselect File2 nine.cube\npress Command8\nsettle\ndump\n";
+    for (const Size& home : {Size{800, 560}, Size{660, 440}, Size{1366, 768}}) {
+        ScriptFolder folder;
+        saveNineCube(folder);
+        const std::vector<std::string> args = {"--clock", "7", "--client", client(home)};
+        const ScriptResult still = folder.run(load, args);
+        const ScriptResult moved = folder.run(load + resize({1000, 700}) + resize({700, 450}) + resize(home) + "dump\n", args);
+        ASSERT_EQ(moved.status, 0) << moved.errors;
+        const Json before = still.lastDump(), after = moved.lastDump();
+        ASSERT_EQ(after["cubesize"].integer(), 9);
+        for (const char* key : {"squarewidth", "depthsize", "cubeleft", "cubetop", "cuberight", "cubebottom"})
+            EXPECT_EQ(after["geometry"][key].number(), before["geometry"][key].number()) << client(home) << " " << key;
+        EXPECT_EQ(moved.surfaceHash, still.surfaceHash) << client(home);
+        if (home == Size{800, 560}) {
+            EXPECT_EQ(before["geometry"]["cubetop"].integer(), 213);
+            EXPECT_EQ(before["geometry"]["cubeleft"].integer(), 234);
+        }
+    }
+}
+
+// The smallest client area holds every control of every panel whole.
+TEST(WindowSizes, EveryPanelFitsTheSmallestClientArea) {
+    const Form form = makeMainForm();
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        const Control& c = form.controls[i];
+        EXPECT_LE(c.left + c.width, kSmallestClient.width) << c.name;
+        EXPECT_LE(c.top + c.height, kSmallestClient.height) << c.name;
+    }
+    EXPECT_LT(kSmallestClient.width, 683) << "half of a 1366-pixel screen";
+    EXPECT_LT(kSmallestClient.height, 460) << "960 x 540 less a desktop panel, a title bar and the menus";
+}
+
+// The picture's box, from a dump's geometry.
+struct Box {
+    double x1, y1, x2, y2;
+};
+Box pictureOf(const Json& d) {
+    const Json& g = d["geometry"];
+    const double depth = g["depthsize"].number();
+    return {g["cubeleft"].number(), g["cubetop"].number() - depth, g["cuberight"].number() + depth,
+            g["cubebottom"].number()};
+}
+
+// Pixel queries of a box, every `step` pixels.
+std::string pixels(const SideBox& b, int step) {
+    std::string script;
+    for (int y = b.y1; y <= b.y2; y += step)
+        for (int x = b.x1; x <= b.x2; x += step) script += "pixel " + std::to_string(x) + " " + std::to_string(y) + "\n";
+    return script;
+}
+
+// Below 800 x 560 (and at the sizes a player makes below it in one side):
+// the cube of every size lies whole in the free area right of the side
+// panel, the side panel and the left-hand text show exactly what they show
+// at 800 x 560, and the right-hand text stands whole inside the width, on
+// its band, clear of the cube.
+TEST(WindowSizes, SmallClientAreasKeepTheSidePanelAndFitTheCube) {
+    const Size sizes[] = {{660, 440}, {683, 450}, {700, 500}, {799, 559}, {1366, 440}, {660, 768}, {1, 1}};
+    const SideBox side{0, 0, kSidePanelRight, 400};
+    // A turn of the view after the solve repaints the cube with both texts up.
+    const std::string solve = "menu csolve\nsettle\nmenu usolve\nkey left\nwait\n";
+    const auto sideAndBands = [&](int width) {
+        return pixels(side, 3) + pixels(kLeftSolvedBand, 1) + pixels(rightSolvedBand(width), 1);
+    };
+    const ScriptResult usual = ScriptFolder().run(solve + sideAndBands(800), {"--clock", "7"});
+    for (const int n : {2, 3, 9, 20})
+        for (const Size& size : sizes) {
+            const std::string where = client(size) + ", n = " + std::to_string(n);
+            const std::string scrambled = settingsLine({10, 9, 12, 13, 14, 15, static_cast<double>(n), 5, 0, 0});
+            const ScriptResult r = ScriptFolder(scrambled).run("key left\ndump\n" + solve + "dump\n" +
+                                                                        sideAndBands(std::max(size.first, 660)),
+                                                                    {"--clock", "7", "--client", client(size)});
+            ASSERT_EQ(r.status, 0) << r.errors;
+            const Json d = r.dumps().front();
+            const int w = d["surface"]["width"].integer(), h = d["surface"]["height"].integer();
+            EXPECT_EQ(w, std::max(size.first, kSmallestClient.width)) << where;
+            EXPECT_EQ(h, std::max(size.second, kSmallestClient.height)) << where;
+            const Box cube = pictureOf(d);
+            const SideBox right = rightSolvedArea(w);
+            EXPECT_GT(cube.x1, kSidePanelRight) << where;
+            EXPECT_GE(cube.y1, 0) << where << ": under the menu bar";
+            EXPECT_LT(cube.y2, h) << where;
+            EXPECT_LT(cube.x2, right.x1) << where << ": over the right-hand text";
+            EXPECT_LT(right.x2, w) << where << ": the right-hand text is cut";
+            EXPECT_GE(d["geometry"]["squarewidth"].integer(), kLeastSquare) << where;
+            // The side panel and both texts as at 800 x 560, pixel for pixel.
+            const std::vector<std::string> shown(r.lines.end() - static_cast<std::ptrdiff_t>(usual.lines.size()),
+                                                 r.lines.end());
+            EXPECT_EQ(shown, usual.lines) << where;
+        }
+}
+
+}  // namespace
+}  // namespace vx::test
