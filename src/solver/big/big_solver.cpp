@@ -95,15 +95,15 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     w.make(phase.moves());
     stages.centres = phase.length();
 
-    // The edges. On an even cube the pairing decides whether the reduced
-    // cube needs two edges swapped (a long sequence there): the pairing is
-    // also tried after one turn of a face, which pairs them another way, and
-    // the shortest, swap included, is kept.
+    // The edges. The pairing is also tried after one turn of a face, which
+    // pairs them another way, and the shortest is kept: on an even cube the
+    // pairing also decides whether the reduced cube needs two edges swapped
+    // (a long sequence there), which is counted in.
     const SquareSet wings(n, [n](int a, int b) { return (a == 1 || a == n) != (b == 1 || b == n); });
     ColourFaces faces{};
     for (int f = 1; f <= 6; ++f) faces[static_cast<std::size_t>(r.target[static_cast<std::size_t>(f)])] = f;
     const std::vector<std::vector<PhysicalMove>> starts = {{}, {{1, n, 1}}, {{1, 1, 1}}, {{0, n, 1}}, {{2, n, 1}}, {{1, n, -1}}};
-    const std::size_t tries = n % 2 == 1 ? 1 : n <= 8 ? starts.size() : n <= 14 ? 3 : 2;
+    const std::size_t tries = n <= 9 ? starts.size() : n <= 15 ? 3 : n % 2 == 0 ? 2 : 1;
     int shortest = -1;
     MoveList edges;
     for (std::size_t t = 0; t < tries; ++t) {
