@@ -95,12 +95,37 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     w.make(phase.moves());
     stages.centres = phase.length();
 
+    // The edges. The pairing is also tried after one turn of a face, which
+    // pairs them another way, and the shortest is kept: on an even cube the
+    // pairing also decides whether the reduced cube needs two edges swapped
+    // (a long sequence there), which is counted in.
     const SquareSet wings(n, [n](int a, int b) { return (a == 1 || a == n) != (b == 1 || b == n); });
-    phase = {};
-    c = wings.read(w.cube);
-    if (!pairEdges(wings, c, phase)) return refused(Refusal::unsupportedSize, lost);
-    w.make(phase.moves());
-    stages.edges = phase.length();
+    ColourFaces faces{};
+    for (int f = 1; f <= 6; ++f) faces[static_cast<std::size_t>(r.target[static_cast<std::size_t>(f)])] = f;
+    const std::vector<std::vector<PhysicalMove>> starts = {{}, {{1, n, 1}}, {{1, 1, 1}}, {{0, n, 1}}, {{2, n, 1}}, {{1, n, -1}}};
+    const std::size_t tries = n <= 9 ? starts.size() : n <= 15 ? 3 : n % 2 == 0 ? 2 : 1;
+    int shortest = -1;
+    MoveList edges;
+    for (std::size_t t = 0; t < tries; ++t) {
+        phase = {};
+        phase.add(starts[t]);
+        Cube cube = w.cube;
+        for (const auto& m : starts[t]) cube.turn(m, n);
+        c = wings.read(cube);
+        if (!pairEdges(wings, c, phase)) continue;
+        cube = w.cube;
+        for (const auto& m : phase.moves()) cube.turn(m, n);
+        Pieces pieces;
+        const bool swap = n % 2 == 0 && readPieces(threeCube(cube, n), 3, faces, pieces).refusal == Refusal::oddParity;
+        const int length = phase.length() + (swap ? static_cast<int>(edgeSwap(n).size()) : 0);
+        if (shortest < 0 || length < shortest) {
+            shortest = length;
+            edges = phase;
+        }
+    }
+    if (shortest < 0) return refused(Refusal::unsupportedSize, lost);
+    w.make(edges.moves());
+    stages.edges = edges.length();
 
     for (int attempt = 0; attempt < 2 && !w.cube.solved(n); ++attempt) {
         const Solution three = solveThree(threeCube(w.cube, n), false, budget);

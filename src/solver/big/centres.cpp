@@ -596,7 +596,7 @@ private:
 }  // namespace
 
 bool solveCentres(const SquareSet& centres, Colours& colours, const FaceColours& target, MoveList& out) {
-    // Small cubes try several first faces (and, the smallest, several
+    // Cubes to 10 try several first faces (and the smallest several
     // weights of a piece next to the face being built) and keep the shortest.
     const int n = centres.n();
     const std::size_t tries = n <= 7 ? 6 : n <= 10 ? 2 : 1;
