@@ -79,16 +79,11 @@ private:
         for (int m : path_) p = apply(p, comboMove(m));
         const int cp = cornerPerm(p), ep = edgePerm(p), sp = slicePerm(p);
         const int h = t_.phaseTwoBound(cp, ep, sp);
-        // Before the first solution, deepen step by step for the shortest
-        // second phase; after it, any second phase short enough to improve
-        // will do, and each one found tightens the limit.
-        int bound = s_.found ? s_.best - 1 - costOne : h;
-        while (bound >= h && costOne + bound < s_.best && !s_.stop) {
-            if (!phaseTwo(cp, ep, sp, h, 0, bound)) {
-                if (s_.found) return;
-                ++bound;
-                continue;
-            }
+        // Any second phase short enough to improve will do (one is found
+        // soon when the limit is loose), and each one found tightens it.
+        int bound = s_.best - 1 - costOne;
+        while (bound >= h && !s_.stop) {
+            if (!phaseTwo(cp, ep, sp, h, 0, bound)) return;
             s_.best = costOne + phaseTwoCost_;
             s_.solutions.push_back({index_, faceTurns(path_), s_.best});
             s_.found = true;
@@ -158,8 +153,8 @@ SearchResult twoPhase(std::span<const Pieces> starts, const SearchGoal& goal) {
     shared.cost = costs(goal.slices);
     std::vector<Search> searches;
     for (std::size_t i = 0; i < starts.size(); ++i) searches.emplace_back(starts[i], i, shared);
-    // Long phase-two searches are what make a first solution slow: look
-    // for one within kFirstLimit moves first, then without a limit.
+    // A first solution is looked for among those shorter than kFirstLimit
+    // (most cubes have many), then among any.
     for (int limit : {kFirstLimit, kNoSolution}) {
         shared.best = limit;
         for (int bound = 0; bound < shared.best && !shared.stop; ++bound)
