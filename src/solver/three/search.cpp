@@ -8,7 +8,6 @@ namespace vx::solver::three {
 namespace {
 
 constexpr int kNone = -1;
-constexpr int kNoSolution = 1000;
 constexpr int kFirstLimit = 31;
 
 // Moves on one axis are one move: the next is on another axis.
@@ -24,7 +23,7 @@ std::array<int, kCombos> costs(bool slices) {
 struct Shared {
     SearchGoal goal;
     std::array<int, kCombos> cost{};
-    int best = kNoSolution;  // every solution found is shorter
+    int best = kFirstLimit;  // every solution found is shorter
     std::int64_t nodes = 0;
     bool found = false;
     bool stop = false;
@@ -79,16 +78,11 @@ private:
         for (int m : path_) p = apply(p, comboMove(m));
         const int cp = cornerPerm(p), ep = edgePerm(p), sp = slicePerm(p);
         const int h = t_.phaseTwoBound(cp, ep, sp);
-        // Before the first solution, deepen step by step for the shortest
-        // second phase; after it, any second phase short enough to improve
-        // will do, and each one found tightens the limit.
-        int bound = s_.found ? s_.best - 1 - costOne : h;
-        while (bound >= h && costOne + bound < s_.best && !s_.stop) {
-            if (!phaseTwo(cp, ep, sp, h, 0, bound)) {
-                if (s_.found) return;
-                ++bound;
-                continue;
-            }
+        // Any second phase short enough to improve will do (one is found
+        // soon when the limit is loose), and each one found tightens it.
+        int bound = s_.best - 1 - costOne;
+        while (bound >= h && !s_.stop) {
+            if (!phaseTwo(cp, ep, sp, h, 0, bound)) return;
             s_.best = costOne + phaseTwoCost_;
             s_.solutions.push_back({index_, faceTurns(path_), s_.best});
             s_.found = true;
@@ -158,14 +152,13 @@ SearchResult twoPhase(std::span<const Pieces> starts, const SearchGoal& goal) {
     shared.cost = costs(goal.slices);
     std::vector<Search> searches;
     for (std::size_t i = 0; i < starts.size(); ++i) searches.emplace_back(starts[i], i, shared);
-    // Long phase-two searches are what make a first solution slow: look
-    // for one within kFirstLimit moves first, then without a limit.
-    for (int limit : {kFirstLimit, kNoSolution}) {
-        shared.best = limit;
-        for (int bound = 0; bound < shared.best && !shared.stop; ++bound)
-            for (Search& s : searches) s.deepen(bound);
-        if (shared.found || shared.stop) break;
-    }
+    // Every cube has a solution of at most 26 quarter turns of outer layers
+    // (the most any cube needs, published), and any solution is two phases
+    // (the moves after its last position outside the second phase's set are
+    // second-phase moves), so the search finds one within kFirstLimit.
+    shared.best = kFirstLimit;
+    for (int bound = 0; bound < shared.best && !shared.stop; ++bound)
+        for (Search& s : searches) s.deepen(bound);
     return {std::move(shared.solutions), shared.nodes};
 }
 

@@ -1,5 +1,6 @@
 #include "solver/three/tables.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vx::solver::three {
@@ -72,6 +73,11 @@ std::vector<std::uint8_t> costTable(const std::vector<std::uint16_t>& aMove, int
 
 }  // namespace
 
+Nibbles::Nibbles(const std::vector<std::uint8_t>& values) : bytes_((values.size() + 1) / 2), size_(values.size()) {
+    for (std::size_t i = 0; i < values.size(); ++i)
+        bytes_[i >> 1] = static_cast<std::uint8_t>(bytes_[i >> 1] | std::min<int>(values[i], 15) << ((i & 1) * 4));
+}
+
 Tables buildTables() {
     Tables t;
     const auto all = allMoves();
@@ -81,9 +87,9 @@ Tables buildTables() {
     t.cornerMove = moveTable(kCornerPerms, withCornerPerm, cornerPerm, kPhaseTwoMoves);
     t.edgeMove = moveTable(kEdgePerms, withEdgePerm, edgePerm, kPhaseTwoMoves);
     t.slicePermMove = moveTable(kSlicePerms, withSlicePerm, slicePerm, kPhaseTwoMoves);
-    t.twistSliceCost = costTable(t.twistMove, kTwists, t.sliceMove, kSlices, kSliceHome, all);
-    t.flipSliceCost = costTable(t.flipMove, kFlips, t.sliceMove, kSlices, kSliceHome, all);
-    t.twistFlipCost = costTable(t.twistMove, kTwists, t.flipMove, kFlips, 0, all);
+    t.twistSliceCost = Nibbles(costTable(t.twistMove, kTwists, t.sliceMove, kSlices, kSliceHome, all));
+    t.flipSliceCost = Nibbles(costTable(t.flipMove, kFlips, t.sliceMove, kSlices, kSliceHome, all));
+    t.twistFlipCost = Nibbles(costTable(t.twistMove, kTwists, t.flipMove, kFlips, 0, all));
     t.cornerSliceCost = costTable(t.cornerMove, kCornerPerms, t.slicePermMove, kSlicePerms, 0, kPhaseTwoMoves);
     t.edgeSliceCost = costTable(t.edgeMove, kEdgePerms, t.slicePermMove, kSlicePerms, 0, kPhaseTwoMoves);
     return t;
@@ -93,7 +99,8 @@ std::size_t Tables::bytes() const {
     std::size_t n = 0;
     for (const auto* v : {&twistMove, &flipMove, &sliceMove, &cornerMove, &edgeMove, &slicePermMove})
         n += v->size() * sizeof(std::uint16_t);
-    for (const auto* v : {&twistSliceCost, &flipSliceCost, &twistFlipCost, &cornerSliceCost, &edgeSliceCost}) n += v->size();
+    for (const auto* v : {&twistSliceCost, &flipSliceCost, &twistFlipCost}) n += v->bytes();
+    for (const auto* v : {&cornerSliceCost, &edgeSliceCost}) n += v->size();
     return n;
 }
 
