@@ -13,7 +13,7 @@ namespace vx {
 struct Game;
 
 // Runs a change of the game that a widget event asks for (through the
-// events of app/events.h), then brings every widget in step again.
+// events of shell/events.h), then brings every widget in step again.
 using Deliver = std::function<void(const std::function<void(Game&)>&)>;
 
 // The form's controls as real widgets, children of the drawing surface at

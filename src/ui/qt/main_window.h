@@ -19,7 +19,7 @@ struct Game;
 // client area, and the form's controls over it. It shows the game's form and
 // surface (sync) and turns what the player does into the game's events: menu
 // items, buttons, check boxes, text boxes and file lists through the events
-// of app/events.h, keys (seen before any control) through Form_KeyDown, mouse
+// of shell/events.h, keys (seen before any control) through Form_KeyDown, mouse
 // buttons on the surface through Form_MouseDown, closing through Form_Unload.
 // Events reach the game only while its main loop lets them run (setLive).
 class MainWindow final : public QMainWindow {
