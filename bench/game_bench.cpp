@@ -59,7 +59,7 @@ void BM_ScriptComputerMoves10k(benchmark::State& state) {
         vx::Game game(platform);
         vx::Form_Activate(game);
         // Some of the moves turn the whole cube and leave the history as it was.
-        const int left = game.s.history.histcount;
+        const int left = game.s.play.history.histcount;
         if (platform.exitStatus() != 0 || left <= 0 || left >= 10000 - 10000 / 2)
             state.SkipWithError("the computer did not make its moves");
         moves += 10000;

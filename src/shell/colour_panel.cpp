@@ -32,11 +32,11 @@ void takeColourSet(Game& g, std::array<int, 6> colours) {
     GameState& s = g.s;
     for (const ColourBox& box : kColourBoxes) g.form[box.id].enabled = true;
     g.form[ControlId::Check41].enabled = true;
-    for (int i = 0; i < 6; ++i) s.facecolor[static_cast<std::size_t>(i + 1)] = colours[static_cast<std::size_t>(i)];
+    for (int i = 0; i < 6; ++i) s.options.facecolor[static_cast<std::size_t>(i + 1)] = colours[static_cast<std::size_t>(i)];
     for (const ColourBox& box : kColourBoxes) setTicked(g, box.id, false);
     setTicked(g, ControlId::Check41, false);
     for (int i = 1; i <= 6; ++i)
-        if (const auto box = colourBoxOf(s.facecolor[static_cast<std::size_t>(i)])) setTicked(g, *box, true);
+        if (const auto box = colourBoxOf(s.options.facecolor[static_cast<std::size_t>(i)])) setTicked(g, *box, true);
 }
 
 }  // namespace
@@ -48,20 +48,20 @@ void setTicked(Game& g, ControlId id, bool ticked) {
     if (isColourBox(id)) colourBox_Click(g, id);
 }
 
-void colourBox_Click(Game& g, ControlId box) { g.s.colorcount += g.form[box].ticked ? 1 : -1; }
+void colourBox_Click(Game& g, ControlId box) { g.s.options.colorcount += g.form[box].ticked ? 1 : -1; }
 
 void sixColourRule(Game& g) {
     GameState& s = g.s;
-    if (s.colorpanelused != 1) return;
+    if (!s.panels.colorpanelused) return;
     Control& done = g.form[ControlId::Command1];
-    if (s.colorcount == 6) {
+    if (s.options.colorcount == 6) {
         done.enabled = true;
         for (const ColourBox& box : kColourBoxes) {
             Control& c = g.form[box.id];
             if (!c.ticked && c.enabled) c.enabled = false;
         }
     }
-    if (s.colorcount < 6) {
+    if (s.options.colorcount < 6) {
         done.enabled = false;
         for (const ColourBox& box : kColourBoxes) g.form[box.id].enabled = true;
     }
@@ -71,13 +71,13 @@ void choosecolors_Click(Game& g) {
     GameState& s = g.s;
     openPanel(g);
     for (int i = 1; i <= 6; ++i)
-        if (const auto box = colourBoxOf(s.facecolor[static_cast<std::size_t>(i)])) setTicked(g, *box, true);
-    s.colorpanelused = 1;
+        if (const auto box = colourBoxOf(s.options.facecolor[static_cast<std::size_t>(i)])) setTicked(g, *box, true);
+    s.panels.colorpanelused = true;
     showColourPanel(g, true);
-    s.colorcount = 6;
-    s.panelentry.facecolor = s.facecolor;
-    s.panelentry.colorcount = s.colorcount;
-    for (std::size_t i = 0; i < std::size(kColourBoxes); ++i) s.panelentry.ticked[i] = g.form[kColourBoxes[i].id].ticked;
+    s.options.colorcount = 6;
+    s.panels.panelentry.facecolor = s.options.facecolor;
+    s.panels.panelentry.colorcount = s.options.colorcount;
+    for (std::size_t i = 0; i < std::size(kColourBoxes); ++i) s.panels.panelentry.ticked[i] = g.form[kColourBoxes[i].id].ticked;
 }
 
 void Command1_Click(Game& g) {
@@ -87,7 +87,7 @@ void Command1_Click(Game& g) {
     std::size_t k = 1;
     for (const ColourBox& box : kColourBoxes) {
         if (!g.form[box.id].ticked) continue;
-        s.facecolor[k++] = box.colour;
+        s.options.facecolor[k++] = box.colour;
         if (k > 6) break;
     }
     showColourPanel(g, false);
@@ -97,9 +97,9 @@ void Command1_Click(Game& g) {
 void cancelColours(Game& g) {
     GameState& s = g.s;
     closePanel(g);
-    for (std::size_t i = 0; i < std::size(kColourBoxes); ++i) setTicked(g, kColourBoxes[i].id, s.panelentry.ticked[i]);
-    s.colorcount = s.panelentry.colorcount;
-    s.facecolor = s.panelentry.facecolor;
+    for (std::size_t i = 0; i < std::size(kColourBoxes); ++i) setTicked(g, kColourBoxes[i].id, s.panels.panelentry.ticked[i]);
+    s.options.colorcount = s.panels.panelentry.colorcount;
+    s.options.facecolor = s.panels.panelentry.facecolor;
     sixColourRule(g);
     showColourPanel(g, false);
     finishClosingPanel(g);

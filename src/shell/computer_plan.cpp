@@ -33,14 +33,14 @@ bool planGoesOn(const ComputerPlan& p, bool shortest, const Cube& cube, const Hi
 }
 
 void takePlan(GameState& s, ComputerPlan::Source source, bool readColours) {
-    ComputerPlan& p = s.computerplan;
+    ComputerPlan& p = s.play.computerplan;
     p.readColours = readColours;
     p.source = source;
-    p.moves = s.history.histcount;
+    p.moves = s.play.history.histcount;
     p.taken = true;
-    p.n = s.cubesize;
-    p.cube = s.cube;
-    p.planned = s.history;
+    p.n = s.play.cubesize;
+    p.cube = s.play.cube;
+    p.planned = s.play.history;
 }
 
 }  // namespace
@@ -48,22 +48,22 @@ void takePlan(GameState& s, ComputerPlan::Source source, bool readColours) {
 void shortest_Click(Game& g) {
     MenuItem& item = g.form[MenuId::shortest];
     item.checked = !item.checked;
-    g.s.shortest = item.checked ? 1 : 0;
+    g.s.options.shortest = item.checked ? 1 : 0;
     // Ticked while the computer solves: it reads the colours at the next pass.
-    g.s.computerlooked = 0;
+    g.s.play.computerlooked = false;
 }
 
 void computerStarts(Game& g) {
     GameState& s = g.s;
-    const int n = s.cubesize;
-    if (planGoesOn(s.computerplan, s.shortest == 1, s.cube, s.history, n)) return;
-    if (s.shortest != 1 || (s.history.histcount <= 0 && s.cube.solved(n))) {
+    const int n = s.play.cubesize;
+    if (planGoesOn(s.play.computerplan, s.options.shortest, s.play.cube, s.play.history, n)) return;
+    if (!s.options.shortest || (s.play.history.histcount <= 0 && s.play.cube.solved(n))) {
         takePlan(s, ComputerPlan::Source::history, false);
         return;
     }
 
-    const Cube asked = s.cube;
-    const History before = s.history;
+    const Cube asked = s.play.cube;
+    const History before = s.play.history;
     solver::Solution solution;
     tell(g, kThinking);
     g.platform.think(g, [&] { solution = solver::solve(asked, n); });
@@ -71,9 +71,9 @@ void computerStarts(Game& g) {
     if (g.ended) return;
     // The player may have changed the cube while the computer thought: it
     // looks again at the next pass.
-    if (s.computersolves != 1 || s.cubesize != n || !asked.sameSquares(s.cube, n) ||
-        s.history.histcount != before.histcount || !sameEntries(s.history, before, before.histcount)) {
-        s.computerlooked = 0;
+    if (!s.play.computersolves || s.play.cubesize != n || !asked.sameSquares(s.play.cube, n) ||
+        s.play.history.histcount != before.histcount || !sameEntries(s.play.history, before, before.histcount)) {
+        s.play.computerlooked = false;
         return;
     }
     if (!solution.solved()) {
@@ -81,15 +81,15 @@ void computerStarts(Game& g) {
         takePlan(s, ComputerPlan::Source::history, true);
         return;
     }
-    const bool historyWorks = historySolves(s.cube, s.history, n);
+    const bool historyWorks = historySolves(s.play.cube, s.play.history, n);
     std::optional<History> plan = historyOfPlan(solution.moves, n);
-    if (!plan || (historyWorks && s.history.histcount <= plan->histcount)) {
+    if (!plan || (historyWorks && s.play.history.histcount <= plan->histcount)) {
         takePlan(s, ComputerPlan::Source::history, true);
         return;
     }
-    s.history = std::move(*plan);
+    s.play.history = std::move(*plan);
     // No run of turns is under way on the new top entry.
-    resetCounters(s.counters);
+    resetCounters(s.play.counters);
     takePlan(s, ComputerPlan::Source::colors, true);
 }
 

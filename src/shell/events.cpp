@@ -103,7 +103,7 @@ void escapePanel(Game& g) {
 // Space or Return on a focused button presses it, Escape cancels. True when
 // the key was used so.
 bool panelKey(Game& g, int keycode, std::optional<ControlId> focused) {
-    if (g.s.panelshown != 1) return false;
+    if (!g.s.panels.panelopen) return false;
     if (keycode == key::Escape) {
         escapePanel(g);
         return true;

@@ -62,14 +62,14 @@ void savePuzzle(Game& g) {
         return;
     }
     // A solved cube is no puzzle.
-    if (s.history.histcount == 0 || cubeSolved(g)) return;
+    if (s.play.history.histcount == 0 || cubeSolved(g)) return;
     const std::string file = puzzleFileName(*name);
-    if (s.history.histcount > kMaxFileHistory) {
+    if (s.play.history.histcount > kMaxFileHistory) {
         tell(g, "The history is too long to keep in " + file + ".");
         return;
     }
     removeStaleSaves();
-    const WriteStatus saved = writeFileReplacing(file, formatPuzzle(s.cubesize, s.view, s.history, s.cube));
+    const WriteStatus saved = writeFileReplacing(file, formatPuzzle(s.play.cubesize, s.play.view, s.play.history, s.play.cube));
     if (saved != WriteStatus::Ok) {
         tell(g, saveFailedNotice("the puzzle " + file, writeProblem(saved)));
         return;
@@ -100,16 +100,16 @@ void loadPuzzle(Game& g) {
         return;
     }
     g.platform.maximise();
-    if (s.gameon == 1) {
+    if (s.play.gameon) {
         // The game goes on with this puzzle: "Start new cube" reads it again.
-        s.gamepuzzlename = *name;
-        s.gamepuzzle = 1;
+        s.play.gamepuzzlename = *name;
+        s.play.gamepuzzle = true;
     }
-    showLoadedPuzzle(g, *file.puzzle, s.gameon == 1 ? LoadedView::Random : LoadedView::FromFile);
-    if (s.gameon == 1) g.form.caption = gameCaption(s.cubesize, s.gamepuzzlename);
-    s.solvedcount = 0;
+    showLoadedPuzzle(g, *file.puzzle, s.play.gameon ? LoadedView::Random : LoadedView::FromFile);
+    if (s.play.gameon) g.form.caption = gameCaption(s.play.cubesize, s.play.gamepuzzlename);
+    s.play.solvedcount = 0;
     g.form[ControlId::Label4].text = solvedCountText(0);
-    g.form[ControlId::Label5].text = difficultyText(s.history.histcount);
+    g.form[ControlId::Label5].text = difficultyText(s.play.history.histcount);
 }
 
 }  // namespace
@@ -144,16 +144,16 @@ void loadpuzzle_Click(Game& g) {
     Control& list = g.form[ControlId::File2];
     refreshList(list);
     std::string name = selectedEntry(list);
-    if (name.empty()) name = s.lastpuzzlename;
+    if (name.empty()) name = s.panels.lastpuzzlename;
     if (name.empty() && !list.entries.empty()) name = list.entries.front();
     g.form[ControlId::Text3].text = name;
-    s.lastpuzzlename = name;
+    s.panels.lastpuzzlename = name;
     showControls(g, {ControlId::Text3, ControlId::File2, ControlId::Command8, ControlId::Command9}, true);
 }
 
 void File2_Click(Game& g) {
     g.form[ControlId::Text3].text = selectedEntry(g.form[ControlId::File2]);
-    g.s.lastpuzzlename = g.form[ControlId::Text3].text;
+    g.s.panels.lastpuzzlename = g.form[ControlId::Text3].text;
 }
 
 void Command8_Click(Game& g) {

@@ -24,7 +24,7 @@ void hideGameButtons(Form& form) {
 // game goes on with a random cube instead.
 bool reloadGamePuzzle(Game& g) {
     GameState& s = g.s;
-    const PuzzleFile file = readPuzzleFile(s.gamepuzzlename);
+    const PuzzleFile file = readPuzzleFile(s.play.gamepuzzlename);
     if (!file.puzzle) {
         tell(g, file.refusal + " A random cube was started instead.");
         return false;
@@ -39,24 +39,24 @@ bool reloadGamePuzzle(Game& g) {
 void Command6_Click(Game& g) {
     GameState& s = g.s;
     g.platform.maximise();
-    if (s.gamepuzzle == 1 && reloadGamePuzzle(g)) return;
+    if (s.play.gamepuzzle && reloadGamePuzzle(g)) return;
 
     // A new random cube for the game, scrambled as hard as the game's first.
-    g.form[ControlId::Label5].text = difficultyText(s.gamescrambles - 1);
-    s.viewchanged = 1;
-    s.history.clear();
-    resetCounters(s.counters);
-    s.cubeready = 0;
-    s.scramblesleft = s.gamescrambles;
+    g.form[ControlId::Label5].text = difficultyText(s.play.gamescrambles - 1);
+    s.loop.viewchanged = true;
+    s.play.history.clear();
+    resetCounters(s.play.counters);
+    s.loop.cubeready = false;
+    s.play.scramblesleft = s.play.gamescrambles;
     hideGameButtons(g.form);
 }
 
 void Command7_Click(Game& g) {
     GameState& s = g.s;
     leaveGame(g);
-    if (s.solvedcount < 0) s.solvedcount = 0;
+    if (s.play.solvedcount < 0) s.play.solvedcount = 0;
     setSolver(g, Solver::User);
-    if (s.drawmode == 1) {
+    if (s.play.drawmode) {
         eraseModePanel(g);
         eraseSolvedTexts(g);
     }

@@ -11,16 +11,16 @@ namespace {
 
 void oneComputerMove(Game& g) {
     GameState& s = g.s;
-    if (s.drawmode == 1 || s.gameon == 1) return;
+    if (s.play.drawmode || s.play.gameon) return;
     setSolver(g, Solver::Computer);
-    s.onemove = 1;
+    s.play.onemove = true;
 }
 
 }  // namespace
 
 void Form_KeyDown(Game& g, int keycode) {
     GameState& s = g.s;
-    if (s.computersolves != 0 || s.panelshown == 1) return;
+    if (s.play.computersolves || s.panels.panelopen) return;
     // Key codes are key codes: a letter arrives as its upper-case code whatever
     // the case, and 97..122 are other keys (the keypad's digits, F1..F11).
     switch (keycode) {
@@ -28,19 +28,19 @@ void Form_KeyDown(Game& g, int keycode) {
     case key::Up:
     case key::Right:
     case key::Down:
-        s.viewchanged = 1;
-        s.view = arrowTurn(s.view, static_cast<Arrow>(keycode));
+        s.loop.viewchanged = true;
+        s.play.view = arrowTurn(s.play.view, static_cast<Arrow>(keycode));
         break;
     case key::B:
         oneComputerMove(g);
         break;
     case key::R:
-        s.view = keyR(s.view);
-        s.viewchanged = 1;
+        s.play.view = keyR(s.play.view);
+        s.loop.viewchanged = true;
         break;
     case key::T:
-        s.view = keyT(s.view);
-        s.viewchanged = 1;
+        s.play.view = keyT(s.play.view);
+        s.loop.viewchanged = true;
         break;
     default:
         break;

@@ -34,15 +34,15 @@ void fitToClient(Geometry& geometry, int n, int width, int height) {
 }
 
 void layOutNewCube(Game& g) {
-    const int n = g.s.cubesize;
-    setUpGeometry(g.s.geometry, n, g.surface.width(), g.surface.height());
-    fitToClient(g.s.geometry, n, g.surface.width(), g.surface.height());
+    const int n = g.s.play.cubesize;
+    setUpGeometry(g.s.picture.geometry, n, g.surface.width(), g.surface.height());
+    fitToClient(g.s.picture.geometry, n, g.surface.width(), g.surface.height());
 }
 
 void layOutAgain(Game& g) {
-    const int n = g.s.cubesize;
-    placeAgain(g.s.geometry, n, g.surface.width(), g.surface.height());
-    fitToClient(g.s.geometry, n, g.surface.width(), g.surface.height());
+    const int n = g.s.play.cubesize;
+    placeAgain(g.s.picture.geometry, n, g.surface.width(), g.surface.height());
+    fitToClient(g.s.picture.geometry, n, g.surface.width(), g.surface.height());
 }
 
 }  // namespace vx

@@ -49,43 +49,43 @@ void fitSurface(Game& g) {
 void startUp(Game& g) {
     GameState& s = g.s;
     fitSurface(g);
-    s.lastpuzzlename.clear();
-    s.gamepuzzle = 0;
-    s.rotationtime = 0;
-    s.gamestartstate = 1;
-    s.solvewasnew = 0;
+    s.panels.lastpuzzlename.clear();
+    s.play.gamepuzzle = false;
+    s.options.rotationtime = 0;
+    s.play.gamestartstate = 1;
+    s.play.solvewasnew = false;
     paintModePanel(g, Solver::User, true);
-    s.computersolves = 0;
-    s.scramblesleft = 4;
+    s.play.computersolves = false;
+    s.play.scramblesleft = 4;
     g.platform.maximise();
     fitSurface(g);
-    s.cubesize = 3;
-    s.pendingsize = s.cubesize;
-    s.colorcount = 6;
-    s.facecolor = kDefaultFaceColors;
+    s.play.cubesize = 3;
+    s.options.pendingsize = s.play.cubesize;
+    s.options.colorcount = 6;
+    s.options.facecolor = kDefaultFaceColors;
     removeStaleSaves();
     readSettingsAtStartUp(g);
-    s.colorpanelused = 0;
+    s.panels.colorpanelused = false;
     for (const ColourBox& box : kColourBoxes) g.form[box.id].backcolor = box.colour;
 }
 
 Stage newCubeSetUp(Game& g) {
     GameState& s = g.s;
-    const int n = s.cubesize;
-    s.history.clear();
-    s.usedcolor.fill(-2);
-    s.view.turn = -1;
-    s.counters.lastface = s.counters.lastcol = s.counters.lastrow = -1;
-    s.move.turnkind = -1;
+    const int n = s.play.cubesize;
+    s.play.history.clear();
+    s.play.usedcolor.fill(-2);
+    s.play.view.turn = -1;
+    s.play.counters.lastface = s.play.counters.lastcol = s.play.counters.lastrow = -1;
+    s.loop.move.turnkind = -1;
     g.form.focus = std::nullopt;
-    s.cubeready = 1;
-    s.computerlooked = 0;
-    colourNewCube(s.cube, n, s.facecolor, s.usedcolor, s.rnd);
+    s.loop.cubeready = true;
+    s.play.computerlooked = false;
+    colourNewCube(s.play.cube, n, s.options.facecolor, s.play.usedcolor, s.play.rnd);
     fitSurface(g);
     layOutNewCube(g);
-    s.rnd.seed(g.platform.clock());
-    s.counters.lastface = -1;
-    s.view = {s.rnd.upTo(6), s.rnd.upTo(4)};
+    s.play.rnd.seed(g.platform.clock());
+    s.play.counters.lastface = -1;
+    s.play.view = {s.play.rnd.upTo(6), s.play.rnd.upTo(4)};
     return Stage::DrawSequence;
 }
 
@@ -95,17 +95,17 @@ bool moveWait(Game& g) {
     GameState& s = g.s;
     // Halves round to the even whole number; a 0 ms timer could never end
     // the wait, so 1 ms is the least.
-    const double ms = roundHalfEven(s.rotationtime * 100);
+    const double ms = roundHalfEven(s.options.rotationtime * 100);
     g.form.Timer1.interval = static_cast<int>(std::clamp(ms, 1.0, static_cast<double>(INT_MAX)));
     g.form.Timer1.enabled = true;
     g.platform.timerChanged(g.form.Timer1);
-    s.timertick = 0;
-    s.stopwaiting = 0;
+    s.loop.timertick = false;
+    s.loop.stopwaiting = false;
     do {
         g.platform.pumpEvents(g, YieldPoint::MoveWait, true);
         if (g.ended) return false;
-        if (s.colorpanelused == 1) sixColourRule(g);
-    } while (s.timertick != 1 && s.computersolves != 0 && s.gameon == 0 && s.stopwaiting != 1);
+        if (s.panels.colorpanelused) sixColourRule(g);
+    } while (!s.loop.timertick && s.play.computersolves && !s.play.gameon && !s.loop.stopwaiting);
     g.form.Timer1.enabled = false;
     g.platform.timerChanged(g.form.Timer1);
     return true;
@@ -118,19 +118,19 @@ bool moveWait(Game& g) {
 // last one did. False when the game ended.
 bool idlePoll(Game& g) {
     GameState& s = g.s;
-    const bool nothingToUndo = s.computersolves == 1 && s.history.histcount == 0 && s.onemove != 1;
+    const bool nothingToUndo = s.play.computersolves && s.play.history.histcount == 0 && !s.play.onemove;
     for (bool wait = nothingToUndo;; wait = true) {
-        s.clickpending = 0;
-        s.viewchanged = 0;
+        s.loop.clickpending = false;
+        s.loop.viewchanged = false;
         g.platform.pumpEvents(g, YieldPoint::IdlePoll, wait);
         if (g.ended) return false;
-        if (s.history.histcount > 0 && s.panelopen == 0 && s.gameon != 1) g.form[MenuId::savepuzzle].enabled = true;
-        s.timertick = 0;
-        if (s.computersolves == 1 && s.scramblesleft <= 0 && s.rotationtime > 0 && s.onemove != 1) {
+        if (s.play.history.histcount > 0 && !s.panels.panelopen && !s.play.gameon) g.form[MenuId::savepuzzle].enabled = true;
+        s.loop.timertick = false;
+        if (s.play.computersolves && s.play.scramblesleft <= 0 && s.options.rotationtime > 0 && !s.play.onemove) {
             if (!moveWait(g)) return false;
         }
-        if (s.colorpanelused == 1) sixColourRule(g);
-        if (s.clickpending == 1 || s.viewchanged == 1 || s.computersolves == 1) return true;
+        if (s.panels.colorpanelused) sixColourRule(g);
+        if (s.loop.clickpending || s.loop.viewchanged || s.play.computersolves) return true;
     }
 }
 
@@ -138,53 +138,53 @@ bool idlePoll(Game& g) {
 // the pending click.
 Stage afterIdlePoll(Game& g) {
     GameState& s = g.s;
-    if (s.computersolves != 1) {
-        s.computerlooked = 0;
-    } else if (s.computerlooked == 0 && s.scramblesleft <= 0) {
-        s.computerlooked = 1;
+    if (!s.play.computersolves) {
+        s.play.computerlooked = false;
+    } else if (!s.play.computerlooked && s.play.scramblesleft <= 0) {
+        s.play.computerlooked = true;
         computerStarts(g);
         // The cube changed while the computer read its colours (a puzzle
         // was loaded, say): it looks at the new one before it moves.
-        if (g.ended || s.computerlooked == 0) return Stage::IdlePoll;
+        if (g.ended || !s.play.computerlooked) return Stage::IdlePoll;
     }
-    if (s.scramblesleft <= 0 && s.history.histcount > 0 && s.computersolves == 1) {
-        const ComputerAction action = computerStep(s.history, s.view, s.rnd, s.cubesize);
-        s.solverkey = action.solverkey;
+    if (s.play.scramblesleft <= 0 && s.play.history.histcount > 0 && s.play.computersolves) {
+        const ComputerAction action = computerStep(s.play.history, s.play.view, s.play.rnd, s.play.cubesize);
+        s.play.solverkey = action.solverkey;
         if (action.wholeCube) {
-            s.viewchanged = 1;
+            s.loop.viewchanged = true;
             return Stage::DrawSequence;
         }
-        s.move = action.move;
+        s.loop.move = action.move;
         return Stage::Turn;
     }
-    if (s.cubeready == 0) return newCubeSetUp(g);
-    if (s.viewchanged == 1) return Stage::AfterTurn;
-    if (s.clickpending != 1) return Stage::Countdown;
-    const HitResult hit = hitTest(s.geometry, s.cubesize, {s.clickx, s.clicky, s.clickbutton}, s.drawmode == 1);
+    if (!s.loop.cubeready) return newCubeSetUp(g);
+    if (s.loop.viewchanged) return Stage::AfterTurn;
+    if (!s.loop.clickpending) return Stage::Countdown;
+    const HitResult hit = hitTest(s.picture.geometry, s.play.cubesize, {s.loop.clickx, s.loop.clicky, s.loop.clickbutton}, s.play.drawmode);
     switch (hit.kind) {
     case Hit::None: return Stage::IdlePoll;
     case Hit::Rejected: return Stage::Countdown;
-    case Hit::Move: s.move = hit.move; return Stage::Convert;
+    case Hit::Move: s.loop.move = hit.move; return Stage::Convert;
     }
     return Stage::Countdown;
 }
 
 // A click (or the next step of a draw-mode sequence) is recorded as a turn.
 void convertAndRecord(GameState& s) {
-    if (s.drawmode == 1 && s.drawsequence.counter() < 1) s.drawsequence.start(s.move);
-    if (s.drawsequence.underWay()) s.move = s.drawsequence.next(s.cubesize);
-    const HistEntry newturn = toAbsolute(s.view, s.move, s.cubesize);
-    recordTurn(s.history, newturn, MergeContext{s.cube, s.view, s.rnd, s.counters, s.cubesize});
+    if (s.play.drawmode && s.play.drawsequence.counter() < 1) s.play.drawsequence.start(s.loop.move);
+    if (s.play.drawsequence.underWay()) s.loop.move = s.play.drawsequence.next(s.play.cubesize);
+    const HistEntry newturn = toAbsolute(s.play.view, s.loop.move, s.play.cubesize);
+    recordTurn(s.play.history, newturn, MergeContext{s.play.cube, s.play.view, s.play.rnd, s.play.counters, s.play.cubesize});
 }
 
 // Stage 10: the scramble countdown. When the scramble is over the cube is
 // shown once, in the standard view.
 Stage countdown(GameState& s) {
-    if (s.scramblesleft > 0) {
-        s.scramblesleft -= 1;
-        if (s.scramblesleft == 0) {
-            s.view = {1, 1};
-            resetCounters(s.counters);
+    if (s.play.scramblesleft > 0) {
+        s.play.scramblesleft -= 1;
+        if (s.play.scramblesleft == 0) {
+            s.play.view = {1, 1};
+            resetCounters(s.play.counters);
             return Stage::AfterTurn;
         }
     }
@@ -194,10 +194,10 @@ Stage countdown(GameState& s) {
 // A single computer move asked for with "b" is done: back to practice.
 void oneMoveReturn(Game& g) {
     GameState& s = g.s;
-    if (s.onemove != 1) return;
+    if (!s.play.onemove) return;
     setSolver(g, Solver::User);
-    s.onemove = 0;
-    s.computersolves = 0;
+    s.play.onemove = false;
+    s.play.computersolves = false;
 }
 
 }  // namespace
@@ -209,8 +209,8 @@ void Form_Activate(Game& g) {
     while (!g.ended) {
         switch (stage) {
         case Stage::PassStart:
-            if (s.scramblesleft > 0) {
-                s.move = scrambleStep(s.counters, s.view, s.history, s.rnd, s.cubesize);
+            if (s.play.scramblesleft > 0) {
+                s.loop.move = scrambleStep(s.play.counters, s.play.view, s.play.history, s.play.rnd, s.play.cubesize);
                 stage = Stage::Turn;
                 break;
             }
@@ -223,16 +223,16 @@ void Form_Activate(Game& g) {
             convertAndRecord(s);
             [[fallthrough]];
         case Stage::Turn:
-            layerTurn(s.cube, s.view, s.move, s.cubesize);
+            layerTurn(s.play.cube, s.play.view, s.loop.move, s.play.cubesize);
             [[fallthrough]];
         case Stage::AfterTurn:
-            stage = s.scramblesleft > 0 ? Stage::Countdown : Stage::DrawSequence;
+            stage = s.play.scramblesleft > 0 ? Stage::Countdown : Stage::DrawSequence;
             break;
         case Stage::DrawSequence:
-            stage = s.drawsequence.underWay() ? Stage::Convert : Stage::Redraw;
+            stage = s.play.drawsequence.underWay() ? Stage::Convert : Stage::Redraw;
             break;
         case Stage::Redraw:
-            paintCube(g.surface, s.geometry, s.cube, s.view, s.cubesize, s.lastpicture);
+            paintCube(g.surface, s.picture.geometry, s.play.cube, s.play.view, s.play.cubesize, s.picture.lastpicture);
             [[fallthrough]];
         case Stage::Countdown:
             stage = countdown(s);
@@ -248,7 +248,7 @@ void Form_Activate(Game& g) {
     }
 }
 
-void Timer1_Timer(Game& g) { g.s.timertick = 1; }
+void Timer1_Timer(Game& g) { g.s.loop.timertick = true; }
 
 void Form_Resize(Game& g) {
     GameState& s = g.s;
@@ -260,9 +260,9 @@ void Form_Resize(Game& g) {
     // repaint's erase leaves them whole.
     const SidePicture right = takeRightSolvedText(g);
     fitSurface(g);
-    if (s.cubeready == 1) {
+    if (s.loop.cubeready) {
         layOutAgain(g);
-        paintCube(g.surface, s.geometry, s.cube, s.view, s.cubesize, s.lastpicture);
+        paintCube(g.surface, s.picture.geometry, s.play.cube, s.play.view, s.play.cubesize, s.picture.lastpicture);
     }
     putRightSolvedText(g, right);
 }

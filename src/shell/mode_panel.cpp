@@ -8,7 +8,7 @@
 namespace vx {
 
 void printText(Game& g, std::string_view text) {
-    g.surface.print(g.platform.glyphs().render(text, g.s.fontsize), g.s.textcolor);
+    g.surface.print(g.platform.glyphs().render(text, g.s.picture.fontsize), g.s.picture.textcolor);
 }
 
 namespace {
@@ -18,7 +18,7 @@ bool inArea(const PaintedArea& a, int x, int y) { return x >= a.x1 && x <= a.x2 
 }  // namespace
 
 void boxBesideCube(Game& g, int x1, int y1, int x2, int y2, int colour) {
-    const PaintedArea cube = g.s.lastpicture;
+    const PaintedArea cube = g.s.picture.lastpicture;
     const PaintedArea box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
     const PaintedArea both{std::max(box.x1, cube.x1), std::max(box.y1, cube.y1), std::min(box.x2, cube.x2),
                            std::min(box.y2, cube.y2)};
@@ -38,8 +38,8 @@ void boxBesideCube(Game& g, int x1, int y1, int x2, int y2, int colour) {
 }
 
 void printBesideCube(Game& g, std::string_view text) {
-    GlyphMask mask = g.platform.glyphs().render(text, g.s.fontsize);
-    const PaintedArea& cube = g.s.lastpicture;
+    GlyphMask mask = g.platform.glyphs().render(text, g.s.picture.fontsize);
+    const PaintedArea& cube = g.s.picture.lastpicture;
     const int left = g.surface.currentX, top = g.surface.currentY;
     if (!cube.empty() && mask.bits.size() == static_cast<std::size_t>(mask.width) * static_cast<std::size_t>(mask.height))
         for (int y = 0; y < mask.height; ++y)
@@ -47,20 +47,20 @@ void printBesideCube(Game& g, std::string_view text) {
                 if (inArea(cube, left + x, top + y))
                     mask.bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(mask.width) +
                               static_cast<std::size_t>(x)] = 0;
-    g.surface.print(mask, g.s.textcolor);
+    g.surface.print(mask, g.s.picture.textcolor);
 }
 
 void paintModePanel(Game& g, Solver highlighted, bool atStartUp) {
     Surface& surface = g.surface;
     GameState& s = g.s;
     // A zero-length line only moves the text position.
-    surface.line(kHintLeft, kHintTop, kHintLeft, kHintTop, s.textcolor);
-    s.textcolor = 10;
+    surface.line(kHintLeft, kHintTop, kHintLeft, kHintTop, s.picture.textcolor);
+    s.picture.textcolor = 10;
     printText(g, "(Press \"b\" for one move)");
-    s.textcolor = 10;
-    surface.line(10, 104, 10, 104, s.textcolor);
-    surface.line(10, 40, 10, 40, s.textcolor);
-    s.textcolor = 0;
+    s.picture.textcolor = 10;
+    surface.line(10, 104, 10, 104, s.picture.textcolor);
+    surface.line(10, 40, 10, 40, s.picture.textcolor);
+    s.picture.textcolor = 0;
 
     const int user = highlighted == Solver::User ? 11 : 15;
     const int computer = highlighted == Solver::Computer ? 11 : 15;
@@ -88,7 +88,7 @@ void paintModePanel(Game& g, Solver highlighted, bool atStartUp) {
 }
 
 void paintModePanelForSolver(Game& g) {
-    paintModePanel(g, g.s.computersolves == 1 ? Solver::Computer : Solver::User);
+    paintModePanel(g, g.s.play.computersolves ? Solver::Computer : Solver::User);
 }
 
 void eraseModePanel(Game& g) {

@@ -32,10 +32,10 @@ void usolve_Click(Game& g) {
     GameState& s = g.s;
     Form& form = g.form;
     if (form[MenuId::usolve].checked) return;
-    s.drawsavedsolving = 0;
+    s.play.drawsavedsolving = false;
     leaveGame(g);
     setSolver(g, Solver::User);
-    if (s.drawmode == 1) eraseSolvedAndPanel(g);
+    if (s.play.drawmode) eraseSolvedAndPanel(g);
 }
 
 void csolve_Click(Game& g) {
@@ -43,18 +43,18 @@ void csolve_Click(Game& g) {
     Form& form = g.form;
     if (form[MenuId::csolve].checked) return;
     leaveGame(g);
-    if (s.computersolves != 1) resetCounters(s.counters);
+    if (!s.play.computersolves) resetCounters(s.play.counters);
     // In draw-mode the wish is kept until draw-mode is switched off.
-    if (form[MenuId::messup].checked) s.computersolves = 1;
-    s.drawsavedsolving = 1;
+    if (form[MenuId::messup].checked) s.play.computersolves = true;
+    s.play.drawsavedsolving = true;
     showSolver(g, Solver::Computer);
-    if (s.drawmode == 1) eraseSolvedAndPanel(g);
+    if (s.play.drawmode) eraseSolvedAndPanel(g);
 }
 
 void setSolver(Game& g, Solver solver) {
     const int solving = solver == Solver::Computer ? 1 : 0;
-    if (g.s.computersolves != solving) resetCounters(g.s.counters);
-    g.s.computersolves = solving;
+    if (g.s.play.computersolves != solving) resetCounters(g.s.play.counters);
+    g.s.play.computersolves = solving;
     showSolver(g, solver);
 }
 
@@ -62,28 +62,28 @@ void showSolver(Game& g, Solver solver) {
     g.form[MenuId::usolve].checked = solver == Solver::User;
     g.form[MenuId::csolve].checked = solver == Solver::Computer;
     g.form[MenuId::gamemode].checked = false;
-    g.s.gameon = 0;
+    g.s.play.gameon = false;
     paintModePanel(g, solver);
 }
 
 void leaveGame(Game& g) {
     GameState& s = g.s;
     Form& form = g.form;
-    if (s.gameon == 1) s.gamestartstate = 1;
+    if (s.play.gameon) s.play.gamestartstate = 1;
     form[MenuId::createmode].enabled = true;
-    s.drawmode = form[MenuId::createp].checked ? 1 : 0;
+    s.play.drawmode = form[MenuId::createp].checked ? 1 : 0;
     for (ControlId id : {ControlId::Label4, ControlId::Label5, ControlId::Command6, ControlId::Command7}) form[id].visible = false;
     form[MenuId::newpuzzle].caption = "New puzzle";
-    form.caption = s.drawmode == 1 ? kDrawCaption : kPracticeCaption;
+    form.caption = s.play.drawmode ? kDrawCaption : kPracticeCaption;
 }
 
 
 void createp_Click(Game& g) {
     GameState& s = g.s;
-    if (s.drawmode == 1) return;
-    s.drawsavedsolving = s.computersolves;
-    s.computersolves = 0;
-    s.drawmode = 1;
+    if (s.play.drawmode) return;
+    s.play.drawsavedsolving = s.play.computersolves;
+    s.play.computersolves = false;
+    s.play.drawmode = true;
     g.form[MenuId::messup].checked = false;
     g.form[MenuId::createp].checked = true;
     eraseModePanel(g);
@@ -93,88 +93,88 @@ void createp_Click(Game& g) {
 
 void messup_Click(Game& g) {
     GameState& s = g.s;
-    if (s.drawmode == 0) return;
-    s.computersolves = s.drawsavedsolving;
-    s.drawmode = 0;
+    if (!s.play.drawmode) return;
+    s.play.computersolves = s.play.drawsavedsolving;
+    s.play.drawmode = false;
     g.form[MenuId::messup].checked = true;
     g.form[MenuId::createp].checked = false;
-    if (s.panelopen != 1) paintModePanel(g, s.computersolves == 1 ? Solver::Computer : Solver::User);
+    if (!s.panels.panelopen) paintModePanel(g, s.play.computersolves ? Solver::Computer : Solver::User);
     g.form.caption = kPracticeCaption;
     // No move since the cube was built or solved: it counts as solved.
-    if (s.history.histcount < 1) justSolved(g, SolvedBlock::Short);
+    if (s.play.history.histcount < 1) justSolved(g, SolvedBlock::Short);
 }
 
 void gamemode_Click(Game& g) {
     GameState& s = g.s;
     Form& form = g.form;
-    if (form[MenuId::gamemode].checked || s.gameon == 1) return;
-    s.gamepuzzle = 0;
+    if (form[MenuId::gamemode].checked || s.play.gameon) return;
+    s.play.gamepuzzle = false;
     // The fresh cube of the game passes through a solved state before it is
     // scrambled; when the old cube was unsolved, that solve must not count.
     if (!cubeSolved(g)) {
         eraseSolvedTexts(g);
-        if (s.gamestartstate == 1) s.gamestartstate = 2;
+        if (s.play.gamestartstate == 1) s.play.gamestartstate = 2;
     }
-    s.cubefinished = 0;
-    s.viewchanged = 1;
-    s.cubesize = s.pendingsize;
-    s.history.clear();
-    resetCounters(s.counters);
+    s.play.cubefinished = false;
+    s.loop.viewchanged = true;
+    s.play.cubesize = s.options.pendingsize;
+    s.play.history.clear();
+    resetCounters(s.play.counters);
 
-    s.scramblesleft = std::max(scrambleCountPlusOne(g), 2);  // a game always scrambles
-    s.gamescrambles = s.scramblesleft;
-    s.cubeready = 0;
-    s.solvedcount = 0;
+    s.play.scramblesleft = std::max(scrambleCountPlusOne(g), 2);  // a game always scrambles
+    s.play.gamescrambles = s.play.scramblesleft;
+    s.loop.cubeready = false;
+    s.play.solvedcount = 0;
 
     form[MenuId::newpuzzle].caption = "New game";
-    form.caption = gameCaption(s.cubesize);
+    form.caption = gameCaption(s.play.cubesize);
     eraseModePanel(g);
-    s.computersolves = 0;
+    s.play.computersolves = false;
     form[MenuId::usolve].checked = false;
     form[MenuId::csolve].checked = false;
     form[MenuId::gamemode].checked = true;
-    s.gameon = 1;
+    s.play.gameon = true;
     form[ControlId::Label4].visible = true;
     form[ControlId::Label5].visible = true;
-    form[ControlId::Label4].text = solvedCountText(s.solvedcount);
-    form[ControlId::Label5].text = difficultyText(s.gamescrambles - 1);
+    form[ControlId::Label4].text = solvedCountText(s.play.solvedcount);
+    form[ControlId::Label5].text = difficultyText(s.play.gamescrambles - 1);
     form[MenuId::createmode].enabled = false;
-    s.drawmode = 0;
+    s.play.drawmode = false;
 }
 
 void newpuzzle_Click(Game& g) {
     GameState& s = g.s;
     Form& form = g.form;
-    s.stopwaiting = 1;
+    s.loop.stopwaiting = true;
     g.platform.maximise();
-    s.gamepuzzle = 0;
+    s.play.gamepuzzle = false;
     form[ControlId::Notice].visible = false;
-    if (s.gameon == 1) {
+    if (s.play.gameon) {
         // An unsolved cube of the game given up: the next solve counts only
         // if the buttons are shown.
-        s.solvewasnew = form[ControlId::Command6].visible ? 0 : 1;
+        s.play.solvewasnew = form[ControlId::Command6].visible ? 0 : 1;
     } else {
-        s.gamestartstate = 1;
-        s.solvewasnew = 1;
+        s.play.gamestartstate = 1;
+        s.play.solvewasnew = true;
     }
-    s.cubefinished = 0;
-    s.viewchanged = 1;
-    s.cubesize = s.pendingsize;
-    s.history.clear();
-    resetCounters(s.counters);
+    s.play.cubefinished = false;
+    s.loop.viewchanged = true;
+    s.play.cubesize = s.options.pendingsize;
+    s.play.history.clear();
+    resetCounters(s.play.counters);
 
-    s.scramblesleft = std::max(scrambleCountPlusOne(g), 1);
-    if (s.drawmode == 1) s.scramblesleft = 0;  // a cube to colour is not scrambled
-    s.gamescrambles = s.scramblesleft;
-    if (s.gameon == 1) {
-        s.scramblesleft = std::max(s.scramblesleft, 2);
-        s.gamescrambles = s.scramblesleft;
+    s.play.scramblesleft = std::max(scrambleCountPlusOne(g), 1);
+    if (s.play.drawmode) s.play.scramblesleft = 0;  // a cube to colour is not scrambled
+    s.play.gamescrambles = s.play.scramblesleft;
+    if (s.play.gameon) {
+        s.play.scramblesleft = std::max(s.play.scramblesleft, 2);
+        s.play.gamescrambles = s.play.scramblesleft;
         form[ControlId::Label4].text = solvedCountText(0);
-        form[ControlId::Label5].text = difficultyText(s.gamescrambles - 1);
-        form.caption = gameCaption(s.cubesize);
+        form[ControlId::Label5].text = difficultyText(s.play.gamescrambles - 1);
+        form.caption = gameCaption(s.play.cubesize);
     }
-    s.cubeready = 0;
-    s.solvedcount = 0;
+    s.loop.cubeready = false;
+    s.play.solvedcount = 0;
 }
 
 void quit_Click(Game& g) { g.ended = true; }

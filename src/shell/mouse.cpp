@@ -11,24 +11,24 @@ namespace vx {
 
 bool cubeTakesClicks(const Game& g) {
     const GameState& s = g.s;
-    return s.panelopen == 0 && !g.form[ControlId::Command6].visible && s.panelshown != 1 && s.computersolves == 0;
+    return !s.panels.panelopen && !g.form[ControlId::Command6].visible && !s.panels.panelopen && !s.play.computersolves;
 }
 
 void Form_MouseDown(Game& g, int button, float x, float y) {
     GameState& s = g.s;
     // Only the left and right buttons mean anything on the cube.
     if (button != 1 && button != 2) return;
-    if (s.panelopen != 0 || g.form[ControlId::Command6].visible) return;
-    const bool modesOffered = s.gameon != 1 && s.drawmode != 1;
+    if (s.panels.panelopen || g.form[ControlId::Command6].visible) return;
+    const bool modesOffered = !s.play.gameon && !s.play.drawmode;
     if (modesOffered && kUserSolvesBox.holds(x, y)) {
         setSolver(g, Solver::User);
     } else if (modesOffered && kComputerSolvesBox.holds(x, y)) {
         setSolver(g, Solver::Computer);
     } else if (cubeTakesClicks(g)) {
-        s.clickx = x;
-        s.clicky = y;
-        s.clickpending = 1;
-        s.clickbutton = button;
+        s.loop.clickx = x;
+        s.loop.clicky = y;
+        s.loop.clickpending = true;
+        s.loop.clickbutton = button;
     }
 }
 

@@ -11,11 +11,11 @@ void difficulty_Click(Game& g) {
     openPanel(g);
     showControls(g, {ControlId::Command3, ControlId::Label1, ControlId::Text1}, true);
     g.form.focus = ControlId::Text1;
-    g.s.panelentry.text = g.form[ControlId::Text1].text;
+    g.s.panels.panelentry.text = g.form[ControlId::Text1].text;
 }
 
 void cancelDifficulty(Game& g) {
-    g.form[ControlId::Text1].text = g.s.panelentry.text;
+    g.form[ControlId::Text1].text = g.s.panels.panelentry.text;
     Command3_Click(g);
 }
 
@@ -36,7 +36,7 @@ void Command3_KeyDown(Game& g, int) { g.form.focus = std::nullopt; }
 void choosetime_Click(Game& g) {
     openPanel(g);
     showControls(g, {ControlId::Label3, ControlId::Text2}, true);
-    g.form[ControlId::Text2].text = plainForm(g.s.rotationtime);
+    g.form[ControlId::Text2].text = plainForm(g.s.options.rotationtime);
     showControls(g, {ControlId::Command5}, true);
     g.form.focus = ControlId::Text2;
 }
@@ -53,7 +53,7 @@ void closeTimePanel(Game& g) {
 
 void Command5_Click(Game& g) {
     closePanel(g);
-    g.s.rotationtime = leadingNumber(g.form[ControlId::Text2].text);
+    g.s.options.rotationtime = leadingNumber(g.form[ControlId::Text2].text);
     closeTimePanel(g);
 }
 

@@ -14,13 +14,12 @@ void showControls(Game& g, std::initializer_list<ControlId> ids, bool visible) {
 void openPanel(Game& g) {
     GameState& s = g.s;
     Form& form = g.form;
-    s.panelopen = 1;
-    if (form[ControlId::Label4].visible) s.labelshidden = 1;
+    s.panels.panelopen = true;
+    if (form[ControlId::Label4].visible) s.panels.labelshidden = true;
     showControls(g, {ControlId::Label4, ControlId::Label5}, false);
-    if (form[ControlId::Command6].visible) s.buttonshidden = 1;
+    if (form[ControlId::Command6].visible) s.panels.buttonshidden = true;
     showControls(g, {ControlId::Command6, ControlId::Command7}, false);
     eraseModePanel(g);
-    s.panelshown = 1;
     for (MenuId id : {MenuId::choosecolors, MenuId::difficulty, MenuId::choosetime, MenuId::solvingoptions, MenuId::newpuzzle, MenuId::loadpuzzle, MenuId::savepuzzle})
         form[id].enabled = false;
     form[ControlId::Notice].visible = false;
@@ -30,17 +29,16 @@ void closePanel(Game& g) {
     GameState& s = g.s;
     Form& form = g.form;
     form[MenuId::loadpuzzle].enabled = true;
-    if (s.history.histcount > 0 && s.gameon != 1) form[MenuId::savepuzzle].enabled = true;
-    s.panelopen = 0;
-    if (s.labelshidden == 1) {
+    if (s.play.history.histcount > 0 && !s.play.gameon) form[MenuId::savepuzzle].enabled = true;
+    s.panels.panelopen = false;
+    if (s.panels.labelshidden) {
         showControls(g, {ControlId::Label4, ControlId::Label5}, true);
-        s.labelshidden = 0;
+        s.panels.labelshidden = false;
     }
-    if (s.buttonshidden == 1) {
+    if (s.panels.buttonshidden) {
         showControls(g, {ControlId::Command6, ControlId::Command7}, true);
-        s.buttonshidden = 0;
+        s.panels.buttonshidden = false;
     }
-    s.panelshown = 0;
     // The keyboard goes back to the cube.
     form.focus = std::nullopt;
     for (MenuId id : {MenuId::choosecolors, MenuId::difficulty, MenuId::solvingoptions, MenuId::newpuzzle, MenuId::choosetime})
@@ -48,8 +46,8 @@ void closePanel(Game& g) {
 }
 
 void finishClosingPanel(Game& g) {
-    if (g.s.gameon != 1) paintModePanelForSolver(g);
-    if (g.s.drawmode == 1) eraseModePanel(g);
+    if (!g.s.play.gameon) paintModePanelForSolver(g);
+    if (g.s.play.drawmode) eraseModePanel(g);
 }
 
 }  // namespace vx

@@ -12,29 +12,29 @@ PuzzleFile readPuzzleFile(const std::string& name) { return readPuzzle(puzzleFil
 
 void showLoadedPuzzle(Game& g, const PuzzleNumbers& p, LoadedView view) {
     GameState& s = g.s;
-    if (s.gameon != 1) {
-        s.gamestartstate = 1;
-        s.solvewasnew = 1;
+    if (!s.play.gameon) {
+        s.play.gamestartstate = 1;
+        s.play.solvewasnew = true;
     }
-    s.cubefinished = 0;
-    s.viewchanged = 1;
-    s.computerlooked = 0;
-    resetCounters(s.counters);
+    s.play.cubefinished = false;
+    s.loop.viewchanged = true;
+    s.play.computerlooked = false;
+    resetCounters(s.play.counters);
 
-    s.cubesize = p.cubesize;
-    s.view = p.view;
+    s.play.cubesize = p.cubesize;
+    s.play.view = p.view;
     // The loaded cube keeps the place of the cube before it, with a depth
     // of half its face: the rule every later layout of it follows too.
-    s.geometry.halfdepth = true;
+    s.picture.geometry.halfdepth = true;
     layOutAgain(g);
-    tickSize(g.form, s.cubesize);
-    s.pendingsize = s.cubesize;
-    applySquares(p, s.cube);
-    applyHistory(p, s.history);
-    if (view == LoadedView::Random) s.view = {s.rnd.upTo(6), s.rnd.upTo(4)};
+    tickSize(g.form, s.play.cubesize);
+    s.options.pendingsize = s.play.cubesize;
+    applySquares(p, s.play.cube);
+    applyHistory(p, s.play.history);
+    if (view == LoadedView::Random) s.play.view = {s.play.rnd.upTo(6), s.play.rnd.upTo(4)};
 
     eraseSolvedTexts(g);
-    paintCube(g.surface, s.geometry, s.cube, s.view, s.cubesize, s.lastpicture);
+    paintCube(g.surface, s.picture.geometry, s.play.cube, s.play.view, s.play.cubesize, s.picture.lastpicture);
 }
 
 }  // namespace vx

@@ -27,12 +27,12 @@ void savesettings_Click(Game& g) {
     removeStaleSaves();
     const GameState& s = g.s;
     Settings settings;
-    settings.facecolor = s.facecolor;
-    settings.cubesize = s.pendingsize;
+    settings.facecolor = s.options.facecolor;
+    settings.cubesize = s.options.pendingsize;
     settings.scramblecount = leadingNumber(g.form[ControlId::Text1].text);
-    settings.rotationtime = s.rotationtime;
-    settings.drawmode = s.drawmode;
-    settings.shortest = s.shortest;
+    settings.rotationtime = s.options.rotationtime;
+    settings.drawmode = s.play.drawmode;
+    settings.shortest = s.options.shortest;
     const WriteStatus saved = writeFileReplacing(kSettingsFileName, formatSettings(settings));
     if (saved != WriteStatus::Ok) {
         tell(g, saveFailedNotice("the settings in " + std::string(kSettingsFileName), writeProblem(saved)));
@@ -47,29 +47,29 @@ void readSettingsAtStartUp(Game& g) {
     const FileText file = readTextFile(kSettingsFileName);
     if (!file.ok()) return;
     const Settings settings = parseSettings(file.text);
-    s.facecolor = settings.facecolor;
-    s.cubesize = settings.cubesize;
-    s.rotationtime = settings.rotationtime;
-    s.drawmode = settings.drawmode;
-    s.shortest = settings.shortest;
-    form[MenuId::shortest].checked = s.shortest == 1;
+    s.options.facecolor = settings.facecolor;
+    s.play.cubesize = settings.cubesize;
+    s.options.rotationtime = settings.rotationtime;
+    s.play.drawmode = settings.drawmode;
+    s.options.shortest = settings.shortest;
+    form[MenuId::shortest].checked = s.options.shortest;
 
-    if (s.drawmode == 1) {
+    if (s.play.drawmode) {
         eraseModePanel(g);
         form.caption = kDrawCaption;
     }
-    form[MenuId::messup].checked = s.drawmode == 0;
-    form[MenuId::createp].checked = s.drawmode == 1;
-    s.pendingsize = s.cubesize;
-    s.scramblesleft = toWhole(settings.scramblecount + 1);
-    form[ControlId::Text1].text = plainForm(s.scramblesleft - 1);
-    if (s.scramblesleft == 1) form[MenuId::savepuzzle].enabled = false;
-    if (s.drawmode == 1) {
+    form[MenuId::messup].checked = !s.play.drawmode;
+    form[MenuId::createp].checked = s.play.drawmode;
+    s.options.pendingsize = s.play.cubesize;
+    s.play.scramblesleft = toWhole(settings.scramblecount + 1);
+    form[ControlId::Text1].text = plainForm(s.play.scramblesleft - 1);
+    if (s.play.scramblesleft == 1) form[MenuId::savepuzzle].enabled = false;
+    if (s.play.drawmode) {
         form[MenuId::savepuzzle].enabled = false;
-        s.scramblesleft = 0;
-        s.gamescrambles = 0;
+        s.play.scramblesleft = 0;
+        s.play.gamescrambles = 0;
     }
-    tickSize(form, s.cubesize);
+    tickSize(form, s.play.cubesize);
 }
 
 }  // namespace vx

@@ -13,7 +13,7 @@ void tickSize(Form& form, int size) {
 // The size takes effect with the next new cube.
 void bySize_Click(Game& g, int size) {
     if (!CubeSize::of(size)) return;
-    g.s.pendingsize = size;
+    g.s.options.pendingsize = size;
     tickSize(g.form, size);
 }
 

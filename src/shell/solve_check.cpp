@@ -9,7 +9,7 @@
 
 namespace vx {
 
-bool cubeSolved(const Game& g) { return g.s.cube.solved(g.s.cubesize); }
+bool cubeSolved(const Game& g) { return g.s.play.cube.solved(g.s.play.cubesize); }
 
 namespace {
 
@@ -33,7 +33,7 @@ bool onPicture(const PaintedArea& a, int x, int y) {
 SidePicture takeRightSolvedText(Game& g) {
     const SideBox area = rightSolvedArea(g.surface.width());
     SidePicture picture{area.x1, area.y1, area.x2 - area.x1 + 1, area.y2 - area.y1 + 1, {}};
-    const PaintedArea& cube = g.s.lastpicture;
+    const PaintedArea& cube = g.s.picture.lastpicture;
     picture.pixels.reserve(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
     for (int y = picture.top; y < picture.top + picture.height; ++y)
         for (int x = picture.left; x < picture.left + picture.width; ++x) {
@@ -44,7 +44,7 @@ SidePicture takeRightSolvedText(Game& g) {
 }
 
 void putRightSolvedText(Game& g, const SidePicture& picture) {
-    const PaintedArea& cube = g.s.lastpicture;
+    const PaintedArea& cube = g.s.picture.lastpicture;
     const int left = rightSolvedArea(g.surface.width()).x1;
     std::size_t i = 0;
     for (int y = picture.top; y < picture.top + picture.height; ++y)
@@ -56,15 +56,15 @@ void putRightSolvedText(Game& g, const SidePicture& picture) {
 
 void solveCheck(Game& g) {
     GameState& s = g.s;
-    s.solvedbefore = s.solvednow;
-    s.solvednow = 0;
+    s.play.solvedbefore = s.play.solvednow;
+    s.play.solvednow = 0;
     if (!cubeSolved(g)) {
         eraseSolvedTexts(g);
-        s.solvednow = 1;
+        s.play.solvednow = 1;
     }
-    if (s.solvednow == 0 && s.solvedbefore != 0) {
+    if (s.play.solvednow == 0 && s.play.solvedbefore != 0) {
         justSolved(g, SolvedBlock::Full);
-    } else if (s.solvednow != 0 && g.form[ControlId::Command6].visible) {
+    } else if (s.play.solvednow != 0 && g.form[ControlId::Command6].visible) {
         g.form[ControlId::Command6].visible = false;
         g.form[ControlId::Command7].visible = false;
     }
@@ -77,13 +77,13 @@ namespace {
 void countSolve(Game& g) {
     GameState& s = g.s;
     Control& command6 = g.form[ControlId::Command6];
-    if (s.gameon == 1 && (s.solvewasnew != 1 || command6.visible)) {
-        if (s.gamestartstate != 2) {
+    if (s.play.gameon && (!s.play.solvewasnew || command6.visible)) {
+        if (s.play.gamestartstate != 2) {
             command6.visible = true;
             g.form[ControlId::Command7].visible = true;
-            s.solvedcount += 1;
+            s.play.solvedcount += 1;
         }
-        g.form[ControlId::Label4].text = solvedCountText(s.solvedcount);
+        g.form[ControlId::Label4].text = solvedCountText(s.play.solvedcount);
     }
 }
 
@@ -113,33 +113,33 @@ void justSolved(Game& g, SolvedBlock block) {
     Form& form = g.form;
     const bool full = block == SolvedBlock::Full;
 
-    if (full) s.history.clear();
-    const double savedFontSize = s.fontsize;
-    s.fontsize = 24;
+    if (full) s.play.history.clear();
+    const double savedFontSize = s.picture.fontsize;
+    s.picture.fontsize = 24;
 
     if (full) {
         // A cube of the game that was solved, turned and solved again.
-        if (!form[ControlId::Command6].visible && s.gameon == 1 && s.cubefinished == 1) {
+        if (!form[ControlId::Command6].visible && s.play.gameon && s.play.cubefinished) {
             form[ControlId::Command6].visible = true;
             form[ControlId::Command7].visible = true;
-            if (s.solvedcount < 0) s.solvedcount = 0;
-            form.caption = gameCaption(s.cubesize);
+            if (s.play.solvedcount < 0) s.play.solvedcount = 0;
+            form.caption = gameCaption(s.play.cubesize);
         }
         countSolve(g);
-        s.solvewasnew = 0;
-        if (s.gamestartstate == 2) s.gamestartstate = 0;
-        s.cubefinished = 1;
+        s.play.solvewasnew = false;
+        if (s.play.gamestartstate == 2) s.play.gamestartstate = 0;
+        s.play.cubefinished = true;
         form[MenuId::savepuzzle].enabled = false;
     } else {
-        s.cubefinished = 1;
+        s.play.cubefinished = true;
         form[MenuId::savepuzzle].enabled = false;
         countSolve(g);
-        if (s.gamestartstate == 2) s.gamestartstate = 0;
+        if (s.play.gamestartstate == 2) s.play.gamestartstate = 0;
     }
 
     showSolvedTexts(g, block);
-    s.fontsize = savedFontSize;
-    if (s.drawmode == 1) eraseSolvedTexts(g);
+    s.picture.fontsize = savedFontSize;
+    if (s.play.drawmode) eraseSolvedTexts(g);
 }
 
 }  // namespace vx

@@ -39,8 +39,8 @@ TurnCursor turnCursor(const Geometry& geometry, int n, float x, float y, bool dr
 
 TurnCursor turnCursorAt(const Game& g, float x, float y) {
     const GameState& s = g.s;
-    if (!cubeTakesClicks(g) || s.cubeready != 1) return TurnCursor::None;
-    return turnCursor(s.geometry, s.cubesize, x, y, s.drawmode == 1);
+    if (!cubeTakesClicks(g) || !s.loop.cubeready) return TurnCursor::None;
+    return turnCursor(s.picture.geometry, s.play.cubesize, x, y, s.play.drawmode);
 }
 
 }  // namespace vx

@@ -127,7 +127,7 @@ TEST(IdlePoll, AnIdleGameWaitsForEvents) {
     Form_Activate(game);
     std::filesystem::current_path(old);
     ASSERT_EQ(window.waits.size(), 400u);
-    EXPECT_TRUE(game.s.cube.solved(3)) << "the computer solved meanwhile";
+    EXPECT_TRUE(game.s.play.cube.solved(3)) << "the computer solved meanwhile";
     EXPECT_EQ(std::count(window.waits.begin() + 2, window.waits.begin() + 200, false), 0) << "practising";
     EXPECT_EQ(std::count(window.waits.begin() + 220, window.waits.end(), false), 0) << "the computer done";
 }

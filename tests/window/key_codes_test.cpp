@@ -33,27 +33,27 @@ TEST_F(windowKeys, EachKeyDoesWhatTheGameKeyDoes) {
     start();
     for (const auto& c : cases) {
         then([&] {
-            before = game().s.view;
+            before = game().s.play.view;
             key(c.key, c.modifiers);
         });
         then([&] {
             const View expected = c.turn ? c.turn(before) : before;
-            EXPECT_EQ(game().s.view.face, expected.face) << c.what;
-            EXPECT_EQ(game().s.view.turn, expected.turn) << c.what;
+            EXPECT_EQ(game().s.play.view.face, expected.face) << c.what;
+            EXPECT_EQ(game().s.play.view.turn, expected.turn) << c.what;
         });
     }
     // b: the computer makes one move (a turn, or a turn of the whole cube),
     // then practice again.
     int count = 0;
     then([&] {
-        count = game().s.history.histcount;
-        before = game().s.view;
+        count = game().s.play.history.histcount;
+        before = game().s.play.view;
         key(Qt::Key_B);
     });
     then([&] {
-        const View now = game().s.view;
-        EXPECT_TRUE(game().s.history.histcount < count || now.face != before.face || now.turn != before.turn) << "b";
-        EXPECT_EQ(game().s.computersolves, 0);
+        const View now = game().s.play.view;
+        EXPECT_TRUE(game().s.play.history.histcount < count || now.face != before.face || now.turn != before.turn) << "b";
+        EXPECT_EQ(game().s.play.computersolves, 0);
     });
     EXPECT_TRUE(play());
 }

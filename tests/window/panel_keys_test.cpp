@@ -30,7 +30,7 @@ TEST_F(windowPanelKeys, TheKeyboardFinishesEveryPanel) {
     };
     Cube saved;
     int savedCount = 0;
-    const auto loaded = [&] { return game().s.cube.sameSquares(saved, game().s.cubesize) && game().s.history.histcount == savedCount; };
+    const auto loaded = [&] { return game().s.play.cube.sameSquares(saved, game().s.play.cubesize) && game().s.play.history.histcount == savedCount; };
 
     struct Case {
         const char* what;
@@ -42,14 +42,14 @@ TEST_F(windowPanelKeys, TheKeyboardFinishesEveryPanel) {
         // Return in a box or list presses Done.
         {"Return in the save box", "savepuzzle", [&] { typeInto("Text4", "k"); key(Qt::Key_Return); },
          [&] {
-             saved = game().s.cube;
-             savedCount = game().s.history.histcount;
+             saved = game().s.play.cube;
+             savedCount = game().s.play.history.histcount;
              return std::filesystem::exists("k.cube");
          }},
         {"Return in the difficulty box", "difficulty", [&] { typeInto("Text1", "7"); key(Qt::Key_Return); },
          [&] { return game().form[ControlId::Text1].text == "7"; }},
         {"Return in the time box", "choosetime", [&] { typeInto("Text2", "5"); key(Qt::Key_Return); },
-         [&] { return game().s.rotationtime == 5; }},
+         [&] { return game().s.options.rotationtime == 5; }},
         {"Return in the save list", "savepuzzle", [&] { pickFirst("File1"); key(Qt::Key_Return); },
          [&] { return game().form[ControlId::Text4].text == "k.cube"; }},
         {"Return in the load list", "loadpuzzle", [&] { pickFirst("File2"); key(Qt::Key_Return); }, loaded},
@@ -57,14 +57,14 @@ TEST_F(windowPanelKeys, TheKeyboardFinishesEveryPanel) {
         {"Escape in the difficulty panel", "difficulty", [&] { typeInto("Text1", "9"); key(Qt::Key_Escape); },
          [&] { return game().form[ControlId::Text1].text == "7"; }},
         {"Escape in the time panel", "choosetime", [&] { typeInto("Text2", "8"); key(Qt::Key_Escape); },
-         [&] { return game().s.rotationtime == 5; }},
+         [&] { return game().s.options.rotationtime == 5; }},
         {"Escape in the colour panel", "choosecolors",
          [&] {
              QTest::mouseClick(widget("Command4"), Qt::LeftButton);
              key(Qt::Key_Escape);
          },
          [&] {
-             bool asBefore = game().s.facecolor == kDefaultFaceColors && game().s.colorcount == 6;
+             bool asBefore = game().s.options.facecolor == kDefaultFaceColors && game().s.options.colorcount == 6;
              for (const ColourBox& box : kColourBoxes) {
                  const bool ticked = game().form[box.id].ticked;
                  for (int f = 1; f <= 6; ++f) asBefore &= ticked || kDefaultFaceColors[static_cast<std::size_t>(f)] != box.colour;
@@ -89,14 +89,14 @@ TEST_F(windowPanelKeys, TheKeyboardFinishesEveryPanel) {
              widget("Command5")->setFocus();
              key(Qt::Key_Return);
          },
-         [&] { return game().s.rotationtime == 2; }},
+         [&] { return game().s.options.rotationtime == 2; }},
         {"Space on the colour panel's Done", "choosecolors",
          [&] {
              QTest::mouseClick(widget("Command4"), Qt::LeftButton);
              widget("Command1")->setFocus();
              key(Qt::Key_Space);
          },
-         [&] { return game().s.facecolor != kDefaultFaceColors; }},
+         [&] { return game().s.options.facecolor != kDefaultFaceColors; }},
         {"Space on the save panel's Done", "savepuzzle",
          [&] {
              typeInto("Text4", "space");
@@ -128,11 +128,11 @@ TEST_F(windowPanelKeys, TheKeyboardFinishesEveryPanel) {
         if (std::string_view(c.menu) == "loadpuzzle") then([&] { choose("newpuzzle"); });
         then([&] { choose(c.menu); });
         then([&] {
-            ASSERT_EQ(game().s.panelshown, 1) << c.what;
+            ASSERT_EQ(game().s.panels.panelopen, 1) << c.what;
             c.act();
         });
         then([&] {
-            EXPECT_EQ(game().s.panelshown, 0) << c.what << ": the panel is still open";
+            EXPECT_EQ(game().s.panels.panelopen, 0) << c.what << ": the panel is still open";
             EXPECT_TRUE(c.done()) << c.what;
             EXPECT_EQ(QApplication::focusWidget(), &mainWindow().surfaceView()) << c.what << ": the focus";
         });

@@ -24,7 +24,7 @@ bool same(const Surface& a, const Surface& b) {
 
 TEST_F(windowCursor, ShowsTheTurnOverTheSquaresThatTurn) {
     const auto moveTo = [&](int c, int r) {
-        const Geometry& g = game().s.geometry;
+        const Geometry& g = game().s.picture.geometry;
         QTest::mouseMove(&mainWindow().surfaceView(),
                          QPoint(g.cubeleft + (2 * c - 1) * g.squarewidth / 2, g.cubetop + (2 * r - 1) * g.squareheight / 2));
     };

@@ -48,9 +48,9 @@ void WindowTest::start() {
 // so its move wait counts as idle then.
 bool WindowTest::idle() const {
     const GameState& s = session_->game().s;
-    if (s.clickpending != 0 || s.viewchanged != 0 || s.scramblesleft > 0) return false;
-    if (session_->platform().lastYield() == YieldPoint::MoveWait) return s.history.histcount == 0;
-    return s.computersolves == 0 || s.history.histcount == 0;
+    if (s.loop.clickpending || s.loop.viewchanged || s.play.scramblesleft > 0) return false;
+    if (session_->platform().lastYield() == YieldPoint::MoveWait) return s.play.history.histcount == 0;
+    return !s.play.computersolves || s.play.history.histcount == 0;
 }
 
 void WindowTest::poll() {

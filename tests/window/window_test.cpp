@@ -29,7 +29,7 @@ TEST_F(window, ShowsTheGamesPictureAsItIs) {
         EXPECT_EQ(game().surface.width(), view.width());
         EXPECT_EQ(game().surface.height(), view.height());
         // The cube is painted: its front face's top-left square has a colour.
-        const Geometry& g = game().s.geometry;
+        const Geometry& g = game().s.picture.geometry;
         EXPECT_NE(game().surface.pixel(g.cubeleft + g.squarewidth / 2, g.cubetop + g.squareheight / 2), 0);
         expectShowsSurface(1);
         // On a screen of twice the density every pixel is a 2 x 2 block of
@@ -107,14 +107,14 @@ TEST_F(window, TheComputerReadsTheColoursWithoutFreezingTheWindow) {
     std::ofstream("vexelcz.settings") << " 10  9  12  13  14  15  5  2000  0  0 \r\n";
     start();
     then([&] {
-        EXPECT_GT(game().s.history.histcount, 1000);
+        EXPECT_GT(game().s.play.history.histcount, 1000);
         choose("shortest");
         choose("csolve");
     });
     then([&] {
-        EXPECT_TRUE(game().s.cube.solved(5));
-        EXPECT_EQ(game().s.computerplan.source, ComputerPlan::Source::colors);
-        EXPECT_LT(game().s.computerplan.moves, 500);
+        EXPECT_TRUE(game().s.play.cube.solved(5));
+        EXPECT_EQ(game().s.play.computerplan.source, ComputerPlan::Source::colors);
+        EXPECT_LT(game().s.play.computerplan.moves, 500);
         EXPECT_FALSE(game().form[ControlId::Notice].visible);
     });
     EXPECT_TRUE(play());
@@ -142,8 +142,8 @@ TEST_F(window, APuzzleLoadedWhileTheComputerThinksGetsAPlanOfItsOwn) {
         choose("loadpuzzle");
         static_cast<QListWidget*>(mainWindow().controlWidget("File2"))->setCurrentRow(0);
         QTest::mouseClick(mainWindow().controlWidget("Command8"), Qt::LeftButton);
-        loadedWhileThinking = game().s.cubesize == 3;
-        afterLoad = game().s.cube;
+        loadedWhileThinking = game().s.play.cubesize == 3;
+        afterLoad = game().s.play.cube;
     });
     start();
     then([&] {
@@ -153,8 +153,8 @@ TEST_F(window, APuzzleLoadedWhileTheComputerThinksGetsAPlanOfItsOwn) {
     });
     then([&] {
         ASSERT_TRUE(loadedWhileThinking);
-        EXPECT_TRUE(game().s.cube.solved(3));
-        const ComputerPlan& plan = game().s.computerplan;
+        EXPECT_TRUE(game().s.play.cube.solved(3));
+        const ComputerPlan& plan = game().s.play.computerplan;
         EXPECT_EQ(plan.n, 3);
         EXPECT_TRUE(plan.readColours);
         ASSERT_TRUE(afterLoad.sameSquares(loaded, 3));

@@ -23,13 +23,13 @@ Json number(double v) {
 }
 
 Json faces(const GameState& s) {
-    const int n = s.cubesize;
+    const int n = s.play.cubesize;
     Json all = Json::array();
     for (int f = 1; f <= 6; ++f) {
         Json face = Json::array();
         for (int b = 1; b <= n; ++b) {
             Json row = Json::array();
-            for (int a = 1; a <= n; ++a) row.push_back(s.cube.squarecolor(a, b, f));
+            for (int a = 1; a <= n; ++a) row.push_back(s.play.cube.squarecolor(a, b, f));
             face.push_back(std::move(row));
         }
         all.push_back(std::move(face));
@@ -39,8 +39,8 @@ Json faces(const GameState& s) {
 
 Json history(const GameState& s) {
     Json entries = Json::array();
-    for (int i = 1; i <= s.history.histcount; ++i) {
-        const HistEntry e = s.history.at(i);
+    for (int i = 1; i <= s.play.history.histcount; ++i) {
+        const HistEntry e = s.play.history.at(i);
         entries.push_back({e.axis, e.col, e.row});
     }
     return entries;
@@ -75,57 +75,57 @@ Json controls(const Form& form) {
 std::string dumpJson(const Game& g, long long timeMs) {
     const GameState& s = g.s;
     Json j = Json::object();
-    j["cubesize"] = s.cubesize;
-    j["pendingsize"] = s.pendingsize;
-    j["frontface"] = s.view.face;
-    j["frontturn"] = s.view.turn;
+    j["cubesize"] = s.play.cubesize;
+    j["pendingsize"] = s.options.pendingsize;
+    j["frontface"] = s.play.view.face;
+    j["frontturn"] = s.play.view.turn;
     j["faces"] = faces(s);
     j["history"] = history(s);
-    j["histcount"] = s.history.histcount;
-    j["scramblesleft"] = s.scramblesleft;
-    j["computersolves"] = s.computersolves;
-    j["onemove"] = s.onemove;
-    j["gameon"] = s.gameon;
-    j["drawmode"] = s.drawmode;
-    j["solvedcount"] = s.solvedcount;
-    j["gamescrambles"] = s.gamescrambles;
-    j["gamestartstate"] = s.gamestartstate;
-    j["solvewasnew"] = s.solvewasnew;
-    j["cubefinished"] = s.cubefinished;
-    j["gamepuzzle"] = s.gamepuzzle;
-    j["gamepuzzlename"] = s.gamepuzzlename;
-    j["rotationtime"] = number(s.rotationtime);
-    j["shortest"] = s.shortest;
+    j["histcount"] = s.play.history.histcount;
+    j["scramblesleft"] = s.play.scramblesleft;
+    j["computersolves"] = s.play.computersolves;
+    j["onemove"] = s.play.onemove;
+    j["gameon"] = s.play.gameon;
+    j["drawmode"] = s.play.drawmode;
+    j["solvedcount"] = s.play.solvedcount;
+    j["gamescrambles"] = s.play.gamescrambles;
+    j["gamestartstate"] = s.play.gamestartstate;
+    j["solvewasnew"] = s.play.solvewasnew;
+    j["cubefinished"] = s.play.cubefinished;
+    j["gamepuzzle"] = s.play.gamepuzzle;
+    j["gamepuzzlename"] = s.play.gamepuzzlename;
+    j["rotationtime"] = number(s.options.rotationtime);
+    j["shortest"] = s.options.shortest;
     j["computerplan"] = {
-        {"source", s.computerplan.source == ComputerPlan::Source::colors ? "colors" : "history"},
-        {"moves", s.computerplan.moves},
+        {"source", s.play.computerplan.source == ComputerPlan::Source::colors ? "colors" : "history"},
+        {"moves", s.play.computerplan.moves},
     };
     Json facecolor = Json::array();
-    for (int i = 1; i <= 6; ++i) facecolor.push_back(s.facecolor[static_cast<std::size_t>(i)]);
+    for (int i = 1; i <= 6; ++i) facecolor.push_back(s.options.facecolor[static_cast<std::size_t>(i)]);
     j["facecolor"] = std::move(facecolor);
-    j["colorcount"] = s.colorcount;
-    j["colorpanelused"] = s.colorpanelused;
-    j["panelopen"] = s.panelopen;
-    j["panelshown"] = s.panelshown;
-    j["cubeready"] = s.cubeready;
-    j["viewchanged"] = s.viewchanged;
-    j["clickpending"] = s.clickpending;
-    j["repeatcount"] = s.counters.repeatcount;
-    j["lowedgecount"] = s.counters.lowedgecount;
-    j["highedgecount"] = s.counters.highedgecount;
-    j["lastface"] = s.counters.lastface;
-    j["solverkey"] = s.solverkey;
-    j["lastpuzzlename"] = s.lastpuzzlename;
+    j["colorcount"] = s.options.colorcount;
+    j["colorpanelused"] = s.panels.colorpanelused;
+    j["panelopen"] = s.panels.panelopen;
+    j["panelshown"] = s.panels.panelopen;
+    j["cubeready"] = s.loop.cubeready;
+    j["viewchanged"] = s.loop.viewchanged;
+    j["clickpending"] = s.loop.clickpending;
+    j["repeatcount"] = s.play.counters.repeatcount;
+    j["lowedgecount"] = s.play.counters.lowedgecount;
+    j["highedgecount"] = s.play.counters.highedgecount;
+    j["lastface"] = s.play.counters.lastface;
+    j["solverkey"] = s.play.solverkey;
+    j["lastpuzzlename"] = s.panels.lastpuzzlename;
     j["caption"] = g.form.caption;
-    j["fontsize"] = number(s.fontsize);
+    j["fontsize"] = number(s.picture.fontsize);
     j["focus"] = g.form.focus ? std::string(name(*g.form.focus)) : std::string();
     j["timer"] = {{"interval", g.form.Timer1.interval}, {"enabled", g.form.Timer1.enabled}};
     j["time_ms"] = timeMs;
     j["geometry"] = {
-        {"squarewidth", s.geometry.squarewidth}, {"facesize", s.geometry.facesize},
-        {"depthsize", number(s.geometry.depthsize)}, {"depthstep", number(s.geometry.depthstep)},
-        {"cubeleft", s.geometry.cubeleft},       {"cubetop", s.geometry.cubetop},
-        {"cuberight", s.geometry.cuberight},     {"cubebottom", s.geometry.cubebottom},
+        {"squarewidth", s.picture.geometry.squarewidth}, {"facesize", s.picture.geometry.facesize},
+        {"depthsize", number(s.picture.geometry.depthsize)}, {"depthstep", number(s.picture.geometry.depthstep)},
+        {"cubeleft", s.picture.geometry.cubeleft},       {"cubetop", s.picture.geometry.cubetop},
+        {"cuberight", s.picture.geometry.cuberight},     {"cubebottom", s.picture.geometry.cubebottom},
     };
     j["surface"] = {{"width", g.surface.width()}, {"height", g.surface.height()}};
     j["menu"] = menu(g.form);

@@ -90,8 +90,8 @@ double ScriptPlatform::clock() {
 
 bool ScriptPlatform::idle(const Game& g, YieldPoint where) const {
     const GameState& s = g.s;
-    return where == YieldPoint::IdlePoll && s.clickpending == 0 && s.viewchanged == 0 &&
-           (s.computersolves == 0 || s.history.histcount == 0);
+    return where == YieldPoint::IdlePoll && !s.loop.clickpending && !s.loop.viewchanged &&
+           (!s.play.computersolves || s.play.history.histcount == 0);
 }
 
 void ScriptPlatform::quietYield(Game& g, YieldPoint where) {

@@ -90,8 +90,8 @@ void MainWindow::sync() {
     menus_->sync(form.menu);
     controls_->sync(form.controls);
     // After every panel the keyboard is the cube's again.
-    const bool panelClosed = panelShown_ && game_->s.panelshown == 0;
-    panelShown_ = game_->s.panelshown != 0;
+    const bool panelClosed = panelShown_ && !game_->s.panels.panelopen;
+    panelShown_ = game_->s.panels.panelopen;
     syncFocus(panelClosed);
     syncCursor();
     surface_->take(game_->surface);
