@@ -1,4 +1,5 @@
 #pragma once
+#include "cube/key_codes.h"
 #include <array>
 
 namespace vx {
@@ -45,7 +46,7 @@ struct SideFaces {
 
 SideFaces sideFaces(View front);
 
-enum class Arrow { Left = 37, Up = 38, Right = 39, Down = 40 };
+enum class Arrow { Left = key::Left, Up = key::Up, Right = key::Right, Down = key::Down };
 
 // The whole cube turned a quarter turn by an arrow key: the face on that side
 // of the front face comes to the front.

@@ -11,7 +11,7 @@ ComputerAction computerStep(History& h, View& view, Random& rnd, int n) {
 
     if (validView(view) && parallelToScreen(view, top.axis)) {
         action.wholeCube = true;
-        action.solverkey = rnd.upTo(4) + 36;
+        action.solverkey = rnd.upTo(4) + key::Left - 1;  // one of the four arrows
         view = arrowTurn(view, static_cast<Arrow>(action.solverkey));
         return action;
     }

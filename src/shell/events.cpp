@@ -1,6 +1,7 @@
 #include "shell/events.h"
 
 #include "shell/colour_panel.h"
+#include "cube/key_codes.h"
 #include "shell/game.h"
 #include "shell/handlers.h"
 #include "shell/hint.h"
@@ -103,15 +104,14 @@ void escapePanel(Game& g) {
 // Space or Return on a focused button presses it, Escape cancels. True when
 // the key was used so.
 bool panelKey(Game& g, int keycode, std::optional<ControlId> focused) {
-    constexpr int kReturn = 13, kEscape = 27, kSpace = 32;
     if (!g.s.panels.panelopen) return false;
-    if (keycode == kEscape) {
+    if (keycode == key::Escape) {
         escapePanel(g);
         return true;
     }
-    if (!focused || (keycode != kReturn && keycode != kSpace)) return false;
+    if (!focused || (keycode != key::Return && keycode != key::Space)) return false;
     if (g.form[*focused].kind == ControlKind::Button) return pressButton(g, *focused) == Delivery::Done;
-    if (keycode != kReturn) return false;
+    if (keycode != key::Return) return false;
     for (const auto& [box, done] : kDoneOf)
         if (box == *focused) return pressButton(g, done) == Delivery::Done;
     return false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "cube/key_codes.h"
 #include "shell/game.h"
 #include "shell/handlers.h"
 #include "shell/settings.h"
@@ -132,8 +133,7 @@ void Command10_Click(Game& g) {
 void Command11_Click(Game& g) { closeSavePanel(g); }
 
 void Text4_KeyDown(Game& g, int keycode) {
-    constexpr int kReturn = 13;
-    if (keycode == kReturn && g.form[ControlId::Command10].visible && g.form[ControlId::Command10].enabled)
+    if (keycode == key::Return && g.form[ControlId::Command10].visible && g.form[ControlId::Command10].enabled)
         Command10_Click(g);
 }
 

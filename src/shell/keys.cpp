@@ -1,5 +1,6 @@
 // Keys on the main form: the arrows turn the whole cube, r and t turn it
 // about the line of sight, b asks the computer for one move, h for a hint.
+#include "cube/key_codes.h"
 #include "shell/game.h"
 #include "shell/handlers.h"
 #include "shell/modes.h"
@@ -7,8 +8,6 @@
 namespace vx {
 
 namespace {
-
-enum : int { kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kB = 66, kH = 72, kR = 82, kT = 84 };
 
 void oneComputerMove(Game& g) {
     GameState& s = g.s;
@@ -25,24 +24,24 @@ void Form_KeyDown(Game& g, int keycode) {
     // Key codes are key codes: a letter arrives as its upper-case code whatever
     // the case, and 97..122 are other keys (the keypad's digits, F1..F11).
     switch (keycode) {
-    case kLeft:
-    case kUp:
-    case kRight:
-    case kDown:
+    case key::Left:
+    case key::Up:
+    case key::Right:
+    case key::Down:
         s.loop.viewchanged = true;
         s.play.view = arrowTurn(s.play.view, static_cast<Arrow>(keycode));
         break;
-    case kB:
+    case key::B:
         oneComputerMove(g);
         break;
-    case kH:
+    case key::H:
         hint_Click(g);
         break;
-    case kR:
+    case key::R:
         s.play.view = keyR(s.play.view);
         s.loop.viewchanged = true;
         break;
-    case kT:
+    case key::T:
         s.play.view = keyT(s.play.view);
         s.loop.viewchanged = true;
         break;

@@ -1,35 +1,62 @@
-// Qt's keys as the game's key codes: keys of the keypad have codes of their
-// own, none of them a letter's; keys without a code give 0.
-#include <gtest/gtest.h>
+// The window's keys do what the game's keys do: each key a player presses
+// reaches the game as the code its handler acts on, and keys that are no
+// game key (the keypad's 2, F3, a digit) do nothing.
+#include "shell/game.h"
+#include "window/window_fixture.h"
 
-#include <Qt>
-
-#include "ui/qt/key_codes.h"
-
-namespace vx {
+namespace vx::test {
 namespace {
 
-TEST(windowKeyCode, GivesTheCodesTheGameKnows) {
+using windowKeys = WindowTest;
+
+TEST_F(windowKeys, EachKeyDoesWhatTheGameKeyDoes) {
     const struct {
-        int qtKey;
-        bool keypad;
-        int code;
-    } table[] = {
-        {Qt::Key_Left, false, 37},   {Qt::Key_Up, false, 38},        {Qt::Key_Right, false, 39},
-        {Qt::Key_Down, false, 40},   {Qt::Key_B, false, 66},         {Qt::Key_R, false, 82},
-        {Qt::Key_T, false, 84},      {Qt::Key_A, false, 65},         {Qt::Key_Z, false, 90},
-        {Qt::Key_0, false, 48},      {Qt::Key_9, false, 57},         {Qt::Key_2, false, 50},
-        {Qt::Key_Space, false, 32},  {Qt::Key_Return, false, 13},    {Qt::Key_Escape, false, 27},
-        {Qt::Key_F1, false, 112},    {Qt::Key_F12, false, 123},      {Qt::Key_Delete, false, 46},
-        {Qt::Key_Shift, false, 16},  {Qt::Key_0, true, 96},          {Qt::Key_2, true, 98},
-        {Qt::Key_9, true, 105},      {Qt::Key_Asterisk, true, 106},  {Qt::Key_Plus, true, 107},
-        {Qt::Key_Minus, true, 109},  {Qt::Key_Period, true, 110},    {Qt::Key_Slash, true, 111},
-        {Qt::Key_Left, true, 37},    {Qt::Key_Enter, true, 13},      {0, false, 0},
-        {Qt::Key_unknown, false, 0}, {Qt::Key_VolumeUp, false, 0},   {Qt::Key_Eacute, false, 0},
-        {Qt::Key_Exclam, false, 0},
+        const char* what;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        View (*turn)(View);  // the view the key gives; nullptr: the view stays
+    } cases[] = {
+        {"left", Qt::Key_Left, Qt::NoModifier, [](View v) { return arrowTurn(v, Arrow::Left); }},
+        {"up", Qt::Key_Up, Qt::NoModifier, [](View v) { return arrowTurn(v, Arrow::Up); }},
+        {"right", Qt::Key_Right, Qt::NoModifier, [](View v) { return arrowTurn(v, Arrow::Right); }},
+        {"down", Qt::Key_Down, Qt::NoModifier, [](View v) { return arrowTurn(v, Arrow::Down); }},
+        {"the keypad's left", Qt::Key_Left, Qt::KeypadModifier, [](View v) { return arrowTurn(v, Arrow::Left); }},
+        {"r", Qt::Key_R, Qt::NoModifier, keyR},
+        {"t", Qt::Key_T, Qt::NoModifier, keyT},
+        {"T", Qt::Key_T, Qt::ShiftModifier, keyT},
+        {"the keypad's 2", Qt::Key_2, Qt::KeypadModifier, nullptr},
+        {"F3", Qt::Key_F3, Qt::NoModifier, nullptr},
+        {"4", Qt::Key_4, Qt::NoModifier, nullptr},
+        {"Return", Qt::Key_Return, Qt::NoModifier, nullptr},
     };
-    for (const auto& [qtKey, keypad, code] : table) EXPECT_EQ(gameKeyCode(qtKey, keypad), code) << std::hex << qtKey;
+    View before;
+    start();
+    for (const auto& c : cases) {
+        then([&] {
+            before = game().s.play.view;
+            key(c.key, c.modifiers);
+        });
+        then([&] {
+            const View expected = c.turn ? c.turn(before) : before;
+            EXPECT_EQ(game().s.play.view.face, expected.face) << c.what;
+            EXPECT_EQ(game().s.play.view.turn, expected.turn) << c.what;
+        });
+    }
+    // b: the computer makes one move (a turn, or a turn of the whole cube),
+    // then practice again.
+    int count = 0;
+    then([&] {
+        count = game().s.play.history.histcount;
+        before = game().s.play.view;
+        key(Qt::Key_B);
+    });
+    then([&] {
+        const View now = game().s.play.view;
+        EXPECT_TRUE(game().s.play.history.histcount < count || now.face != before.face || now.turn != before.turn) << "b";
+        EXPECT_EQ(game().s.play.computersolves, 0);
+    });
+    EXPECT_TRUE(play());
 }
 
 }  // namespace
-}  // namespace vx
+}  // namespace vx::test

@@ -6,6 +6,7 @@
 #include <istream>
 #include <ostream>
 
+#include "cube/key_codes.h"
 #include "shell/layout.h"
 #include "shell/events.h"
 #include "shell/game.h"
@@ -50,8 +51,10 @@ bool parseNumber(std::string_view s, T& value) {
 }
 
 int keyCode(std::string_view name) {
-    constexpr std::pair<std::string_view, int> names[] = {{"left", 37}, {"up", 38}, {"right", 39}, {"down", 40},
-                                                          {"b", 66},    {"h", 72},    {"r", 82},  {"t", 84}};
+    constexpr std::pair<std::string_view, int> names[] = {{"left", key::Left}, {"up", key::Up}, {"right", key::Right},
+                                                          {"down", key::Down}, {"b", key::B},   {"h", key::H},
+                                                          {"r", key::R},
+                                                          {"t", key::T}};
     for (const auto& [n, code] : names)
         if (name == n) return code;
     int code = -1;
