@@ -50,7 +50,8 @@ void setPosition(Geometry& g, int n, double clientWidth, double clientHeight) {
 }
 
 void setDepth(Geometry& g, int n) {
-    g.depthstep = static_cast<double>(115 / n);  // whole pixels
+    const int step = 115 / n;  // whole pixels
+    g.depthstep = step;
     g.depthsize = g.depthstep * n;
 }
 

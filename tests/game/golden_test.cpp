@@ -210,21 +210,26 @@ std::string hex(std::uint64_t h) {
     return {digits, std::to_chars(digits, digits + sizeof digits, h, 16).ptr};
 }
 
+constexpr const char* kHexDigits = "0123456789abcdef";
+
 // Bytes as one line: control characters and backslashes escaped.
 std::string escaped(std::string_view bytes) {
     std::string out;
     for (const char c : bytes) {
         const auto u = static_cast<unsigned char>(c);
-        if (c == '\\') {
-            out += "\\\\";
-        } else if (u < 0x20 || u == 0x7f) {
-            const char* digits = "0123456789abcdef";
-            out += {'\\', 'x', digits[u >> 4], digits[u & 15]};
-        } else {
+        if (c == '\\' || u < 0x20 || u == 0x7f)
+            out += c == '\\' ? std::string("\\\\") : std::string{'\\', 'x', kHexDigits[u >> 4], kHexDigits[u & 15]};
+        else
             out += c;
-        }
     }
     return out;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
 }
 
 // A cube's faces as one hexadecimal digit a square, rows apart by '/'.
@@ -234,7 +239,7 @@ std::string facesText(const nlohmann::ordered_json& faces) {
         out += out.empty() ? "" : " ";
         for (const auto& row : face) {
             if (&row != &face.front()) out += '/';
-            for (const auto& colour : row) out += "0123456789abcdef"[colour.get<int>() & 15];
+            for (const auto& colour : row) out += kHexDigits[colour.get<int>() & 15];
         }
     }
     return out;
@@ -300,9 +305,7 @@ void addFile(std::string& out, const std::string& name, const std::string& bytes
         return;
     }
     out += "\n";
-    std::vector<std::string> lines;
-    std::istringstream in(bytes);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    const std::vector<std::string> lines = linesOf(bytes);
     const bool whole = lines.size() <= kFileLinesInFull;
     for (std::size_t i = 0; i < (whole ? lines.size() : kFileLinesShown); ++i) out += "  | " + escaped(lines[i]) + "\n";
     if (!whole) out += "  | ... " + std::to_string(lines.size()) + " lines, hash " + hex(fnv1a(bytes)) + "\n";
@@ -312,8 +315,7 @@ void addFile(std::string& out, const std::string& name, const std::string& bytes
 // thing are given together, with all their line numbers.
 void addWarnings(std::string& out, const std::string& errors) {
     std::vector<std::pair<std::string, std::string>> kinds;  // what, the lines
-    std::istringstream in(errors);
-    for (std::string line; std::getline(in, line);) {
+    for (const std::string& line : linesOf(errors)) {
         std::string where, what = line;
         if (line.starts_with("line ") && line.find(": ") != std::string::npos) {
             where = line.substr(5, line.find(": ") - 5);
@@ -357,16 +359,11 @@ std::string readAll(const std::filesystem::path& p) {
 
 // The first line where two transcripts differ, to show in a failure.
 std::string firstDifference(const std::string& want, const std::string& got) {
-    std::istringstream a(want), b(got);
-    std::string x, y;
-    for (int line = 1;; ++line) {
-        const bool moreA = static_cast<bool>(std::getline(a, x));
-        const bool moreB = static_cast<bool>(std::getline(b, y));
-        if (!moreA && !moreB) return "no line differs";
-        if (!moreA || !moreB || x != y)
-            return "line " + std::to_string(line) + "\n  was: " + (moreA ? x : "(the end)") +
-                   "\n  now: " + (moreB ? y : "(the end)");
-    }
+    const std::vector<std::string> a = linesOf(want), b = linesOf(got);
+    std::size_t i = 0;
+    while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
+    const auto at = [i](const std::vector<std::string>& v) { return i < v.size() ? v[i] : "(the end)"; };
+    return "line " + std::to_string(i + 1) + "\n  was: " + at(a) + "\n  now: " + at(b);
 }
 
 void PrintTo(const Scenario& s, std::ostream* out) { *out << s.name; }
