@@ -599,7 +599,7 @@ bool solveCentres(const SquareSet& centres, Colours& colours, const FaceColours&
     // Cubes to 10 try several first faces (and the smallest several
     // weights of a piece next to the face being built) and keep the shortest.
     const int n = centres.n();
-    const std::size_t tries = n <= 7 ? 6 : n <= 10 ? 2 : 1;
+    const std::size_t tries = n <= 7 ? 6 : n <= 10 ? 4 : n <= 15 ? 2 : 1;
     const std::vector<int> nears = n <= 5 ? std::vector<int>{1, 0, 4} : n <= 7 ? std::vector<int>{1, 0} : std::vector<int>{1};
     MoveList scratch;
     const std::vector<int> firsts = CentreSolver(centres, colours, target, scratch).facesByMissing();
