@@ -46,7 +46,7 @@ public:
     CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out, int near = kNear)
         : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()), near_(near) {
         if (n_ <= 10) seedCells_ = 24, seeds_ = 64;
-        else seedCells_ = 12, seeds_ = 16;
+        else seedCells_ = 24, seeds_ = 32;
         for (int i = 0; i < cs_.size(); ++i) {
             faceCells_[static_cast<std::size_t>(cs_.face(i))].push_back(i);
             for (int a = 0; a < 3; ++a)
