@@ -91,7 +91,7 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     const char* lost = "The computer lost its way on this cube.";
     // The centres. Small cubes keep, of several ways to build them, the one
     // whose centres and edges together are the shortest.
-    const std::vector<CentresWay> ways = centresWays(centres, centres.read(w.cube), r.target, n <= 5 ? 4 : n <= 7 ? 2 : 1);
+    const std::vector<CentresWay> ways = centresWays(centres, centres.read(w.cube), r.target, n <= 5 ? 4 : n <= 10 ? 2 : 1);
     if (ways.empty()) return refused(Refusal::unsupportedSize, lost);
 
     // The edges. The pairing is also tried after one turn of a face, which
