@@ -89,11 +89,10 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     }
 
     const char* lost = "The computer lost its way on this cube.";
-    MoveList phase;
-    Colours c = centres.read(w.cube);
-    if (!solveCentres(centres, c, r.target, phase)) return refused(Refusal::unsupportedSize, lost);
-    w.make(phase.moves());
-    stages.centres = phase.length();
+    // The centres. Small cubes keep, of several ways to build them, the one
+    // whose centres and edges together are the shortest.
+    const std::vector<CentresWay> ways = centresWays(centres, centres.read(w.cube), r.target, n <= 5 ? 4 : n <= 10 ? 2 : 1);
+    if (ways.empty()) return refused(Refusal::unsupportedSize, lost);
 
     // The edges. The pairing is also tried after one turn of a face, which
     // pairs them another way, and the shortest is kept: on an even cube the
@@ -105,25 +104,33 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     const std::vector<std::vector<PhysicalMove>> starts = {{}, {{1, n, 1}}, {{1, 1, 1}}, {{0, n, 1}}, {{2, n, 1}}, {{1, n, -1}}};
     const std::size_t tries = n <= 9 ? starts.size() : n <= 15 ? 3 : n % 2 == 0 ? 2 : 1;
     int shortest = -1;
+    const MoveList* centreMoves = nullptr;
     MoveList edges;
-    for (std::size_t t = 0; t < tries; ++t) {
-        phase = {};
-        phase.add(starts[t]);
-        Cube cube = w.cube;
-        for (const auto& m : starts[t]) cube.turn(m, n);
-        c = wings.read(cube);
-        if (!pairEdges(wings, c, phase)) continue;
-        cube = w.cube;
-        for (const auto& m : phase.moves()) cube.turn(m, n);
-        Pieces pieces;
-        const bool swap = n % 2 == 0 && readPieces(threeCube(cube, n), 3, faces, pieces).refusal == Refusal::oddParity;
-        const int length = phase.length() + (swap ? static_cast<int>(edgeSwap(n).size()) : 0);
-        if (shortest < 0 || length < shortest) {
-            shortest = length;
-            edges = phase;
+    for (const CentresWay& way : ways) {
+        Cube built = w.cube;
+        for (const auto& m : way.moves.moves()) built.turn(m, n);
+        for (std::size_t t = 0; t < tries; ++t) {
+            MoveList phase;
+            phase.add(starts[t]);
+            Cube cube = built;
+            for (const auto& m : starts[t]) cube.turn(m, n);
+            Colours c = wings.read(cube);
+            if (!pairEdges(wings, c, phase)) continue;
+            cube = built;
+            for (const auto& m : phase.moves()) cube.turn(m, n);
+            Pieces pieces;
+            const bool swap = n % 2 == 0 && readPieces(threeCube(cube, n), 3, faces, pieces).refusal == Refusal::oddParity;
+            const int length = way.moves.length() + phase.length() + (swap ? static_cast<int>(edgeSwap(n).size()) : 0);
+            if (shortest < 0 || length < shortest) {
+                shortest = length;
+                centreMoves = &way.moves;
+                edges = phase;
+            }
         }
     }
     if (shortest < 0) return refused(Refusal::unsupportedSize, lost);
+    w.make(centreMoves->moves());
+    stages.centres = centreMoves->length();
     w.make(edges.moves());
     stages.edges = edges.length();
 

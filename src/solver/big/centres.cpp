@@ -45,8 +45,8 @@ class CentreSolver {
 public:
     CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out, int near = kNear)
         : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()), near_(near) {
-        if (n_ <= 10) seedCells_ = 24, seeds_ = 64;
-        else seedCells_ = 12, seeds_ = 16;
+        if (n_ <= 15) seedCells_ = 24, seeds_ = 64;
+        else seedCells_ = 24, seeds_ = 32;
         for (int i = 0; i < cs_.size(); ++i) {
             faceCells_[static_cast<std::size_t>(cs_.face(i))].push_back(i);
             for (int a = 0; a < 3; ++a)
@@ -595,31 +595,26 @@ private:
 
 }  // namespace
 
-bool solveCentres(const SquareSet& centres, Colours& colours, const FaceColours& target, MoveList& out) {
-    // Cubes to 10 try several first faces (and the smallest several
+std::vector<CentresWay> centresWays(const SquareSet& centres, const Colours& colours, const FaceColours& target, std::size_t most) {
+    // Cubes to 15 try several first faces (and the smallest several
     // weights of a piece next to the face being built) and keep the shortest.
     const int n = centres.n();
-    const std::size_t tries = n <= 7 ? 6 : n <= 10 ? 2 : 1;
-    const std::vector<int> nears = n <= 5 ? std::vector<int>{1, 0, 4} : n <= 7 ? std::vector<int>{1, 0} : std::vector<int>{1};
+    const std::size_t tries = n <= 7 ? 6 : n <= 10 ? 4 : n <= 15 ? 2 : 1;
+    const std::vector<int> nears = n <= 5 ? std::vector<int>{1, 0, 4, 2, 16} : n <= 7 ? std::vector<int>{1, 0} : std::vector<int>{1};
     MoveList scratch;
-    const std::vector<int> firsts = CentreSolver(centres, colours, target, scratch).facesByMissing();
-    bool found = false;
-    MoveList best;
-    Colours bestColours;
+    Colours look = colours;
+    const std::vector<int> firsts = CentreSolver(centres, look, target, scratch).facesByMissing();
+    std::vector<CentresWay> ways;
     for (std::size_t t = 0; t < tries * nears.size(); ++t) {
-        Colours c = colours;
-        MoveList moves;
-        if (!CentreSolver(centres, c, target, moves, nears[t / tries]).run(firsts[t % tries])) continue;
-        if (!found || moves.length() < best.length()) {
-            found = true;
-            best = std::move(moves);
-            bestColours = std::move(c);
-        }
+        CentresWay way{{}, colours};
+        if (!CentreSolver(centres, way.colours, target, way.moves, nears[t / tries]).run(firsts[t % tries])) continue;
+        const auto same = [&](const CentresWay& o) { return o.moves.moves() == way.moves.moves(); };
+        if (std::none_of(ways.begin(), ways.end(), same)) ways.push_back(std::move(way));
     }
-    if (!found) return false;
-    out.add(best.moves());
-    colours = std::move(bestColours);
-    return true;
+    // Equally long ways keep the order they were found in.
+    std::stable_sort(ways.begin(), ways.end(), [](const CentresWay& a, const CentresWay& b) { return a.moves.length() < b.moves.length(); });
+    if (ways.size() > most) ways.resize(most);
+    return ways;
 }
 
 }  // namespace vx::solver::big

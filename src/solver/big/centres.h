@@ -6,9 +6,13 @@
 
 namespace vx::solver::big {
 
-// `centres` holds the squares off the edges, `colours` their colours; the
-// moves are added to `out` and made on `colours`. False when it found no
-// way on (which a cube that passed readCube never gives).
-bool solveCentres(const SquareSet& centres, Colours& colours, const FaceColours& target, MoveList& out);
+// `centres` holds the squares off the edges, `colours` their colours.
+// Up to `most` different ways to build the centres, the shortest first, each
+// with the colours it leaves (none when it found no way on).
+struct CentresWay {
+    MoveList moves;
+    Colours colours;
+};
+std::vector<CentresWay> centresWays(const SquareSet& centres, const Colours& colours, const FaceColours& target, std::size_t most);
 
 }  // namespace vx::solver::big
