@@ -35,7 +35,8 @@ double percentile95(std::vector<double> v) {
 void BM_SolveBigCube(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     std::vector<vx::Cube> cubes;
-    for (int i = 0; i < kCubes; ++i) cubes.push_back(vx::test::randomBigCube(n, 5000u + static_cast<unsigned>(n * 100 + i)));
+    for (int i = 0; i < kCubes; ++i)
+        cubes.push_back(vx::test::randomBigCube(n, 5000u + static_cast<unsigned>(n * 100 + i)));
     vx::solver::solve(cubes.front(), n);  // the 3-cube tables, once
     std::vector<double> lengths, millis, cpu, centres, edges, parity, three;
     for (auto _ : state) {
@@ -45,7 +46,8 @@ void BM_SolveBigCube(benchmark::State& state) {
             const std::clock_t cpuStart = std::clock();
             const auto solution = vx::solver::solve(c, n);
             cpu.push_back(1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC);
-            millis.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            millis.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
             vx::Cube check = c;
             for (const auto& m : solution.moves) check.turn(m, n);
             if (!solution.solved() || !check.solved(n)) state.SkipWithError("not solved");
@@ -70,6 +72,16 @@ void BM_SolveBigCube(benchmark::State& state) {
     state.counters["max_cpu_ms"] = *std::max_element(cpu.begin(), cpu.end());
     state.counters["peak_MB"] = vx::bench::peakMegabytes();
 }
-BENCHMARK(BM_SolveBigCube)->Arg(4)->Arg(5)->Arg(6)->Arg(7)->Arg(10)->Arg(15)->Arg(20)->ArgName("n")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SolveBigCube)
+    ->Arg(4)
+    ->Arg(5)
+    ->Arg(6)
+    ->Arg(7)
+    ->Arg(10)
+    ->Arg(15)
+    ->Arg(20)
+    ->ArgName("n")
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -15,8 +15,8 @@
 #include "history/scrambler.h"
 #include "solver/random_states.h"
 #include "solver/solver.h"
-#include "solver/three/three_solver.h"
 #include "solver/three/tables.h"
+#include "solver/three/three_solver.h"
 #include "solver/two/two_solver.h"
 
 namespace {
@@ -55,7 +55,8 @@ vx::solver::Solution solveFor(const vx::Cube& c, int n, const vx::solver::Budget
 
 void BM_SolveRandomStates(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    const vx::solver::Budget budget = state.range(1) < 0 ? vx::solver::Budget{} : vx::solver::Budget{state.range(1) * 1000};
+    const vx::solver::Budget budget =
+        state.range(1) < 0 ? vx::solver::Budget{} : vx::solver::Budget{state.range(1) * 1000};
     const bool outerOnly = state.range(2) == 1;
     std::mt19937 rng(1000 + static_cast<unsigned>(n));
     std::vector<vx::Cube> cubes;
@@ -71,7 +72,8 @@ void BM_SolveRandomStates(benchmark::State& state) {
             const double cpuStart = threadMillis();
             const auto s = solveFor(c, n, budget, outerOnly);
             cpuMillis.push_back(threadMillis() - cpuStart);
-            millis.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            millis.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
             if (!s.solved() || !vx::test::solves(c, n, s.moves)) state.SkipWithError("not solved");
             lengths.push_back(static_cast<double>(s.moves.size()));
         }

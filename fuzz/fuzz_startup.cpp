@@ -9,7 +9,6 @@
 // corpus and artifact paths given relative to where it was started work,
 // and nothing is left behind.
 #include <fcntl.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -23,10 +22,12 @@
 #include <system_error>
 #include <vector>
 
+#include "files/settings_file.h"
 #include "shell/game.h"
 #include "shell/handlers.h"
-#include "files/settings_file.h"
 #include "ui/headless/script_platform.h"
+
+#include <stdlib.h>
 
 namespace {
 

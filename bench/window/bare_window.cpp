@@ -4,6 +4,9 @@
 // error, T the Unix time in ms). With --menu-bar it has a menu bar with the
 // game's two menus, kept in the window as the game keeps its own, to tell
 // what the menu bar's text costs.
+#include <cstdio>
+#include <cstring>
+
 #include <QApplication>
 #include <QDateTime>
 #include <QMainWindow>
@@ -11,8 +14,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWidget>
-#include <cstdio>
-#include <cstring>
 
 namespace {
 

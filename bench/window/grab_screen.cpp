@@ -1,10 +1,11 @@
 // Saves the whole screen, window frames and all, as a PNG of at most 256
 // colours (small enough to keep in the repository): grab_screen FILE.png
+#include <cstdio>
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
-#include <cstdio>
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
@@ -17,8 +18,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "grab_screen: no screen\n");
         return 1;
     }
-    const QImage shot = screen->grabWindow(0).toImage().convertToFormat(
-        QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    const QImage shot =
+        screen->grabWindow(0).toImage().convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "grab_screen: cannot write %s\n", argv[1]);
         return 1;

@@ -32,18 +32,22 @@ struct OptionHelp {
 // One entry an option, in the order --help lists them; options that print
 // and exit (--solve FILE.cube) go before --help, with their action above.
 constexpr std::array kOptions = {
-    OptionHelp{"--data-folder", "keep the settings and puzzles in the game's own folder,\n"
-                                "$XDG_DATA_HOME/vexelcube or ~/.local/share/vexelcube\n"
-                                "(made when missing), instead of the working directory;\n"
-                                "the desktop menu starts the game this way"},
-    OptionHelp{"--script FILE", "play the script FILE (- for standard input) with no\n"
-                                "window: the script mode, described in vexelcube(6)"},
+    OptionHelp{"--data-folder",
+               "keep the settings and puzzles in the game's own folder,\n"
+               "$XDG_DATA_HOME/vexelcube or ~/.local/share/vexelcube\n"
+               "(made when missing), instead of the working directory;\n"
+               "the desktop menu starts the game this way"},
+    OptionHelp{"--script FILE",
+               "play the script FILE (- for standard input) with no\n"
+               "window: the script mode, described in vexelcube(6)"},
     OptionHelp{"--client WxH", "with --script: the drawing surface's size (800x560)"},
-    OptionHelp{"--clock SECONDS", "with --script: the clock that seeds the random numbers,\n"
-                                  "in seconds since midnight (default: the time of day)"},
-    OptionHelp{"--solve FILE.cube", "print a short solution for the puzzle file in cubing\n"
-                                    "notation (R U' 2R F2, face 1 in front, face 2 on top)\n"
-                                    "and exit; the puzzle's history is not used"},
+    OptionHelp{"--clock SECONDS",
+               "with --script: the clock that seeds the random numbers,\n"
+               "in seconds since midnight (default: the time of day)"},
+    OptionHelp{"--solve FILE.cube",
+               "print a short solution for the puzzle file in cubing\n"
+               "notation (R U' 2R F2, face 1 in front, face 2 on top)\n"
+               "and exit; the puzzle's history is not used"},
     OptionHelp{"--help", "print this help and exit"},
     OptionHelp{"--version", "print the version and exit"},
 };
@@ -90,7 +94,8 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& args) {
 }
 
 std::string usageLine() {
-    return "usage: vexelcube [--data-folder] [--script FILE|- [--client WxH] [--clock SECONDS]] [--solve FILE.cube] [--help] [--version]\n";
+    return "usage: vexelcube [--data-folder] [--script FILE|- [--client WxH] [--clock SECONDS]] [--solve FILE.cube] "
+           "[--help] [--version]\n";
 }
 
 std::string helpText() {

@@ -12,11 +12,11 @@ namespace vx {
 struct CommandLine {
     enum class Action { Window, Script, Solve, Help, Version, Usage };
     Action action = Action::Window;
-    std::string script;            // --script FILE ("-": standard input)
-    ScriptOptions scriptOptions;   // --client, --clock
-    std::string puzzle;            // --solve FILE.cube
-    bool dataFolder = false;       // --data-folder
-    std::string problem;           // for Action::Usage: what is wrong
+    std::string script;           // --script FILE ("-": standard input)
+    ScriptOptions scriptOptions;  // --client, --clock
+    std::string puzzle;           // --solve FILE.cube
+    bool dataFolder = false;      // --data-folder
+    std::string problem;          // for Action::Usage: what is wrong
 };
 
 CommandLine parseCommandLine(const std::vector<std::string_view>& args);

@@ -47,7 +47,8 @@ std::string enterDataFolder(const std::filesystem::path& folder) {
 }
 
 std::string enterDataFolder() {
-    const std::optional<std::filesystem::path> folder = dataFolderPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    const std::optional<std::filesystem::path> folder =
+        dataFolderPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     if (!folder) return "cannot find the game's folder: neither XDG_DATA_HOME nor HOME names a folder";
     return enterDataFolder(*folder);
 }

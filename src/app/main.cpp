@@ -16,14 +16,12 @@
 int main(int argc, char** argv) {
     vx::CommandLine o = vx::parseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
     switch (o.action) {
-        case vx::CommandLine::Action::Help: std::cout << vx::helpText(); return 0;
-        case vx::CommandLine::Action::Version: std::cout << vx::versionText(); return 0;
-        case vx::CommandLine::Action::Usage:
-            std::cerr << "vexelcube: " << o.problem << '\n' << vx::usageLine();
-            return 2;
-        case vx::CommandLine::Action::Solve: return vx::solveCommand(o.puzzle, std::cout, std::cerr);
-        case vx::CommandLine::Action::Script:
-        case vx::CommandLine::Action::Window: break;
+    case vx::CommandLine::Action::Help: std::cout << vx::helpText(); return 0;
+    case vx::CommandLine::Action::Version: std::cout << vx::versionText(); return 0;
+    case vx::CommandLine::Action::Usage: std::cerr << "vexelcube: " << o.problem << '\n' << vx::usageLine(); return 2;
+    case vx::CommandLine::Action::Solve: return vx::solveCommand(o.puzzle, std::cout, std::cerr);
+    case vx::CommandLine::Action::Script:
+    case vx::CommandLine::Action::Window: break;
     }
     // Started from the desktop menu: the files go to the game's own folder.
     // A script named on the command line is still found where it was named.

@@ -14,8 +14,7 @@ bool usableFaceColors(const std::array<int, 7>& facecolor) {
     return true;
 }
 
-void colourNewCube(Cube& cube, int n, const std::array<int, 7>& requested,
-                   std::array<int, 7>& usedcolor, Random& rnd) {
+void colourNewCube(Cube& cube, int n, const std::array<int, 7>& requested, std::array<int, 7>& usedcolor, Random& rnd) {
     const std::array<int, 7>& facecolor = usableFaceColors(requested) ? requested : kDefaultFaceColors;
     const auto used = [&](int colour) {
         return std::find(usedcolor.begin() + 1, usedcolor.end(), colour) != usedcolor.end();

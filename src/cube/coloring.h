@@ -18,7 +18,6 @@ bool usableFaceColors(const std::array<int, 7>& facecolor);
 // Colours a new n-cube: every face one colour, the six colours of
 // `requested` (`facecolor`) in a random order; `usedcolor`(1..6) lists them
 // as they are given out. Unusable face colours give way to the default six.
-void colourNewCube(Cube& cube, int n, const std::array<int, 7>& requested,
-                   std::array<int, 7>& usedcolor, Random& rnd);
+void colourNewCube(Cube& cube, int n, const std::array<int, 7>& requested, std::array<int, 7>& usedcolor, Random& rnd);
 
 }  // namespace vx

@@ -47,9 +47,7 @@ void Cube::move(std::span<const SquareCycle> cycles) {
     lastMoved_ = cycles;
 }
 
-void Cube::turnWhole(int axis, int quarter, int n) {
-    move(tables(n).whole(axis, quarter));
-}
+void Cube::turnWhole(int axis, int quarter, int n) { move(tables(n).whole(axis, quarter)); }
 
 bool Cube::solved(int n) const {
     for (int f = 1; f <= 6; ++f) {

@@ -32,9 +32,7 @@ public:
 
     // A quarter turn of one slab (a layer turn), or of the whole cube, for a
     // cube of edge `n`: takes the snapshot, then moves the squares.
-    void turn(const PhysicalMove& m, int n) {
-        move(tables(n).layer(m));
-    }
+    void turn(const PhysicalMove& m, int n) { move(tables(n).layer(m)); }
     void turnWhole(int axis, int quarter, int n);
 
     // Works out the turns of an n-cube now rather than at the first turn.

@@ -17,9 +17,7 @@ struct Vec3 {
 };
 
 inline int dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-inline Vec3 cross(Vec3 a, Vec3 b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
+inline Vec3 cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
 inline Vec3 unit(int axis, int sign = 1) {
     Vec3 v;
     (axis == 0 ? v.x : axis == 1 ? v.y : v.z) = sign;

@@ -34,8 +34,7 @@ public:
     int size() const { return n_; }
     // The turns are looked up on every layer turn: kept inline.
     std::span<const SquareCycle> layer(const PhysicalMove& m) const {
-        if (m.axis < 0 || m.axis > 2 || m.layer < 1 || m.layer > n_ || (m.quarter != 1 && m.quarter != -1))
-            return {};
+        if (m.axis < 0 || m.axis > 2 || m.layer < 1 || m.layer > n_ || (m.quarter != 1 && m.quarter != -1)) return {};
         return cycles(slot(m.axis, m.quarter, m.layer));
     }
     std::span<const SquareCycle> whole(int axis, int quarter) const;

@@ -1,6 +1,7 @@
 #pragma once
-#include "cube/key_codes.h"
 #include <array>
+
+#include "cube/key_codes.h"
 
 namespace vx {
 

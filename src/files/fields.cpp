@@ -2,9 +2,7 @@
 
 namespace vx {
 
-bool isFieldSeparator(char c) {
-    return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
-}
+bool isFieldSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n'; }
 
 std::optional<std::string_view> FieldReader::next() {
     while (pos_ < text_.size() && isFieldSeparator(text_[pos_])) ++pos_;

@@ -65,8 +65,8 @@ TemporaryFile createTemporary(const fs::path& target) {
     std::random_device entropy;
     const fs::path folder = target.parent_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate =
-            folder / ("." + target.filename().string() + std::string(kTemporaryMark) + std::to_string(entropy() % 1000000000u));
+        const fs::path candidate = folder / ("." + target.filename().string() + std::string(kTemporaryMark) +
+                                             std::to_string(entropy() % 1000000000u));
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) return {candidate, fd, 0};
         if (errno != EEXIST) return {{}, -1, errno};
@@ -208,7 +208,7 @@ WriteStatus writeFileReplacing(const fs::path& path, std::string_view bytes) {
         return fail(diskFull(errno) ? WriteStatus::DiskFull : WriteStatus::CannotWrite);
     if (::rename(temp.path.c_str(), target.c_str()) != 0) {
         const int error = errno;
-        return fail(error == EISDIR ? WriteStatus::NotAFile
+        return fail(error == EISDIR         ? WriteStatus::NotAFile
                     : writeProtected(error) ? WriteStatus::FolderReadOnly
                                             : WriteStatus::CannotReplace);
     }

@@ -55,8 +55,7 @@ std::string writeProblem(WriteStatus status);
 // keeps its permission bits; a file without its owner's write permission is
 // not replaced. A symbolic link is not followed: the link itself is replaced
 // by the new file, and the file it named stays as it was.
-[[nodiscard]] WriteStatus writeFileReplacing(const std::filesystem::path& path,
-                                             std::string_view bytes);
+[[nodiscard]] WriteStatus writeFileReplacing(const std::filesystem::path& path, std::string_view bytes);
 
 // Removes what saves killed before their rename left behind in `folder`:
 // regular files named as writeFileReplacing names its temporary files

@@ -26,8 +26,7 @@ void appendPlain(std::string& out, double v) {
     // The longest fixed form of a double has 309 integer digits or 1074
     // fraction digits, plus sign and point.
     std::array<char, 1100> buf;
-    const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), writable(v),
-                                      std::chars_format::fixed);
+    const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), writable(v), std::chars_format::fixed);
     std::string_view text(buf.data(), static_cast<std::size_t>(result.ptr - buf.data()));
     if (text.starts_with("-0.")) {
         out += '-';
@@ -64,8 +63,7 @@ double leadingNumber(std::string_view text) {
     if (!digits) return 0;
 
     double value = 0;
-    const auto result =
-        std::from_chars(text.data() + start, text.data() + i, value, std::chars_format::fixed);
+    const auto result = std::from_chars(text.data() + start, text.data() + i, value, std::chars_format::fixed);
     if (result.ec == std::errc::result_out_of_range)
         value = wholePartNonZero ? std::numeric_limits<double>::max() : 0.0;
     else if (result.ec != std::errc{})

@@ -89,8 +89,7 @@ PuzzleRead parsePuzzle(std::string_view text) {
     // Squares and history follow the first line, so its size and length
     // rule them.
     const int n = p.cubesize;
-    const std::size_t announced =
-        kHeaderValues + squareNumbers(n) + 3 * static_cast<std::size_t>(p.histcount);
+    const std::size_t announced = kHeaderValues + squareNumbers(n) + 3 * static_cast<std::size_t>(p.histcount);
     const std::string coordinates = rangeText(1, n);
 
     p.squares.reserve(squareNumbers(n));
@@ -123,8 +122,8 @@ std::string problemSentence(const PuzzleProblem& problem, std::string_view file)
     switch (problem.kind) {
     case PuzzleProblem::Kind::NotANumber: return name + " is not a puzzle: value " + value + " is not a number.";
     case PuzzleProblem::Kind::OutOfRange:
-        return name + " is not a puzzle: value " + value + " (" + problem.what + ") is " + problem.written +
-               ", not " + problem.allowed + ".";
+        return name + " is not a puzzle: value " + value + " (" + problem.what + ") is " + problem.written + ", not " +
+               problem.allowed + ".";
     case PuzzleProblem::Kind::CutShort: break;
     }
     if (problem.value == 0) return name + " holds no numbers.";

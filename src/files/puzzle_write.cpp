@@ -13,8 +13,7 @@ std::string formatPuzzle(int n, View view, const History& history, const Cube& c
     // About six bytes a number (" 12 " and the line end).
     out.reserve(6 * (5 + squareNumbers(n) + 3 * static_cast<std::size_t>(histcount)));
 
-    for (int value : {n, view.face, view.turn, histcount, history.at(histcount).axis})
-        appendPrintForm(out, value);
+    for (int value : {n, view.face, view.turn, histcount, history.at(histcount).axis}) appendPrintForm(out, value);
     out += kLineEnd;
 
     const auto line = [&](int value) {

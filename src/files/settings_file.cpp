@@ -1,9 +1,8 @@
 #include "files/settings_file.h"
 
-#include "cube/cube_size.h"
-
 #include "cube/coloring.h"
 #include "cube/cube.h"
+#include "cube/cube_size.h"
 #include "files/numbers.h"
 
 namespace vx {

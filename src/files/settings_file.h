@@ -18,11 +18,11 @@ constexpr double clampScrambleCount(double count) {
 // The options kept from one run to the next.
 struct Settings {
     std::array<int, 7> facecolor = kDefaultFaceColors;  // index 0 unused
-    int cubesize = 3;            // the size ticked in the size menu
-    double scramblecount = 3;    // the count as shown in its box; start-up makes scramblesleft = count + 1
-    double rotationtime = 0;     // tenths of a second
+    int cubesize = 3;                                   // the size ticked in the size menu
+    double scramblecount = 3;  // the count as shown in its box; start-up makes scramblesleft = count + 1
+    double rotationtime = 0;   // tenths of a second
     int drawmode = 0;
-    int shortest = 0;            // the computer reads the colours for a short solution
+    int shortest = 0;  // the computer reads the colours for a short solution
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 

@@ -40,8 +40,7 @@ public:
         return entries_[static_cast<std::size_t>(i)];
     }
     HistEntry at(int i) const {
-        return i >= 0 && i < static_cast<int>(entries_.size()) ? entries_[static_cast<std::size_t>(i)]
-                                                                : HistEntry{};
+        return i >= 0 && i < static_cast<int>(entries_.size()) ? entries_[static_cast<std::size_t>(i)] : HistEntry{};
     }
     HistEntry top() const { return at(histcount); }
     void push(const HistEntry& e) {

@@ -25,8 +25,7 @@ WholeTurn wholeTurnFor(int histaxis, Shift shift) {
 }
 
 bool viewFollowsShift(View view, int histaxis) {
-    return validView(view) && histaxis >= 1 && histaxis <= 3 &&
-           kFrontAfter[histaxis - 1][0][view.face] != 0;
+    return validView(view) && histaxis >= 1 && histaxis <= 3 && kFrontAfter[histaxis - 1][0][view.face] != 0;
 }
 
 View viewAfterShift(View view, int histaxis, Shift shift) {

@@ -141,8 +141,7 @@ bool inside(const PaintedArea& a, const PaintedArea& box) {
 }  // namespace
 
 PaintedArea pictureArea(const Geometry& g) {
-    return {g.cubeleft, nearestPixel(g.cubetop - g.depthsize), nearestPixel(g.cuberight + g.depthsize),
-            g.cubebottom};
+    return {g.cubeleft, nearestPixel(g.cubetop - g.depthsize), nearestPixel(g.cuberight + g.depthsize), g.cubebottom};
 }
 
 void paintCube(Surface& surface, const Geometry& g, const Cube& cube, View view, int n, PaintedArea& last) {

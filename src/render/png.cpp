@@ -1,12 +1,13 @@
 #include "render/png.h"
 
-#include <png.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <csetjmp>
 #include <cstdio>
 #include <string>
+
+#include <png.h>
 
 #include "render/palette.h"
 
@@ -28,9 +29,8 @@ bool encode(std::FILE* file, const Surface& surface) {
         return false;
     }
     png_init_io(png, file);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(surface.width()),
-                 static_cast<png_uint_32>(surface.height()), 8, PNG_COLOR_TYPE_PALETTE,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(surface.width()), static_cast<png_uint_32>(surface.height()), 8,
+                 PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_color colours[kPaletteSize];
     for (int i = 0; i < kPaletteSize; ++i) colours[i] = {kPalette[i].r, kPalette[i].g, kPalette[i].b};
     png_set_PLTE(png, info, colours, kPaletteSize);

@@ -18,7 +18,8 @@ SavedPixels savePixels(const Surface& surface, int x1, int y1, int x2, int y2) {
     saved.y2 = std::min(y2, surface.height() - 1);
     if (saved.empty()) return saved;
     for (int y = saved.y1; y <= saved.y2; ++y)
-        for (int x = saved.x1; x <= saved.x2; ++x) saved.pixels.push_back(static_cast<std::uint8_t>(surface.pixel(x, y)));
+        for (int x = saved.x1; x <= saved.x2; ++x)
+            saved.pixels.push_back(static_cast<std::uint8_t>(surface.pixel(x, y)));
     return saved;
 }
 

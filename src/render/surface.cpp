@@ -17,16 +17,14 @@ constexpr int kMaxSide = 16384;
 int sideLength(int v) { return std::clamp(v, 0, kMaxSide); }
 
 int clampToInt(std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace
 
 Surface::Surface(int width, int height)
-    : width_(sideLength(width)),
-      height_(sideLength(height)),
-      pixels_(static_cast<std::size_t>(width_) * height_, 0) {}
+    : width_(sideLength(width)), height_(sideLength(height)), pixels_(static_cast<std::size_t>(width_) * height_, 0) {}
 
 void Surface::resize(int width, int height) {
     width = sideLength(width);
@@ -60,7 +58,8 @@ void Surface::box(int x1, int y1, int x2, int y2, int colour) {
     const int top = std::max(std::min(y1, y2), 0);
     const int bottom = std::min(std::max(y1, y2), height_ - 1);
     if (left > right || top > bottom) return;
-    for (int y = top; y <= bottom; ++y) scan::fillBytes(row(y) + left, right - left + 1, static_cast<std::uint8_t>(colour));
+    for (int y = top; y <= bottom; ++y)
+        scan::fillBytes(row(y) + left, right - left + 1, static_cast<std::uint8_t>(colour));
 }
 
 void Surface::line(int x1, int y1, int x2, int y2, int colour) {

@@ -35,7 +35,8 @@ void takeColourSet(Game& g, std::array<int, 6> colours) {
     GameState& s = g.s;
     for (const ColourBox& box : kColourBoxes) g.form[box.id].enabled = true;
     g.form[ControlId::Check41].enabled = true;
-    for (int i = 0; i < 6; ++i) s.options.facecolor[static_cast<std::size_t>(i + 1)] = colours[static_cast<std::size_t>(i)];
+    for (int i = 0; i < 6; ++i)
+        s.options.facecolor[static_cast<std::size_t>(i + 1)] = colours[static_cast<std::size_t>(i)];
     for (const ColourBox& box : kColourBoxes) setTicked(g, box.id, false);
     setTicked(g, ControlId::Check41, false);
     for (int i = 1; i <= 6; ++i)
@@ -80,7 +81,8 @@ void choosecolors_Click(Game& g) {
     s.options.colorcount = 6;
     s.panels.panelentry.facecolor = s.options.facecolor;
     s.panels.panelentry.colorcount = s.options.colorcount;
-    for (std::size_t i = 0; i < std::size(kColourBoxes); ++i) s.panels.panelentry.ticked[i] = g.form[kColourBoxes[i].id].ticked;
+    for (std::size_t i = 0; i < std::size(kColourBoxes); ++i)
+        s.panels.panelentry.ticked[i] = g.form[kColourBoxes[i].id].ticked;
 }
 
 void Command1_Click(Game& g) {
@@ -100,7 +102,8 @@ void Command1_Click(Game& g) {
 void cancelColours(Game& g) {
     GameState& s = g.s;
     closePanel(g);
-    for (std::size_t i = 0; i < std::size(kColourBoxes); ++i) setTicked(g, kColourBoxes[i].id, s.panels.panelentry.ticked[i]);
+    for (std::size_t i = 0; i < std::size(kColourBoxes); ++i)
+        setTicked(g, kColourBoxes[i].id, s.panels.panelentry.ticked[i]);
     s.options.colorcount = s.panels.panelentry.colorcount;
     s.options.facecolor = s.panels.panelentry.facecolor;
     sixColourRule(g);

@@ -24,7 +24,8 @@ bool sameEntries(const History& x, const History& y, int count) {
 // True while the history is what is left of the plan and the cube is the
 // plan's cube with the entries carried out so far.
 bool planGoesOn(const ComputerPlan& p, bool shortest, const Cube& cube, const History& h, int n) {
-    if (!p.taken || (shortest && !p.readColours) || p.n != n || h.histcount < 0 || h.histcount > p.planned.histcount) return false;
+    if (!p.taken || (shortest && !p.readColours) || p.n != n || h.histcount < 0 || h.histcount > p.planned.histcount)
+        return false;
     if (!sameEntries(h, p.planned, h.histcount)) return false;
     Cube expected = p.cube;
     for (int i = p.planned.histcount; i > h.histcount; --i)
@@ -64,8 +65,10 @@ void shortest_Click(Game& g) {
 NextPlan lookForPlan(Game& g) {
     GameState& s = g.s;
     const int n = s.play.cubesize;
-    if (planGoesOn(s.play.computerplan, s.options.shortest, s.play.cube, s.play.history, n)) return planOf(NextPlan::Kind::goesOn);
-    if (!s.options.shortest || (s.play.history.histcount <= 0 && s.play.cube.solved(n))) return planOf(NextPlan::Kind::historyUnread);
+    if (planGoesOn(s.play.computerplan, s.options.shortest, s.play.cube, s.play.history, n))
+        return planOf(NextPlan::Kind::goesOn);
+    if (!s.options.shortest || (s.play.history.histcount <= 0 && s.play.cube.solved(n)))
+        return planOf(NextPlan::Kind::historyUnread);
 
     const Cube asked = s.play.cube;
     const History before = s.play.history;
@@ -81,7 +84,8 @@ NextPlan lookForPlan(Game& g) {
     if (!solution.solved()) return planOf(NextPlan::Kind::refused, {}, solution.reason);
     const bool historyWorks = historySolves(s.play.cube, s.play.history, n);
     std::optional<History> plan = historyOfPlan(solution.moves, n);
-    if (!plan || (historyWorks && s.play.history.histcount <= plan->histcount)) return planOf(NextPlan::Kind::historyRead);
+    if (!plan || (historyWorks && s.play.history.histcount <= plan->histcount))
+        return planOf(NextPlan::Kind::historyRead);
     return planOf(NextPlan::Kind::colours, std::move(*plan));
 }
 
@@ -91,22 +95,17 @@ void computerStarts(Game& g) {
     if (next.kind != NextPlan::Kind::goesOn && next.kind != NextPlan::Kind::interrupted && !s.play.computersolves)
         next.kind = NextPlan::Kind::interrupted;
     switch (next.kind) {
-    case NextPlan::Kind::goesOn:
-        return;
+    case NextPlan::Kind::goesOn: return;
     case NextPlan::Kind::interrupted:
         // It looks again at the next pass.
         if (!g.ended) s.play.computerlooked = false;
         return;
-    case NextPlan::Kind::historyUnread:
-        takePlan(s, ComputerPlan::Source::history, false);
-        return;
+    case NextPlan::Kind::historyUnread: takePlan(s, ComputerPlan::Source::history, false); return;
     case NextPlan::Kind::refused:
         tell(g, "The computer cannot solve this cube from its colors: " + next.reason);
         takePlan(s, ComputerPlan::Source::history, true);
         return;
-    case NextPlan::Kind::historyRead:
-        takePlan(s, ComputerPlan::Source::history, true);
-        return;
+    case NextPlan::Kind::historyRead: takePlan(s, ComputerPlan::Source::history, true); return;
     case NextPlan::Kind::colours:
         s.play.history = std::move(next.plan);
         // No run of turns is under way on the new top entry.

@@ -1,7 +1,7 @@
 #include "shell/events.h"
 
-#include "shell/colour_panel.h"
 #include "cube/key_codes.h"
+#include "shell/colour_panel.h"
 #include "shell/game.h"
 #include "shell/handlers.h"
 #include "shell/hint.h"
@@ -25,13 +25,20 @@ struct HandlerTable {
 // the explanations of the Instructions menu do nothing. The size items are
 // handled by bySize_Click.
 constexpr HandlerTable<MenuId, kMenuCount> kMenuHandlers = {
-    {MenuId::newpuzzle, newpuzzle_Click},     {MenuId::loadpuzzle, loadpuzzle_Click},
-    {MenuId::savepuzzle, savepuzzle_Click},   {MenuId::savesettings, savesettings_Click},
-    {MenuId::messup, messup_Click},           {MenuId::createp, createp_Click},
-    {MenuId::usolve, usolve_Click},           {MenuId::csolve, csolve_Click},
-    {MenuId::choosetime, choosetime_Click},   {MenuId::gamemode, gamemode_Click},
-    {MenuId::shortest, shortest_Click},       {MenuId::hint, hint_Click},
-    {MenuId::difficulty, difficulty_Click},   {MenuId::choosecolors, choosecolors_Click},
+    {MenuId::newpuzzle, newpuzzle_Click},
+    {MenuId::loadpuzzle, loadpuzzle_Click},
+    {MenuId::savepuzzle, savepuzzle_Click},
+    {MenuId::savesettings, savesettings_Click},
+    {MenuId::messup, messup_Click},
+    {MenuId::createp, createp_Click},
+    {MenuId::usolve, usolve_Click},
+    {MenuId::csolve, csolve_Click},
+    {MenuId::choosetime, choosetime_Click},
+    {MenuId::gamemode, gamemode_Click},
+    {MenuId::shortest, shortest_Click},
+    {MenuId::hint, hint_Click},
+    {MenuId::difficulty, difficulty_Click},
+    {MenuId::choosecolors, choosecolors_Click},
     {MenuId::quit, quit_Click},
 };
 
@@ -84,8 +91,8 @@ namespace {
 // The button each panel finishes with (Done), by the box or list that
 // Return is pressed in. The save panel's name box has a handler of its own.
 constexpr std::pair<ControlId, ControlId> kDoneOf[] = {
-    {ControlId::Text1, ControlId::Command3}, {ControlId::Text2, ControlId::Command5},
-    {ControlId::Text3, ControlId::Command8}, {ControlId::File2, ControlId::Command8},
+    {ControlId::Text1, ControlId::Command3},  {ControlId::Text2, ControlId::Command5},
+    {ControlId::Text3, ControlId::Command8},  {ControlId::File2, ControlId::Command8},
     {ControlId::File1, ControlId::Command10},
 };
 

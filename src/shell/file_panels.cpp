@@ -4,16 +4,16 @@
 #include <string>
 
 #include "cube/key_codes.h"
-#include "shell/game.h"
-#include "shell/handlers.h"
-#include "shell/settings.h"
-#include "shell/solve_check.h"
 #include "files/file_io.h"
 #include "files/puzzle_folder.h"
 #include "files/puzzle_name.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
 #include "shell/notice.h"
 #include "shell/panel_frame.h"
 #include "shell/puzzle_load.h"
+#include "shell/settings.h"
+#include "shell/solve_check.h"
 
 namespace vx {
 
@@ -26,14 +26,16 @@ void refreshList(Control& list) {
 
 void closeSavePanel(Game& g) {
     closePanel(g);
-    showControls(g, {ControlId::Label7, ControlId::Text4, ControlId::File1, ControlId::Command10, ControlId::Command11}, false);
+    showControls(g, {ControlId::Label7, ControlId::Text4, ControlId::File1, ControlId::Command10, ControlId::Command11},
+                 false);
     g.form.focus = std::nullopt;
     finishClosingPanel(g);
 }
 
 void closeLoadPanel(Game& g) {
     closePanel(g);
-    showControls(g, {ControlId::Label6, ControlId::Text3, ControlId::File2, ControlId::Command8, ControlId::Command9}, false);
+    showControls(g, {ControlId::Label6, ControlId::Text3, ControlId::File2, ControlId::Command8, ControlId::Command9},
+                 false);
     finishClosingPanel(g);
 }
 
@@ -47,8 +49,7 @@ std::string selectedEntry(const Control& list) {
 // cut at its first dot ("abc.def" saves abc.cube).
 std::optional<std::string> nameToSave(const Game& g, const std::string& box) {
     const std::vector<std::string>& listed = g.form[ControlId::File1].entries;
-    if (std::find(listed.begin(), listed.end(), box) != listed.end() || isPuzzleFile(box))
-        return puzzleNameOfFile(box);
+    if (std::find(listed.begin(), listed.end(), box) != listed.end() || isPuzzleFile(box)) return puzzleNameOfFile(box);
     return puzzleName(box);
 }
 
@@ -69,7 +70,8 @@ void savePuzzle(Game& g) {
         return;
     }
     removeStaleSaves();
-    const WriteStatus saved = writeFileReplacing(file, formatPuzzle(s.play.cubesize, s.play.view, s.play.history, s.play.cube));
+    const WriteStatus saved =
+        writeFileReplacing(file, formatPuzzle(s.play.cubesize, s.play.view, s.play.history, s.play.cube));
     if (saved != WriteStatus::Ok) {
         tell(g, saveFailedNotice("the puzzle " + file, writeProblem(saved)));
         return;

@@ -1,6 +1,5 @@
 #include "shell/form.h"
 
-
 namespace vx {
 
 namespace {
@@ -146,11 +145,12 @@ void addControls(Form& f) {
 
     // The colour panel.
     put(label(ControlId::Label2, "Please choose the six colors that will be used on each face of the vexel cube:", 16,
-                      16, 369, 17, {255, 0, 255}));
+              16, 369, 17, {255, 0, 255}));
     const std::pair<ControlId, std::pair<int, int>> places[14] = {
-        {ControlId::Check35, {16, 72}},   {ControlId::Check36, {120, 72}},  {ControlId::Check37, {224, 72}},  {ControlId::Check38, {328, 72}},
-        {ControlId::Check39, {432, 72}},  {ControlId::Check42, {16, 136}},  {ControlId::Check43, {120, 136}}, {ControlId::Check44, {224, 136}},
-        {ControlId::Check45, {328, 136}}, {ControlId::Check46, {432, 136}}, {ControlId::Check1, {16, 200}},   {ControlId::Check2, {120, 200}},
+        {ControlId::Check35, {16, 72}},   {ControlId::Check36, {120, 72}},  {ControlId::Check37, {224, 72}},
+        {ControlId::Check38, {328, 72}},  {ControlId::Check39, {432, 72}},  {ControlId::Check42, {16, 136}},
+        {ControlId::Check43, {120, 136}}, {ControlId::Check44, {224, 136}}, {ControlId::Check45, {328, 136}},
+        {ControlId::Check46, {432, 136}}, {ControlId::Check1, {16, 200}},   {ControlId::Check2, {120, 200}},
         {ControlId::Check3, {224, 200}},  {ControlId::Check4, {328, 200}},
     };
     for (const auto& [id, at] : places) put(checkBox(id, at.first, at.second));
@@ -168,8 +168,8 @@ void addControls(Form& f) {
     put(textBox(ControlId::Text1, "3", 200, 16, 25, 19, 2, false));
     put(button(ControlId::Command3, "Done", 8, 56, 65, 33));
     put(label(ControlId::Label3,
-                      "Please enter the minimum time (in 10ths of a second) for the computer to rotate the cube:", 8,
-                      16, 425, 17, {255, 0, 255}));
+              "Please enter the minimum time (in 10ths of a second) for the computer to rotate the cube:", 8, 16, 425,
+              17, {255, 0, 255}));
     put(textBox(ControlId::Text2, "", 432, 16, 25, 19, 2, false));
     put(button(ControlId::Command5, "Done", 8, 56, 65, 33));
 

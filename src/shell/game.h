@@ -1,8 +1,8 @@
 #pragma once
 
+#include "render/surface.h"
 #include "shell/form.h"
 #include "shell/game_state.h"
-#include "render/surface.h"
 #include "shell/platform.h"
 
 namespace vx {

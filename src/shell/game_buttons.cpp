@@ -5,10 +5,10 @@
 #include "shell/game.h"
 #include "shell/handlers.h"
 #include "shell/mode_panel.h"
-#include "shell/notice.h"
 #include "shell/modes.h"
-#include "shell/solve_check.h"
+#include "shell/notice.h"
 #include "shell/puzzle_load.h"
+#include "shell/solve_check.h"
 
 namespace vx {
 

@@ -41,10 +41,10 @@ struct HintMark {
 // What the player chose: kept in the settings file (the size as the size
 // menu's tick).
 struct Options {
-    int pendingsize = 3;            // the size ticked in the size menu
+    int pendingsize = 3;  // the size ticked in the size menu
     std::array<int, 7> facecolor = kDefaultFaceColors;
     int colorcount = 6;
-    double rotationtime = 0;        // tenths of a second a computer move takes at least
+    double rotationtime = 0;  // tenths of a second a computer move takes at least
     // "Shortest solution (computer reads the colors)": the computer may read
     // the colours and put a shorter solution in place of the history when it
     // starts to solve a cube.
@@ -53,15 +53,15 @@ struct Options {
 
 // The cube, its history, the modes and the game.
 struct Play {
-    int cubesize = 3;               // N on the screen
-    Cube cube;                      // squarecolor, squarecopy
-    View view{0, 0};                // frontface (view.face), frontturn (view.turn)
+    int cubesize = 3;  // N on the screen
+    Cube cube;         // squarecolor, squarecopy
+    View view{0, 0};   // frontface (view.face), frontturn (view.turn)
     std::array<int, 7> usedcolor = {-2, -2, -2, -2, -2, -2, -2};
-    int scramblesleft = 4;          // scramble turns still owed plus one
+    int scramblesleft = 4;  // scramble turns still owed plus one
 
     // The move history and the scrambler.
-    History history;                // histcount and the entries
-    ScrambleCounters counters;      // repeatcount, lowedgecount, highedgecount, lastface, lastcol, lastrow
+    History history;            // histcount and the entries
+    ScrambleCounters counters;  // repeatcount, lowedgecount, highedgecount, lastface, lastcol, lastrow
     Random rnd;
 
     // Modes and the game.
@@ -72,7 +72,7 @@ struct Play {
     bool drawsavedsolving = false;  // the wish to solve held while draw-mode is on
     int gamescrambles = 0;
     int solvedcount = 0;
-    int gamestartstate = 1;         // 1 before a game's first cube, 2 while it is played, 0 after
+    int gamestartstate = 1;  // 1 before a game's first cube, 2 while it is played, 0 after
     bool solvewasnew = false;
     bool cubefinished = false;
     bool gamepuzzle = false;
@@ -101,13 +101,13 @@ struct Loop {
     bool clickpending = false;
     float clickx = 0, clicky = 0;
     int clickbutton = 0;
-    ScreenMove move;                // turnkind, clickcol, clickrow
+    ScreenMove move;  // turnkind, clickcol, clickrow
 };
 
 // The option and file panels.
 struct Panels {
     bool colorpanelused = false;
-    bool panelopen = false;         // a panel is open (and shown)
+    bool panelopen = false;  // a panel is open (and shown)
     bool labelshidden = false;
     bool buttonshidden = false;
     std::string lastpuzzlename;

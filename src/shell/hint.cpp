@@ -54,8 +54,9 @@ void hint_Click(Game& g) {
         if (s.play.cube.solved(n)) {
             tell(g, "The cube is solved.");
         } else {
-            tell(g, next.kind == NextPlan::Kind::refused ? "No hint: " + next.reason
-                                                         : std::string("No hint: tick the shortest solution so that the computer reads the colors."));
+            tell(g, next.kind == NextPlan::Kind::refused
+                        ? "No hint: " + next.reason
+                        : std::string("No hint: tick the shortest solution so that the computer reads the colors."));
         }
         return;
     }
@@ -66,7 +67,8 @@ void hint_Click(Game& g) {
     }
     s.picture.hint.notice = hintText(*hint);
     tell(g, s.picture.hint.notice);
-    if (!hint->arrowFirst) s.picture.hint.under = outlineSquare(g.surface, s.picture.geometry, hint->move.clickrow, hint->move.clickcol);
+    if (!hint->arrowFirst)
+        s.picture.hint.under = outlineSquare(g.surface, s.picture.geometry, hint->move.clickrow, hint->move.clickcol);
     s.picture.hint.shown = true;
 }
 

@@ -31,12 +31,8 @@ void Form_KeyDown(Game& g, int keycode) {
         s.loop.viewchanged = true;
         s.play.view = arrowTurn(s.play.view, static_cast<Arrow>(keycode));
         break;
-    case key::B:
-        oneComputerMove(g);
-        break;
-    case key::H:
-        hint_Click(g);
-        break;
+    case key::B: oneComputerMove(g); break;
+    case key::H: hint_Click(g); break;
     case key::R:
         s.play.view = keyR(s.play.view);
         s.loop.viewchanged = true;
@@ -45,8 +41,7 @@ void Form_KeyDown(Game& g, int keycode) {
         s.play.view = keyT(s.play.view);
         s.loop.viewchanged = true;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -5,22 +5,22 @@
 #include <algorithm>
 #include <climits>
 
-#include "shell/game.h"
-#include "shell/handlers.h"
-#include "shell/layout.h"
-#include "shell/mode_panel.h"
-#include "shell/modes.h"
-#include "shell/settings.h"
-#include "shell/solve_check.h"
 #include "files/numbers.h"
 #include "history/computer_step.h"
 #include "history/convert.h"
 #include "history/record.h"
 #include "history/scrambler.h"
-#include "shell/hint.h"
-#include "shell/hit_test.h"
 #include "shell/colour_panel.h"
 #include "shell/computer_plan.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
+#include "shell/hint.h"
+#include "shell/hit_test.h"
+#include "shell/layout.h"
+#include "shell/mode_panel.h"
+#include "shell/modes.h"
+#include "shell/settings.h"
+#include "shell/solve_check.h"
 
 namespace vx {
 
@@ -35,7 +35,7 @@ enum class Stage {
     AfterTurn,     // no drawing while scrambling
     DrawSequence,  // the next step of a draw-mode sequence, if any
     Redraw,
-    Countdown,     // the scramble countdown
+    Countdown,  // the scramble countdown
     OneMoveReturn,
     SolveCheck,
 };
@@ -43,8 +43,7 @@ enum class Stage {
 // The surface follows the client area of the window.
 void fitSurface(Game& g) {
     const ClientSize size = g.platform.clientSize();
-    if (size.width != g.surface.width() || size.height != g.surface.height())
-        g.surface.resize(size.width, size.height);
+    if (size.width != g.surface.width() || size.height != g.surface.height()) g.surface.resize(size.width, size.height);
 }
 
 void startUp(Game& g) {
@@ -125,7 +124,8 @@ bool idlePoll(Game& g) {
         s.loop.viewchanged = false;
         g.platform.pumpEvents(g, YieldPoint::IdlePoll, wait);
         if (g.ended) return false;
-        if (s.play.history.histcount > 0 && !s.panels.panelopen && !s.play.gameon) g.form[MenuId::savepuzzle].enabled = true;
+        if (s.play.history.histcount > 0 && !s.panels.panelopen && !s.play.gameon)
+            g.form[MenuId::savepuzzle].enabled = true;
         s.loop.timertick = false;
         if (s.play.computersolves && s.play.scramblesleft <= 0 && s.options.rotationtime > 0 && !s.play.onemove) {
             if (!moveWait(g)) return false;
@@ -161,7 +161,8 @@ Stage afterIdlePoll(Game& g) {
     if (!s.loop.cubeready) return newCubeSetUp(g);
     if (s.loop.viewchanged) return Stage::AfterTurn;
     if (!s.loop.clickpending) return Stage::Countdown;
-    const HitResult hit = hitTest(s.picture.geometry, s.play.cubesize, {s.loop.clickx, s.loop.clicky, s.loop.clickbutton}, s.play.drawmode);
+    const HitResult hit = hitTest(s.picture.geometry, s.play.cubesize,
+                                  {s.loop.clickx, s.loop.clicky, s.loop.clickbutton}, s.play.drawmode);
     switch (hit.kind) {
     case Hit::None: return Stage::IdlePoll;
     case Hit::Rejected: return Stage::Countdown;
@@ -175,7 +176,8 @@ void convertAndRecord(GameState& s) {
     if (s.play.drawmode && s.play.drawsequence.counter() < 1) s.play.drawsequence.start(s.loop.move);
     if (s.play.drawsequence.underWay()) s.loop.move = s.play.drawsequence.next(s.play.cubesize);
     const HistEntry newturn = toAbsolute(s.play.view, s.loop.move, s.play.cubesize);
-    recordTurn(s.play.history, newturn, MergeContext{s.play.cube, s.play.view, s.play.rnd, s.play.counters, s.play.cubesize});
+    recordTurn(s.play.history, newturn,
+               MergeContext{s.play.cube, s.play.view, s.play.rnd, s.play.counters, s.play.cubesize});
 }
 
 // Stage 10: the scramble countdown. When the scramble is over the cube is
@@ -220,27 +222,15 @@ void Form_Activate(Game& g) {
             if (!idlePoll(g)) return;
             stage = afterIdlePoll(g);
             break;
-        case Stage::Convert:
-            convertAndRecord(s);
-            [[fallthrough]];
-        case Stage::Turn:
-            layerTurn(s.play.cube, s.play.view, s.loop.move, s.play.cubesize);
-            [[fallthrough]];
-        case Stage::AfterTurn:
-            stage = s.play.scramblesleft > 0 ? Stage::Countdown : Stage::DrawSequence;
-            break;
-        case Stage::DrawSequence:
-            stage = s.play.drawsequence.underWay() ? Stage::Convert : Stage::Redraw;
-            break;
+        case Stage::Convert: convertAndRecord(s); [[fallthrough]];
+        case Stage::Turn: layerTurn(s.play.cube, s.play.view, s.loop.move, s.play.cubesize); [[fallthrough]];
+        case Stage::AfterTurn: stage = s.play.scramblesleft > 0 ? Stage::Countdown : Stage::DrawSequence; break;
+        case Stage::DrawSequence: stage = s.play.drawsequence.underWay() ? Stage::Convert : Stage::Redraw; break;
         case Stage::Redraw:
             paintCube(g.surface, s.picture.geometry, s.play.cube, s.play.view, s.play.cubesize, s.picture.lastpicture);
             [[fallthrough]];
-        case Stage::Countdown:
-            stage = countdown(s);
-            break;
-        case Stage::OneMoveReturn:
-            oneMoveReturn(g);
-            [[fallthrough]];
+        case Stage::Countdown: stage = countdown(s); break;
+        case Stage::OneMoveReturn: oneMoveReturn(g); [[fallthrough]];
         case Stage::SolveCheck:
             solveCheck(g);
             stage = Stage::PassStart;

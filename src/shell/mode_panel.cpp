@@ -41,7 +41,8 @@ void printBesideCube(Game& g, std::string_view text) {
     GlyphMask mask = g.platform.glyphs().render(text, g.s.picture.fontsize);
     const PaintedArea& cube = g.s.picture.lastpicture;
     const int left = g.surface.currentX, top = g.surface.currentY;
-    if (!cube.empty() && mask.bits.size() == static_cast<std::size_t>(mask.width) * static_cast<std::size_t>(mask.height))
+    if (!cube.empty() &&
+        mask.bits.size() == static_cast<std::size_t>(mask.width) * static_cast<std::size_t>(mask.height))
         for (int y = 0; y < mask.height; ++y)
             for (int x = 0; x < mask.width; ++x)
                 if (inArea(cube, left + x, top + y))
@@ -87,9 +88,7 @@ void paintModePanel(Game& g, Solver highlighted, bool atStartUp) {
     }
 }
 
-void paintModePanelForSolver(Game& g) {
-    paintModePanel(g, g.s.play.computersolves ? Solver::Computer : Solver::User);
-}
+void paintModePanelForSolver(Game& g) { paintModePanel(g, g.s.play.computersolves ? Solver::Computer : Solver::User); }
 
 void eraseModePanel(Game& g) {
     const SideBox& a = kModePanelArea;

@@ -26,5 +26,4 @@ void printText(Game& g, std::string_view text);
 void boxBesideCube(Game& g, int x1, int y1, int x2, int y2, int colour);
 void printBesideCube(Game& g, std::string_view text);
 
-
 }  // namespace vx

@@ -1,15 +1,16 @@
 // The play modes: practice, computer solving, draw-mode and game mode, and
 // starting a new puzzle or game. The handlers only change the game's values;
 // the main loop does the work.
+#include "shell/modes.h"
+
 #include <string>
 
+#include "files/numbers.h"
+#include "files/settings_file.h"
 #include "shell/game.h"
 #include "shell/handlers.h"
 #include "shell/mode_panel.h"
-#include "shell/modes.h"
 #include "shell/solve_check.h"
-#include "files/numbers.h"
-#include "files/settings_file.h"
 
 namespace vx {
 
@@ -72,11 +73,11 @@ void leaveGame(Game& g) {
     if (s.play.gameon) s.play.gamestartstate = 1;
     form[MenuId::createmode].enabled = true;
     s.play.drawmode = form[MenuId::createp].checked;
-    for (ControlId id : {ControlId::Label4, ControlId::Label5, ControlId::Command6, ControlId::Command7}) form[id].visible = false;
+    for (ControlId id : {ControlId::Label4, ControlId::Label5, ControlId::Command6, ControlId::Command7})
+        form[id].visible = false;
     form[MenuId::newpuzzle].caption = "New puzzle";
     form.caption = s.play.drawmode ? kDrawCaption : kPracticeCaption;
 }
-
 
 void createp_Click(Game& g) {
     GameState& s = g.s;

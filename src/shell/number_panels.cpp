@@ -1,8 +1,8 @@
 // The two number panels: the scramble count and the computer's minimum
 // rotation time, each a label, a two-character box and Done.
+#include "files/numbers.h"
 #include "shell/game.h"
 #include "shell/handlers.h"
-#include "files/numbers.h"
 #include "shell/panel_frame.h"
 
 namespace vx {

@@ -20,7 +20,8 @@ void openPanel(Game& g) {
     if (form[ControlId::Command6].visible) s.panels.buttonshidden = true;
     showControls(g, {ControlId::Command6, ControlId::Command7}, false);
     eraseModePanel(g);
-    for (MenuId id : {MenuId::choosecolors, MenuId::difficulty, MenuId::choosetime, MenuId::solvingoptions, MenuId::newpuzzle, MenuId::loadpuzzle, MenuId::savepuzzle})
+    for (MenuId id : {MenuId::choosecolors, MenuId::difficulty, MenuId::choosetime, MenuId::solvingoptions,
+                      MenuId::newpuzzle, MenuId::loadpuzzle, MenuId::savepuzzle})
         form[id].enabled = false;
     form[ControlId::Notice].visible = false;
 }
@@ -41,7 +42,8 @@ void closePanel(Game& g) {
     }
     // The keyboard goes back to the cube.
     form.focus = std::nullopt;
-    for (MenuId id : {MenuId::choosecolors, MenuId::difficulty, MenuId::solvingoptions, MenuId::newpuzzle, MenuId::choosetime})
+    for (MenuId id :
+         {MenuId::choosecolors, MenuId::difficulty, MenuId::solvingoptions, MenuId::newpuzzle, MenuId::choosetime})
         form[id].enabled = true;
 }
 

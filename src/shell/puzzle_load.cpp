@@ -1,10 +1,10 @@
 #include "shell/puzzle_load.h"
 
-#include "shell/layout.h"
-#include "shell/solve_check.h"
 #include "files/puzzle_name.h"
 #include "shell/game.h"
+#include "shell/layout.h"
 #include "shell/size_menu.h"
+#include "shell/solve_check.h"
 
 namespace vx {
 

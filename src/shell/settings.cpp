@@ -1,13 +1,13 @@
 // "Save settings", and reading the settings back at start-up.
 #include "shell/settings.h"
 
-#include "shell/game.h"
-#include "shell/handlers.h"
-#include "shell/mode_panel.h"
 #include "files/file_io.h"
 #include "files/numbers.h"
 #include "files/puzzle_name.h"
 #include "files/settings_file.h"
+#include "shell/game.h"
+#include "shell/handlers.h"
+#include "shell/mode_panel.h"
 #include "shell/notice.h"
 #include "shell/size_menu.h"
 

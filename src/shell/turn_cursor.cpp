@@ -30,9 +30,9 @@ TurnCursor turnCursor(const Geometry& geometry, int n, float x, float y, bool dr
     const Way row = wayOf(geometry, n, x, y, 2, drawmode);
     constexpr TurnCursor kTable[3][3] = {
         // row: none, left, right
-        {TurnCursor::None, TurnCursor::Left, TurnCursor::Right},             // column: none
-        {TurnCursor::Up, TurnCursor::UpLeft, TurnCursor::UpRight},           // column: up
-        {TurnCursor::Down, TurnCursor::DownLeft, TurnCursor::DownRight},     // column: down
+        {TurnCursor::None, TurnCursor::Left, TurnCursor::Right},          // column: none
+        {TurnCursor::Up, TurnCursor::UpLeft, TurnCursor::UpRight},        // column: up
+        {TurnCursor::Down, TurnCursor::DownLeft, TurnCursor::DownRight},  // column: down
     };
     return kTable[static_cast<int>(column)][static_cast<int>(row)];
 }

@@ -110,9 +110,11 @@ Verdict readKind(const Cube& cube, const std::array<Slot, N>& slots, const Colou
         bool mirrored = false;
         if (!identify<K>(slots, seen, perm[j], orient[j], mirrored)) {
             if (mirrored) return {bad, "A corner has its colours the wrong way round."};
-            return {bad, corners ? "A corner has colours that no corner has." : "An edge has colours that no edge has."};
+            return {bad,
+                    corners ? "A corner has colours that no corner has." : "An edge has colours that no edge has."};
         }
-        if (seenPiece[perm[j]]) return {bad, corners ? "Two corners have the same colours." : "Two edges have the same colours."};
+        if (seenPiece[perm[j]])
+            return {bad, corners ? "Two corners have the same colours." : "Two edges have the same colours."};
         seenPiece[perm[j]] = true;
         sum += orient[j];
     }

@@ -26,7 +26,7 @@ struct Slot {
     std::array<FaceSquare, 3> squares{};
 };
 const std::array<Slot, kCorners>& cornerSlots(int n);  // n = 2 or 3
-const std::array<Slot, kEdges>& edgeSlots();          // the 3-cube's
+const std::array<Slot, kEdges>& edgeSlots();           // the 3-cube's
 
 // Piece p is the one whose home is slot p. Its orientation in a slot is the
 // place in that slot's order of the square that is first at home.

@@ -18,8 +18,7 @@ Rotation Rotation::then(const Rotation& next) const {
 Rotation Rotation::inverse() const {
     // A rotation's inverse is its transpose.
     Rotation r;
-    for (int i = 0; i < 3; ++i)
-        r.image_[static_cast<std::size_t>(i)] = {image_[0][i], image_[1][i], image_[2][i]};
+    for (int i = 0; i < 3; ++i) r.image_[static_cast<std::size_t>(i)] = {image_[0][i], image_[1][i], image_[2][i]};
     return r;
 }
 

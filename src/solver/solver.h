@@ -11,12 +11,12 @@ namespace vx::solver {
 // Why a cube has no solution (or why the solver gives none).
 enum class Refusal {
     none,
-    wrongColourCounts,   // not six colours, each on n*n squares
-    badCentres,          // a centre arrangement no turns can make
-    badCorners,          // a corner that cannot exist, or a twisted corner
-    badEdges,            // an edge that cannot exist, or a flipped edge
-    oddParity,           // two pieces swapped
-    unsupportedSize,     // no solver for this size (yet)
+    wrongColourCounts,  // not six colours, each on n*n squares
+    badCentres,         // a centre arrangement no turns can make
+    badCorners,         // a corner that cannot exist, or a twisted corner
+    badEdges,           // an edge that cannot exist, or a flipped edge
+    oddParity,          // two pieces swapped
+    unsupportedSize,    // no solver for this size (yet)
 };
 
 // The solver's answer: the moves, in the order they are made, that bring the

@@ -102,7 +102,8 @@ TEST_P(Turns, EveryViewAgreesWithItsNeighboursAndFourTurnsComeBack) {
             SCOPED_TRACE(testing::Message() << "view (" << v.face << ", " << v.turn << ") move " << m.turnkind
                                             << " at (" << m.clickcol << ", " << m.clickrow << ")");
             const LabelledCube before = after(v, m);
-            const auto keys = m.turnkind == 2 ? std::array{Arrow::Left, Arrow::Right} : std::array{Arrow::Up, Arrow::Down};
+            const auto keys =
+                m.turnkind == 2 ? std::array{Arrow::Left, Arrow::Right} : std::array{Arrow::Up, Arrow::Down};
             for (Arrow key : keys) EXPECT_TRUE(after(arrowTurn(v, key), m) == before);
             const ScreenMove turned = m.turnkind == 1 ? ScreenMove{2, m.clickrow == 1 ? n : 1, m.clickcol}
                                                       : ScreenMove{1, n + 1 - m.clickrow, m.clickcol == n ? n : 1};
@@ -123,9 +124,12 @@ TEST(Views, SideFacesAndKeysTurnTheFrameAsTheyShould) {
     for (View v : allViews()) {
         const ScreenFrame f = screenFrame(v);
         const std::pair<View, ScreenFrame> cases[] = {
-            {sideFaces(v).top, {f.right, f.out, -f.down}},         {sideFaces(v).right, {-f.out, f.down, f.right}},
-            {arrowTurn(v, Arrow::Left), {-f.out, f.down, f.right}}, {arrowTurn(v, Arrow::Right), {f.out, f.down, -f.right}},
-            {arrowTurn(v, Arrow::Up), {f.right, -f.out, f.down}},   {arrowTurn(v, Arrow::Down), {f.right, f.out, -f.down}},
+            {sideFaces(v).top, {f.right, f.out, -f.down}},
+            {sideFaces(v).right, {-f.out, f.down, f.right}},
+            {arrowTurn(v, Arrow::Left), {-f.out, f.down, f.right}},
+            {arrowTurn(v, Arrow::Right), {f.out, f.down, -f.right}},
+            {arrowTurn(v, Arrow::Up), {f.right, -f.out, f.down}},
+            {arrowTurn(v, Arrow::Down), {f.right, f.out, -f.down}},
             {keyT(v), {-f.down, f.right, f.out}},
         };
         for (std::size_t k = 0; k < std::size(cases); ++k) {

@@ -1,6 +1,9 @@
 // Saves replace a file whole or leave it as it was; reads take regular files
 // of bounded size only.
+#include "files/file_io.h"
+
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,7 +14,6 @@
 #include <string>
 #include <tuple>
 
-#include "files/file_io.h"
 #include "support/small_disk.h"
 
 namespace vx {

@@ -1,10 +1,10 @@
+#include "files/numbers.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <tuple>
-
-#include "files/numbers.h"
 
 namespace vx {
 namespace {
@@ -12,14 +12,33 @@ namespace {
 TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
     const std::pair<const char*, double> cases[] = {
         // The scramble-count box's examples.
-        {"7x", 7}, {"", 0}, {"ab", 0}, {"-5", -5}, {"05", 5}, {".5", .5},
+        {"7x", 7},
+        {"", 0},
+        {"ab", 0},
+        {"-5", -5},
+        {"05", 5},
+        {".5", .5},
         // Signs, points and what follows the number.
-        {"1.2.3", 1.2}, {"+3", 3}, {"-", 0}, {"-.", 0}, {"-.5", -.5}, {"3-4", 3}, {"1e5", 1}, {"- 5", 0},
-        {"--5", 0}, {"9,5", 9},
+        {"1.2.3", 1.2},
+        {"+3", 3},
+        {"-", 0},
+        {"-.", 0},
+        {"-.5", -.5},
+        {"3-4", 3},
+        {"1e5", 1},
+        {"- 5", 0},
+        {"--5", 0},
+        {"9,5", 9},
         // Leading blanks and tabs are skipped, nothing else is.
-        {"   42", 42}, {"\t 42", 42}, {" \t-8", -8}, {"x42", 0}, {"\n42", 0},
+        {"   42", 42},
+        {"\t 42", 42},
+        {" \t-8", -8},
+        {"x42", 0},
+        {"\n42", 0},
         // Print forms read back.
-        {" 3 ", 3}, {"-3 ", -3}, {" .5 ", .5},
+        {" 3 ", 3},
+        {"-3 ", -3},
+        {" .5 ", .5},
     };
     for (const auto& [text, value] : cases) EXPECT_EQ(leadingNumber(text), value) << '"' << text << '"';
 }
@@ -27,8 +46,8 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
 // A puzzle file's field is a number only when nothing but the number is there.
 TEST(IsNumber, TakesWholeFieldsOnly) {
     const std::pair<const char*, bool> cases[] = {
-        {"12", true},  {"-3", true},  {"+3", true},  {".5", true},  {"2.", true},  {"-.5", true}, {"007", true},
-        {"", false},   {"-", false},  {".", false},  {"-.", false}, {"3x", false}, {"x3", false}, {"1e5", false},
+        {"12", true},     {"-3", true},   {"+3", true},  {".5", true},   {"2.", true},  {"-.5", true},   {"007", true},
+        {"", false},      {"-", false},   {".", false},  {"-.", false},  {"3x", false}, {"x3", false},   {"1e5", false},
         {"1.2.3", false}, {"--5", false}, {"3-", false}, {"+-1", false}, {" 3", false}, {"\x01", false},
     };
     for (const auto& [field, number] : cases) EXPECT_EQ(isNumber(field), number) << '"' << field << '"';
@@ -36,18 +55,37 @@ TEST(IsNumber, TakesWholeFieldsOnly) {
 
 TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
     const std::pair<double, double> cases[] = {
-        {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {1.5, 2}, {-0.5, 0}, {2.4999, 2},
-        {2.5001, 3}, {-2.6, -3}, {7, 7}, {0.49999999999999994, 0}, {4503599627370497.0, 4503599627370497.0},
+        {2.5, 2},
+        {3.5, 4},
+        {-2.5, -2},
+        {-3.5, -4},
+        {0.5, 0},
+        {1.5, 2},
+        {-0.5, 0},
+        {2.4999, 2},
+        {2.5001, 3},
+        {-2.6, -3},
+        {7, 7},
+        {0.49999999999999994, 0},
+        {4503599627370497.0, 4503599627370497.0},
     };
     for (const auto& [in, out] : cases) EXPECT_EQ(roundHalfEven(in), out) << in;
 }
 
 TEST(NumberForms, PrintAndPlainForms) {
     const std::tuple<double, const char*, const char*> cases[] = {
-        {3, " 3 ", "3"},           {-3, "-3 ", "-3"},         {0, " 0 ", "0"},
-        {-0.0, " 0 ", "0"},        {0.5, " .5 ", ".5"},       {-0.5, "-.5 ", "-.5"},
-        {12.25, " 12.25 ", "12.25"}, {10, " 10 ", "10"},      {1e20, " 100000000000000000000 ", "100000000000000000000"},
-        {0.001, " .001 ", ".001"}, {2.5, " 2.5 ", "2.5"},     {10000, " 10000 ", "10000"},
+        {3, " 3 ", "3"},
+        {-3, "-3 ", "-3"},
+        {0, " 0 ", "0"},
+        {-0.0, " 0 ", "0"},
+        {0.5, " .5 ", ".5"},
+        {-0.5, "-.5 ", "-.5"},
+        {12.25, " 12.25 ", "12.25"},
+        {10, " 10 ", "10"},
+        {1e20, " 100000000000000000000 ", "100000000000000000000"},
+        {0.001, " .001 ", ".001"},
+        {2.5, " 2.5 ", "2.5"},
+        {10000, " 10000 ", "10000"},
     };
     for (const auto& [value, print, plain] : cases) {
         EXPECT_EQ(printForm(value), print) << value;

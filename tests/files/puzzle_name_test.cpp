@@ -1,8 +1,8 @@
+#include "files/puzzle_name.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "files/puzzle_name.h"
 
 namespace vx {
 namespace {
@@ -22,11 +22,34 @@ TEST(PuzzleName, TakesTheTextUpToItsFirstDot) {
 // control character anywhere, from the lowest to the highest (0x1f) and DEL,
 // a leading tab too.
 TEST(PuzzleName, RefusesNamesNoListWouldShow) {
-    const std::string refused[] = {".x",        ".",         "..",     "   ",    "",          " .x",
-                                   "\t.mine",   "a/b",       "a\\b",   "/etc/passwd", " /x", "\\\\server",
-                                   std::string("a\0b", 3), "ab.c/d", "x.\\y", "../x",  "..\\x",     "esc\x1b",
-                                   "tab\tx",    "\tmy",      " \tmy",  "cr\rx",  "lf\nx",     "del\x7f",
-                                   "bell\a",    "unit\x1f",  "\x1fx",  "\x01"};
+    const std::string refused[] = {".x",
+                                   ".",
+                                   "..",
+                                   "   ",
+                                   "",
+                                   " .x",
+                                   "\t.mine",
+                                   "a/b",
+                                   "a\\b",
+                                   "/etc/passwd",
+                                   " /x",
+                                   "\\\\server",
+                                   std::string("a\0b", 3),
+                                   "ab.c/d",
+                                   "x.\\y",
+                                   "../x",
+                                   "..\\x",
+                                   "esc\x1b",
+                                   "tab\tx",
+                                   "\tmy",
+                                   " \tmy",
+                                   "cr\rx",
+                                   "lf\nx",
+                                   "del\x7f",
+                                   "bell\a",
+                                   "unit\x1f",
+                                   "\x1fx",
+                                   "\x01"};
     for (const std::string& box : refused) EXPECT_EQ(puzzleName(box), std::nullopt) << '"' << box << '"';
 }
 
@@ -34,9 +57,9 @@ TEST(PuzzleName, RefusesNamesNoListWouldShow) {
 // and all; only names that end in ".cube" after something are puzzle files.
 TEST(PuzzleName, OfAFileIsItsWholeNameWithoutTheExtension) {
     const std::pair<std::string, std::optional<std::string>> cases[] = {
-        {"x.v2.cube", "x.v2"}, {" lead.cube", " lead"}, {"x.cube", "x"},     {"..cube", "."},
-        {"a\tb.cube", "a\tb"}, {".cube", std::nullopt}, {"x", std::nullopt}, {"x.cube.bak", std::nullopt},
-        {"x.CUBE", std::nullopt},
+        {"x.v2.cube", "x.v2"}, {" lead.cube", " lead"},      {"x.cube", "x"},
+        {"..cube", "."},       {"a\tb.cube", "a\tb"},        {".cube", std::nullopt},
+        {"x", std::nullopt},   {"x.cube.bak", std::nullopt}, {"x.CUBE", std::nullopt},
     };
     for (const auto& [file, name] : cases) EXPECT_EQ(puzzleNameOfFile(file), name) << '"' << file << '"';
 }

@@ -69,15 +69,16 @@ TEST(PuzzleLayout, TwoCubeWithTwoEntriesByteForByte) {
     p.cube.setSquarecopy(1, 2, 6, 8);   // the third square of face 6
     p.history.push({1, 2, 1});
     p.history.push({3, 2, 1});
-    EXPECT_EQ(p.text(2), " 2  5  3  2  3 \r\n"
-                         " 10 \r\n 14 \r\n 1 \r\n 14 \r\n 10 \r\n 14 \r\n 10 \r\n 14 \r\n"
-                         " 9 \r\n 13 \r\n 9 \r\n 13 \r\n 9 \r\n 13 \r\n 9 \r\n 13 \r\n"
-                         " 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n"
-                         " 13 \r\n 11 \r\n 13 \r\n 11 \r\n 13 \r\n 11 \r\n 13 \r\n 11 \r\n"
-                         " 14 \r\n 10 \r\n 14 \r\n 10 \r\n 14 \r\n 10 \r\n 14 \r\n 10 \r\n"
-                         " 15 \r\n 9 \r\n 15 \r\n 9 \r\n 15 \r\n 8 \r\n 15 \r\n 9 \r\n"
-                         " 3 \r\n 2 \r\n 1 \r\n"   // the top entry first
-                         " 1 \r\n 2 \r\n 1 \r\n");
+    EXPECT_EQ(p.text(2),
+              " 2  5  3  2  3 \r\n"
+              " 10 \r\n 14 \r\n 1 \r\n 14 \r\n 10 \r\n 14 \r\n 10 \r\n 14 \r\n"
+              " 9 \r\n 13 \r\n 9 \r\n 13 \r\n 9 \r\n 13 \r\n 9 \r\n 13 \r\n"
+              " 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n 12 \r\n"
+              " 13 \r\n 11 \r\n 13 \r\n 11 \r\n 13 \r\n 11 \r\n 13 \r\n 11 \r\n"
+              " 14 \r\n 10 \r\n 14 \r\n 10 \r\n 14 \r\n 10 \r\n 14 \r\n 10 \r\n"
+              " 15 \r\n 9 \r\n 15 \r\n 9 \r\n 15 \r\n 8 \r\n 15 \r\n 9 \r\n"
+              " 3 \r\n 2 \r\n 1 \r\n"  // the top entry first
+              " 1 \r\n 2 \r\n 1 \r\n");
 }
 
 // A file cut anywhere before its last value is refused as cut short, and
@@ -118,9 +119,9 @@ TEST(DamagedPuzzle, TheFirstValueOutOfRangeRefusesTheFile) {
     ASSERT_TRUE(parsePuzzle(joined(good)).puzzle);
 
     using Kind = PuzzleProblem::Kind;
-    const std::size_t square = 5;          // squarecolor(1, 1, 1)
-    const std::size_t copy = 5 + 107;      // squarecopy(3, 3, 6)
-    const std::size_t axis = 113;          // the top entry (3, 1, 2)
+    const std::size_t square = 5;      // squarecolor(1, 1, 1)
+    const std::size_t copy = 5 + 107;  // squarecopy(3, 3, 6)
+    const std::size_t axis = 113;      // the top entry (3, 1, 2)
     const std::size_t col = 114, row = 115;
     const std::size_t lowAxis = 116, lowRow = 118;  // the entry (1, 2, 3)
     const struct {
@@ -130,24 +131,35 @@ TEST(DamagedPuzzle, TheFirstValueOutOfRangeRefusesTheFile) {
         const char* what;  // what the value stands for: a part of PuzzleProblem::what
         const char* allowed;
     } cases[] = {
-        {0, "1", Kind::OutOfRange, "size", "2..20"},           {0, "21", Kind::OutOfRange, "size", "2..20"},
-        {0, "-3", Kind::OutOfRange, "size", "2..20"},          {1, "0", Kind::OutOfRange, "front face", "1..6"},
-        {1, "7", Kind::OutOfRange, "front face", "1..6"},      {2, "0", Kind::OutOfRange, "turn", "1..4"},
-        {2, "5", Kind::OutOfRange, "turn", "1..4"},            {3, "-1", Kind::OutOfRange, "length", "0..1000000"},
+        {0, "1", Kind::OutOfRange, "size", "2..20"},
+        {0, "21", Kind::OutOfRange, "size", "2..20"},
+        {0, "-3", Kind::OutOfRange, "size", "2..20"},
+        {1, "0", Kind::OutOfRange, "front face", "1..6"},
+        {1, "7", Kind::OutOfRange, "front face", "1..6"},
+        {2, "0", Kind::OutOfRange, "turn", "1..4"},
+        {2, "5", Kind::OutOfRange, "turn", "1..4"},
+        {3, "-1", Kind::OutOfRange, "length", "0..1000000"},
         {3, "1000001", Kind::OutOfRange, "length", "0..1000000"},
         {3, "99999999999", Kind::OutOfRange, "length", "0..1000000"},
-        {4, "4", Kind::OutOfRange, "axis", "0..3"},            {4, "-1", Kind::OutOfRange, "axis", "0..3"},
+        {4, "4", Kind::OutOfRange, "axis", "0..3"},
+        {4, "-1", Kind::OutOfRange, "axis", "0..3"},
         {square, "7", Kind::OutOfRange, "color", "1..6 or 8..15"},
         {square, "0", Kind::OutOfRange, "color", "1..6 or 8..15"},
         {square, "16", Kind::OutOfRange, "color", "1..6 or 8..15"},
         {copy, "7", Kind::OutOfRange, "saved color", "1..6 or 8..15"},
         {copy, "16", Kind::OutOfRange, "saved color", "1..6 or 8..15"},
-        {axis, "0", Kind::OutOfRange, "entry's axis", "1..3"}, {axis, "4", Kind::OutOfRange, "entry's axis", "1..3"},
-        {col, "4", Kind::OutOfRange, "column", "1..3"},         {col, "0", Kind::OutOfRange, "column", "1..3"},
-        {row, "4", Kind::OutOfRange, "row", "1..3"},            {row, "0", Kind::OutOfRange, "row", "1..3"},
-        {lowAxis, "4", Kind::OutOfRange, "entry's axis", "1..3"}, {lowRow, "-2", Kind::OutOfRange, "row", "1..3"},
-        {0, "x", Kind::NotANumber, "", ""},                    {3, "2x", Kind::NotANumber, "", ""},
-        {square, "1e1", Kind::NotANumber, "", ""},             {row, "-", Kind::NotANumber, "", ""},
+        {axis, "0", Kind::OutOfRange, "entry's axis", "1..3"},
+        {axis, "4", Kind::OutOfRange, "entry's axis", "1..3"},
+        {col, "4", Kind::OutOfRange, "column", "1..3"},
+        {col, "0", Kind::OutOfRange, "column", "1..3"},
+        {row, "4", Kind::OutOfRange, "row", "1..3"},
+        {row, "0", Kind::OutOfRange, "row", "1..3"},
+        {lowAxis, "4", Kind::OutOfRange, "entry's axis", "1..3"},
+        {lowRow, "-2", Kind::OutOfRange, "row", "1..3"},
+        {0, "x", Kind::NotANumber, "", ""},
+        {3, "2x", Kind::NotANumber, "", ""},
+        {square, "1e1", Kind::NotANumber, "", ""},
+        {row, "-", Kind::NotANumber, "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.value) + " at value " + std::to_string(c.field + 1));

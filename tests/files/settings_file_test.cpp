@@ -1,8 +1,8 @@
+#include "files/settings_file.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "files/settings_file.h"
 
 namespace vx {
 namespace {
@@ -23,16 +23,13 @@ const Settings kDefaults{};
 }  // namespace
 
 // Failures name the values, not the bytes.
-void PrintTo(const Settings& s, std::ostream* out) {
-    *out << formatSettings(s);
-}
+void PrintTo(const Settings& s, std::ostream* out) { *out << formatSettings(s); }
 
 namespace {
 
 TEST(SettingsFile, DefaultLineByteForByte) {
     EXPECT_EQ(formatSettings(kDefaults), " 10  9  12  13  14  15  3  3  0  0  0 \r\n");
-    EXPECT_EQ(formatSettings(make({1, 2, 3, 4, 5, 6}, 12, 0.5, -3, 1, 1)),
-              " 1  2  3  4  5  6  12  .5 -3  1  1 \r\n");
+    EXPECT_EQ(formatSettings(make({1, 2, 3, 4, 5, 6}, 12, 0.5, -3, 1, 1)), " 1  2  3  4  5  6  12  .5 -3  1  1 \r\n");
 }
 
 struct ReadCase {

@@ -70,8 +70,9 @@ std::map<std::string, std::string> puzzleFolder() {
 }
 
 // What a refused load must leave exactly as it was.
-const char* const kKept[] = {"cubesize", "pendingsize", "frontface", "frontturn", "faces", "history", "histcount",
-                             "geometry", "caption", "solvedcount", "gamepuzzle", "scramblesleft", "menu"};
+const char* const kKept[] = {"cubesize",   "pendingsize",   "frontface", "frontturn", "faces",
+                             "history",    "histcount",     "geometry",  "caption",   "solvedcount",
+                             "gamepuzzle", "scramblesleft", "menu"};
 
 struct LoadCase {
     const char* pick;    // the entry clicked in the load list
@@ -218,7 +219,8 @@ TEST(GamePuzzle, ThatNoLongerLoadsIsToldAndARandomCubeFollows) {
     ASSERT_EQ(r.status, 0) << r.errors;
     const std::vector<Json> d = r.dumps();
     ASSERT_TRUE(visible(d[0], "Command6")) << "the game's puzzle is solved";
-    EXPECT_EQ(caption(d[1], "Notice"), "p.cube is not a puzzle: value 1 is not a number. A random cube was started instead.");
+    EXPECT_EQ(caption(d[1], "Notice"),
+              "p.cube is not a puzzle: value 1 is not a number. A random cube was started instead.");
     EXPECT_TRUE(visible(d[1], "Notice"));
     EXPECT_FALSE(solved(d[1]));
 }

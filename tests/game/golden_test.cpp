@@ -114,8 +114,8 @@ std::string randomPlay(unsigned seed, int events) {
 // The centres of the front cells of a 3-cube at 800x560: column (row) k at
 // 272 + 76 (k - 1) across (251 + 76 (k - 1) down).
 std::string click(int col, int row, const char* button) {
-    return "click " + std::to_string(272 + 76 * (col - 1)) + " " + std::to_string(251 + 76 * (row - 1)) + " " +
-           button + "\ndump\n";
+    return "click " + std::to_string(272 + 76 * (col - 1)) + " " + std::to_string(251 + 76 * (row - 1)) + " " + button +
+           "\ndump\n";
 }
 
 // The script so far, then the clicks that undo what its last dump shows.
@@ -158,7 +158,8 @@ std::vector<Scenario> scenarios() {
         {"game_turned_and_solved_again", game2,
          [](const ScriptFolder& f) {
              const std::string s = thenSolveByHand(f, "menu gamemode\nsettle\n");
-             return thenSolveByHand(f, s + "press Command7\nmenu gamemode\nsettle\n") + "menu newpuzzle\nsettle\ndump\n";
+             return thenSolveByHand(f, s + "press Command7\nmenu gamemode\nsettle\n") +
+                    "menu newpuzzle\nsettle\ndump\n";
          }},
         {"draw_save_load", solvedStart(),
          [](auto&) {
@@ -166,18 +167,21 @@ std::vector<Scenario> scenarios() {
                     "menu messup\nmenu savepuzzle\ntype Text4 mine.x\npress Command10\n"
                     "menu savepuzzle\ntype Text4 a/b\npress Command10\npress Command11\n"
                     "menu newpuzzle\nmenu loadpuzzle\nselect File2 mine.cube\npress Command8\ndump\n"
-                    "menu csolve\nsettle\ndump\nmenu savepuzzle\ntype Text4 solved\npress Command10\ndump\npng solved.png\n";
+                    "menu csolve\nsettle\ndump\nmenu savepuzzle\ntype Text4 solved\npress Command10\ndump\npng "
+                    "solved.png\n";
          }},
         {"load_into_game", solvedStart(5),
          [](auto&) {
-             return "menu createp\n" + click(2, 2, "left") + "menu messup\nmenu savepuzzle\ntype Text4 p\n"
+             return "menu createp\n" + click(2, 2, "left") +
+                    "menu messup\nmenu savepuzzle\ntype Text4 p\n"
                     "press Command10\nmenu by3\nmenu newpuzzle\nmenu gamemode\nsettle\nmenu loadpuzzle\n"
                     "select File2 p.cube\npress Command8\nsettle\ndump\nmenu csolve\nmenu usolve\nmenu gamemode\n"
                     "settle\ndump\n";
          }},
         {"panels_and_settings", "",
          [](auto&) {
-             return "menu choosecolors\ntoggle Check35\ntoggle Check43\ndump\ntoggle Check35\ntoggle Check36\ndump\npress Command1\n"
+             return "menu choosecolors\ntoggle Check35\ntoggle Check43\ndump\ntoggle Check35\ntoggle "
+                    "Check36\ndump\npress Command1\n"
                     "menu choosecolors\npress Command4\npress Command1\ndump\nmenu choosecolors\npress Command2\n"
                     "toggle Check2\ntoggle Check4\npress Command1\nmenu difficulty\ntype Text1 1x2\nmenu csolve\n"
                     "press Command3\nmenu choosetime\ntype Text2 2.55\npress Command5\nmenu by5\nmenu by12\n"
@@ -188,13 +192,19 @@ std::vector<Scenario> scenarios() {
          [](auto&) {
              std::string s;
              for (const char* size : {"by2", "by20", "by11", "by4"})
-                 s += std::string("menu ") + size + "\nmenu newpuzzle\nsettle\nclick 300 260 left\n"
+                 s += std::string("menu ") + size +
+                      "\nmenu newpuzzle\nsettle\nclick 300 260 left\n"
                       "click 300 260 right\nkey up\nmenu csolve\nsettle\nmenu usolve\ndump\n";
              return s;
          }},
-        {"wide_window", "", [](auto&) { return "menu csolve\nsettle\ndump\nmenu usolve\nclick 554 323 left\ndump\n"; },
+        {"wide_window",
+         "",
+         [](auto&) { return "menu csolve\nsettle\ndump\nmenu usolve\nclick 554 323 left\ndump\n"; },
          {"--clock", "9", "--client", "1366x700"}},
-        {"narrow_window", "", [](auto&) { return "menu csolve\nsettle\ndump\n"; }, {"--clock", "9", "--client", "333x700"}},
+        {"narrow_window",
+         "",
+         [](auto&) { return "menu csolve\nsettle\ndump\n"; },
+         {"--clock", "9", "--client", "333x700"}},
         {"random_player_1", "", [](auto&) { return randomPlay(1, 3000); }, {"--clock", "1"}},
         {"random_player_2", "", [](auto&) { return randomPlay(2, 3000); }, {"--clock", "2"}},
         {"random_player_3", "", [](auto&) { return randomPlay(3, 3000); }, {"--clock", "3"}},
@@ -272,7 +282,9 @@ std::string valueText(const std::string& key, const nlohmann::ordered_json& v) {
 // each changed property on a line of its own.
 void addDump(std::string& out, const nlohmann::ordered_json& d, const nlohmann::ordered_json& before) {
     out += "dump\n";
-    const auto was = [&](const std::string& key) { return before.contains(key) ? before[key] : nlohmann::ordered_json(); };
+    const auto was = [&](const std::string& key) {
+        return before.contains(key) ? before[key] : nlohmann::ordered_json();
+    };
     for (const auto& [key, v] : d.items()) {
         const nlohmann::ordered_json old = was(key);
         if (old == v) continue;
@@ -281,7 +293,8 @@ void addDump(std::string& out, const nlohmann::ordered_json& d, const nlohmann::
             continue;
         }
         for (const auto& [name, item] : v.items()) {
-            const nlohmann::ordered_json oldItem = old.is_object() && old.contains(name) ? old[name] : nlohmann::ordered_json();
+            const nlohmann::ordered_json oldItem =
+                old.is_object() && old.contains(name) ? old[name] : nlohmann::ordered_json();
             if (!oldItem.is_object()) {
                 out += "  " + key + "." + name + " " + item.dump() + "\n";
                 continue;

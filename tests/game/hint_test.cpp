@@ -74,7 +74,8 @@ TEST(Hint, NamesTheMoveTheComputerThenMakes) {
                 }
                 ++clicks;
                 const Json player =
-                    folder.run(start + "key h\n" + clickCell(d, told.col, told.row, told.button) + "settle\ndump\n", args)
+                    folder
+                        .run(start + "key h\n" + clickCell(d, told.col, told.row, told.button) + "settle\ndump\n", args)
                         .lastDump();
                 EXPECT_EQ(player["faces"], computer["faces"]) << where;
                 EXPECT_NE(player["faces"], d["faces"]) << where;

@@ -19,9 +19,8 @@ TEST(HostileFiles, StaleTemporariesOfKilledSavesAreCleared) {
     namespace fs = std::filesystem;
     ScriptFolder folder;
     const std::pair<const char*, bool> files[] = {
-        {".x.cube.tmp123", true},       {".vexelcz.settings.tmp9", true}, {".x.cube.tmp", false},
-        {".x.cube.tmpabc", false},      {".notes.txt.tmp1", false},       {"x.cube.tmp5", false},
-        {".cube.tmp7", false},          {".x.cube.tmp12x", false},
+        {".x.cube.tmp123", true},   {".vexelcz.settings.tmp9", true}, {".x.cube.tmp", false}, {".x.cube.tmpabc", false},
+        {".notes.txt.tmp1", false}, {"x.cube.tmp5", false},           {".cube.tmp7", false},  {".x.cube.tmp12x", false},
     };
     const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
     for (const auto& [name, stale] : files) {
@@ -71,8 +70,7 @@ TEST(HostileFiles, NamesOfAnyBytesAreListedAndLoaded) {
     for (const auto& [name, shown] : names) {
         ScriptFolder folder(solvedStart());
         folder.write(name, formatPuzzle(2, {1, 1}, History{}, solvedCube(2)));
-        const ScriptResult r =
-            folder.run("menu loadpuzzle\ndump\nselect File2 " + name + "\npress Command8\ndump\n");
+        const ScriptResult r = folder.run("menu loadpuzzle\ndump\nselect File2 " + name + "\npress Command8\ndump\n");
         ASSERT_EQ(r.status, 0) << r.errors;
         const std::vector<Json> d = r.dumps();  // each line parses as JSON
         ASSERT_EQ(d.size(), 2u);

@@ -69,8 +69,10 @@ TEST(Game, SolvedCubesCountAndTheNextIsOffered) {
     EXPECT_EQ(caption(g, "Label5"), "Difficulty level: 2");
     EXPECT_FALSE(enabled(g, "createmode"));
     EXPECT_FALSE(enabled(g, "savepuzzle"));
-    const std::vector<Json> d = folder.run(start + undoByClicks(g) + "dump\nmenu choosecolors\npress Command1\ndump\n"
-                                                                     "press Command6\nsettle\ndump\nmenu usolve\ndump\n")
+    const std::vector<Json> d = folder
+                                    .run(start + undoByClicks(g) +
+                                         "dump\nmenu choosecolors\npress Command1\ndump\n"
+                                         "press Command6\nsettle\ndump\nmenu usolve\ndump\n")
                                     .dumps();
     EXPECT_EQ(d[0]["solvedcount"].integer(), 1);
     EXPECT_EQ(caption(d[0], "Label4"), "Number of cubes solved: 1");
@@ -84,14 +86,16 @@ TEST(Game, SolvedCubesCountAndTheNextIsOffered) {
 }
 
 TEST(Panels, NumbersAreCleanedUpAndSettingsKept) {
-    const std::pair<const char*, const char*> counts[] = {{"7x", "7"}, {"", "0"}, {"-5", "0"}, {".5", ".5"}, {"123", "12"}};
+    const std::pair<const char*, const char*> counts[] = {
+        {"7x", "7"}, {"", "0"}, {"-5", "0"}, {".5", ".5"}, {"123", "12"}};
     for (const auto& [typed, shown] : counts) {
         const Json d = play("", std::string("menu difficulty\ntype Text1 ") + typed + "\npress Command3\ndump\n").at(0);
         EXPECT_EQ(text(d, "Text1"), shown) << typed;
     }
     ScriptFolder folder;
-    folder.run("menu difficulty\ntype Text1 9\npress Command3\nmenu choosetime\ntype Text2 05\npress Command5\n"
-               "menu by7\nmenu shortest\nmenu savesettings\n");
+    folder.run(
+        "menu difficulty\ntype Text1 9\npress Command3\nmenu choosetime\ntype Text2 05\npress Command5\n"
+        "menu by7\nmenu shortest\nmenu savesettings\n");
     EXPECT_EQ(folder.read("vexelcz.settings"), " 10  9  12  13  14  15  7  9  5  0  1 \r\n");
     const Json d = folder.run("dump\nmenu shortest\nmenu savesettings\n").lastDump();
     EXPECT_EQ(d["cubesize"].integer(), 7);

@@ -17,9 +17,17 @@ TEST(ScriptMode, QueriesAnswerAtOnceAndTheEndClosesTheWindow) {
 }
 
 TEST(ScriptMode, BadLinesStopWithStatusTwo) {
-    const char* bad[] = {"jump\n",           "menu nosuchitem\n", "press Label4\n", "toggle Command1\n",
-                         "key q\n",          "click 10 ten left\n", "click 10 10 middle\n", "pixel 800 0\n",
-                         "pixel -1 5\n",     "wait x\n",          "type NoBox hello\n"};
+    const char* bad[] = {"jump\n",
+                         "menu nosuchitem\n",
+                         "press Label4\n",
+                         "toggle Command1\n",
+                         "key q\n",
+                         "click 10 ten left\n",
+                         "click 10 10 middle\n",
+                         "pixel 800 0\n",
+                         "pixel -1 5\n",
+                         "wait x\n",
+                         "type NoBox hello\n"};
     for (const char* line : bad) {
         ScriptFolder folder;
         const ScriptResult r = folder.run(std::string(line) + "echo unreachable\n");
@@ -31,8 +39,9 @@ TEST(ScriptMode, BadLinesStopWithStatusTwo) {
 
 TEST(ScriptMode, UnusableControlsAreDroppedWithAWarning) {
     ScriptFolder folder;
-    const ScriptResult r = folder.run("press Command6\ntype Text3 x\nselect File2 none.cube\nmenu usolve\n"
-                                      "menu choosecolors\nmenu difficulty\ndump\n");
+    const ScriptResult r = folder.run(
+        "press Command6\ntype Text3 x\nselect File2 none.cube\nmenu usolve\n"
+        "menu choosecolors\nmenu difficulty\ndump\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.errors.find("dropped"), std::string::npos);
     const Json d = r.lastDump();
@@ -42,10 +51,11 @@ TEST(ScriptMode, UnusableControlsAreDroppedWithAWarning) {
 TEST(ScriptMode, DumpHasEveryKeyADriverReadsWithItsType) {
     ScriptFolder folder;
     const Json d = folder.run("dump\n").lastDump();
-    for (const char* key : {"cubesize", "pendingsize", "frontface", "frontturn", "histcount", "scramblesleft",
-                            "computersolves", "onemove", "gameon", "drawmode", "solvedcount", "gamescrambles",
-                            "gamestartstate", "solvewasnew", "cubefinished", "gamepuzzle", "rotationtime",
-                            "colorcount", "panelopen", "panelshown", "fontsize", "time_ms"})
+    for (const char* key :
+         {"cubesize",       "pendingsize", "frontface",    "frontturn",  "histcount",    "scramblesleft",
+          "computersolves", "onemove",     "gameon",       "drawmode",   "solvedcount",  "gamescrambles",
+          "gamestartstate", "solvewasnew", "cubefinished", "gamepuzzle", "rotationtime", "colorcount",
+          "panelopen",      "panelshown",  "fontsize",     "time_ms"})
         EXPECT_EQ(d[key].type(), Json::Type::Number) << key;
     EXPECT_EQ(d["caption"].type(), Json::Type::String);
     EXPECT_EQ(d["faces"].size(), 6u);

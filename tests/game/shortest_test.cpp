@@ -51,7 +51,8 @@ TEST(Shortest, AHandMadePuzzleIsSolvedFromItsColoursOnlyWhenTicked) {
     for (const auto& [n, cube, solvable] : puzzles) {
         folder.write("p.cube", puzzle(cube, n));
         const std::vector<Json> d =
-            folder.run(kLoad + "dump\nmenu csolve\nsettle\ndump\nmenu usolve\nmenu shortest\nmenu csolve\nsettle\ndump\n")
+            folder
+                .run(kLoad + "dump\nmenu csolve\nsettle\ndump\nmenu usolve\nmenu shortest\nmenu csolve\nsettle\ndump\n")
                 .dumps();
         ASSERT_EQ(d.size(), 3u);
         EXPECT_FALSE(solved(d[0]) || solved(d[1])) << n << ": the history alone cannot solve it";

@@ -35,12 +35,14 @@ std::string bandsScript(int width) {
 // around it, and no glyph inks the pixel the save panel tests. A new puzzle
 // maximises first: the new cube is laid out for the window's own size.
 TEST(SolvedDisplay, BothTextsShowWholeBesideTheCubeAtEveryLargerSize) {
-    const std::pair<int, int> sizes[] = {{830, 600},   {900, 700},   {1024, 768},  {1366, 700},  {1366, 768},
-                                         {1440, 900},  {1910, 1000}, {1920, 1080}, {2560, 1440}};
+    const std::pair<int, int> sizes[] = {{830, 600},  {900, 700},   {1024, 768},  {1366, 700}, {1366, 768},
+                                         {1440, 900}, {1910, 1000}, {1920, 1080}, {2560, 1440}};
     std::string script = "menu csolve\nsettle\n" + bandsScript(800);
     for (const auto& [w, h] : sizes)
-        script += "resize " + std::to_string(w) + " " + std::to_string(h) + "\ndump\npixel 9 299\npixel 240 420\n"
-                  "pixel 40 100\n" + bandsScript(w);
+        script += "resize " + std::to_string(w) + " " + std::to_string(h) +
+                  "\ndump\npixel 9 299\npixel 240 420\n"
+                  "pixel 40 100\n" +
+                  bandsScript(w);
     const ScriptResult r = ScriptFolder().run(script + "menu newpuzzle\nsettle\ndump\n");
     ASSERT_EQ(r.status, 0) << r.errors;
     const std::size_t block = 4 + kBand + (kColumnBottom - kColumnTop + 1);
@@ -83,7 +85,8 @@ TEST(SolvedDisplay, TheLeftTextStandsOnItsRowInEitherWay) {
     const auto band = [](int left, int top) {
         std::string script;
         for (int y = top; y <= top + 41; ++y)
-            for (int x = left; x <= left + 193; ++x) script += "pixel " + std::to_string(x) + " " + std::to_string(y) + "\n";
+            for (int x = left; x <= left + 193; ++x)
+                script += "pixel " + std::to_string(x) + " " + std::to_string(y) + "\n";
         return script;
     };
     const std::size_t row = 194, rows = 42;

@@ -34,14 +34,15 @@ TEST(Sound, SaveNamesThatNoListWouldShowAreRefused) {
     ScriptFolder folder(solvedStart());
     const std::string turned = "menu createp\nclick 348 327 left\nmenu messup\n";
     const std::pair<std::string, const char*> names[] = {
-        {"abc.def", "abc.cube"}, {"  lead", "lead.cube"}, {".mine", nullptr},   {"../evil", nullptr},
-        {" .x", nullptr},        {"a.b/c", nullptr},      {"..\\x", nullptr},   {"esc\x1b", nullptr},
-        {"tab\tx", nullptr},     {"del\x7f", nullptr},    {"  ", nullptr},     {"\tlead", nullptr},
+        {"abc.def", "abc.cube"}, {"  lead", "lead.cube"}, {".mine", nullptr}, {"../evil", nullptr},
+        {" .x", nullptr},        {"a.b/c", nullptr},      {"..\\x", nullptr}, {"esc\x1b", nullptr},
+        {"tab\tx", nullptr},     {"del\x7f", nullptr},    {"  ", nullptr},    {"\tlead", nullptr},
         {"unit\x1f", nullptr},   {"\x1f", nullptr},
     };
     for (const auto& [name, file] : names) {
         const auto before = std::distance(fs::directory_iterator(folder.path()), {});
-        const Json d = folder.run(turned + "menu savepuzzle\ntype Text4 " + name + "\npress Command10\ndump\n").lastDump();
+        const Json d =
+            folder.run(turned + "menu savepuzzle\ntype Text4 " + name + "\npress Command10\ndump\n").lastDump();
         EXPECT_EQ(visible(d, "Notice"), file == nullptr) << name;
         EXPECT_EQ(d["panelopen"].integer(), 0) << name;
         EXPECT_TRUE(file ? folder.exists(file) : std::distance(fs::directory_iterator(folder.path()), {}) == before)
@@ -61,8 +62,9 @@ TEST(Sound, ASolvedCubeIsNotSavedWhateverThePictureShows) {
     History history;
     history.push({1, 2, 1});
     folder.write("solved.cube", formatPuzzle(3, {1, 1}, history, solvedCube(3)));
-    const ScriptResult r = folder.run("menu loadpuzzle\nselect File2 solved.cube\npress Command8\nwait\npixel 9 299\n"
-                                      "menu savepuzzle\ntype Text4 again\npress Command10\ndump\n");
+    const ScriptResult r = folder.run(
+        "menu loadpuzzle\nselect File2 solved.cube\npress Command8\nwait\npixel 9 299\n"
+        "menu savepuzzle\ntype Text4 again\npress Command10\ndump\n");
     ASSERT_EQ(r.status, 0) << r.errors;
     ASSERT_EQ(r.lines.at(0), "0") << "the picture shows the text";
     ASSERT_EQ(r.lastDump()["histcount"].integer(), 1);
@@ -100,7 +102,8 @@ TEST(Sound, NumbersFromTheSettingsAreHeldToTheirRanges) {
     } counts[] = {{"-2147483649", "0", 0}, {"-1", "0", 0}, {"-99999999999999999999", "0", 0}, {"12", "12", 12}};
     for (const auto& c : counts) {
         ScriptFolder folder(std::string(" 10  9  12  13  14  15  2 ") + c.count + "  0  0 \r\n");
-        const std::vector<Json> d = folder.run("dump\nmenu newpuzzle\nsettle\ndump\nmenu gamemode\nsettle\ndump\n").dumps();
+        const std::vector<Json> d =
+            folder.run("dump\nmenu newpuzzle\nsettle\ndump\nmenu gamemode\nsettle\ndump\n").dumps();
         ASSERT_EQ(d.size(), 3u);
         EXPECT_EQ(text(d[0], "Text1"), c.shown) << c.count;
         EXPECT_LE(d[1]["histcount"].integer(), c.turns) << c.count;
@@ -112,8 +115,8 @@ TEST(Sound, NumbersFromTheSettingsAreHeldToTheirRanges) {
 // cube is then left unscrambled to colour; any other value, also one that
 // would round to 1, leaves it off.
 TEST(Sound, DrawModeFromTheSettingsIsOnOnlyForOne) {
-    const std::pair<const char*, bool> modes[] = {{"1", true},    {"1.0", true},  {"0.6", false}, {"1.4", false},
-                                                  {"2", false},   {"-1", false},  {"7", false},   {".5", false}};
+    const std::pair<const char*, bool> modes[] = {{"1", true},  {"1.0", true}, {"0.6", false}, {"1.4", false},
+                                                  {"2", false}, {"-1", false}, {"7", false},   {".5", false}};
     for (const auto& [mode, on] : modes) {
         ScriptFolder folder(std::string(" 10  9  12  13  14  15  3  4  0 ") + mode + " \r\n");
         const Json d = folder.run("settle\ndump\n").lastDump();

@@ -1,8 +1,9 @@
 // The cursor's arrow over a square is the way a click there turns its layer.
+#include "shell/turn_cursor.h"
+
 #include <gtest/gtest.h>
 
 #include "game/game_support.h"
-#include "shell/turn_cursor.h"
 
 namespace vx::test {
 namespace {
@@ -36,7 +37,8 @@ TEST(TurnCursor, ShowsTheTurnOfTheSquareUnderIt) {
     Geometry g;
     setUpGeometry(g, 3, 800, 560);
     // On a grid line, and off the cube: nothing turns.
-    EXPECT_EQ(turnCursor(g, 3, static_cast<float>(g.cubeleft + g.squarewidth), g.cubetop + 5.0f, false), TurnCursor::None);
+    EXPECT_EQ(turnCursor(g, 3, static_cast<float>(g.cubeleft + g.squarewidth), g.cubetop + 5.0f, false),
+              TurnCursor::None);
     EXPECT_EQ(turnCursor(g, 3, g.cubeleft - 5.0f, g.cubetop + 5.0f, false), TurnCursor::None);
 }
 

@@ -7,10 +7,10 @@
 #include <utility>
 
 #include "game/game_support.h"
+#include "render/geometry.h"
 #include "shell/form.h"
 #include "shell/layout.h"
 #include "shell/side_panel.h"
-#include "render/geometry.h"
 
 namespace vx::test {
 namespace {
@@ -48,7 +48,8 @@ TEST(WindowSizes, ARoundTripShowsWhatTheLastSizeShowsOnItsOwn) {
             std::string moves = game;
             for (Size s : trip.through) moves += resize(s);
             const ScriptResult travelled = ScriptFolder().run(moves, {"--clock", "7", "--client", client(trip.start)});
-            const ScriptResult own = ScriptFolder().run(game, {"--clock", "7", "--client", client(trip.through.back())});
+            const ScriptResult own =
+                ScriptFolder().run(game, {"--clock", "7", "--client", client(trip.through.back())});
             ASSERT_EQ(travelled.status, 0) << travelled.errors;
             EXPECT_EQ(travelled.surfaceHash, own.surfaceHash)
                 << name << ": from " << client(trip.start) << " to " << client(trip.through.back());
@@ -59,7 +60,8 @@ TEST(WindowSizes, ARoundTripShowsWhatTheLastSizeShowsOnItsOwn) {
 void saveNineCube(const ScriptFolder& folder) {
     ScriptFolder nine(solvedStart(9));
     const Json d = nine.run("dump\n").lastDump();
-    ASSERT_EQ(nine.run(clickCell(d, 1, 2, "right") + "wait\nmenu savepuzzle\ntype Text4 nine\npress Command10\n").status, 0);
+    ASSERT_EQ(
+        nine.run(clickCell(d, 1, 2, "right") + "wait\nmenu savepuzzle\ntype Text4 nine\npress Command10\n").status, 0);
     folder.write("nine.cube", nine.read("nine.cube"));
 }
 
@@ -72,7 +74,8 @@ TEST(WindowSizes, ALoadedPuzzleKeepsItsPlaceThroughResizes) {
         saveNineCube(folder);
         const std::vector<std::string> args = {"--clock", "7", "--client", client(home)};
         const ScriptResult still = folder.run(load, args);
-        const ScriptResult moved = folder.run(load + resize({1000, 700}) + resize({700, 450}) + resize(home) + "dump\n", args);
+        const ScriptResult moved =
+            folder.run(load + resize({1000, 700}) + resize({700, 450}) + resize(home) + "dump\n", args);
         ASSERT_EQ(moved.status, 0) << moved.errors;
         const Json before = still.lastDump(), after = moved.lastDump();
         ASSERT_EQ(after["cubesize"].integer(), 9);
@@ -113,7 +116,8 @@ Box pictureOf(const Json& d) {
 std::string pixels(const SideBox& b, int step) {
     std::string script;
     for (int y = b.y1; y <= b.y2; y += step)
-        for (int x = b.x1; x <= b.x2; x += step) script += "pixel " + std::to_string(x) + " " + std::to_string(y) + "\n";
+        for (int x = b.x1; x <= b.x2; x += step)
+            script += "pixel " + std::to_string(x) + " " + std::to_string(y) + "\n";
     return script;
 }
 
@@ -135,9 +139,9 @@ TEST(WindowSizes, SmallClientAreasKeepTheSidePanelAndFitTheCube) {
         for (const Size& size : sizes) {
             const std::string where = client(size) + ", n = " + std::to_string(n);
             const std::string scrambled = settingsLine({10, 9, 12, 13, 14, 15, static_cast<double>(n), 5, 0, 0});
-            const ScriptResult r = ScriptFolder(scrambled).run("key left\ndump\n" + solve + "dump\n" +
-                                                                        sideAndBands(std::max(size.first, 660)),
-                                                                    {"--clock", "7", "--client", client(size)});
+            const ScriptResult r = ScriptFolder(scrambled).run(
+                "key left\ndump\n" + solve + "dump\n" + sideAndBands(std::max(size.first, 660)),
+                {"--clock", "7", "--client", client(size)});
             ASSERT_EQ(r.status, 0) << r.errors;
             const Json d = r.dumps().front();
             const int w = d["surface"]["width"].integer(), h = d["surface"]["height"].integer();

@@ -1,10 +1,11 @@
 // Merging runs of turns about one axis into their shortest form.
+#include "history/merge.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "history/convert.h"
-#include "history/merge.h"
 #include "history/plan.h"
 #include "history/record.h"
 #include "support/solved_cube.h"

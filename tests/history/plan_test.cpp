@@ -1,6 +1,8 @@
 // One turn, three forms: a click on the screen, the history's entry and the
 // physical turn. The conversions are held to the cube itself: a click made
 // again from the entry, in any view, turns the cube the same way.
+#include "history/plan.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -9,7 +11,6 @@
 #include "cube/random.h"
 #include "history/computer_step.h"
 #include "history/convert.h"
-#include "history/plan.h"
 #include "support/labelled_cube.h"
 #include "support/solved_cube.h"
 
@@ -73,8 +74,8 @@ TEST(TurnForms, AnEntryTurnsTheSameLayersFromEveryView) {
                     ++views;
                     LabelledCube got(n);
                     got.layerTurn(w, *again);
-                    EXPECT_TRUE(got == want) << "n " << n << " entry " << e.axis << e.col << e.row << " view "
-                                             << w.face << w.turn;
+                    EXPECT_TRUE(got == want)
+                        << "n " << n << " entry " << e.axis << e.col << e.row << " view " << w.face << w.turn;
                 }
                 EXPECT_EQ(views, 16) << "four of the six faces show the layers";
                 ASSERT_TRUE(turnOfEntry(e, n));

@@ -43,10 +43,14 @@ public:
     void playAtRandom(int actions) {
         for (int i = 0; i < actions; ++i) {
             const int roll = dice_.upTo(10);
-            if (roll == 1) scramble(dice_.upTo(3 * n_));
-            else if (roll <= 3) changeView(dice_.upTo(3));
-            else if (roll == 4) drawClick();
-            else runOfClicks();
+            if (roll == 1)
+                scramble(dice_.upTo(3 * n_));
+            else if (roll <= 3)
+                changeView(dice_.upTo(3));
+            else if (roll == 4)
+                drawClick();
+            else
+                runOfClicks();
         }
     }
 
@@ -110,7 +114,9 @@ private:
     void changeView(int k) {
         for (int i = 0; i < k; ++i) {
             const int roll = dice_.upTo(6);
-            view_ = roll == 5 ? keyR(view_) : roll == 6 ? keyT(view_) : arrowTurn(view_, static_cast<Arrow>(36 + dice_.upTo(4)));
+            view_ = roll == 5   ? keyR(view_)
+                    : roll == 6 ? keyT(view_)
+                                : arrowTurn(view_, static_cast<Arrow>(36 + dice_.upTo(4)));
         }
     }
 
@@ -153,9 +159,10 @@ TEST_P(PlayAndSolve, ComputerAlwaysGetsBackToASolvedCube) {
         if (HasFatalFailure()) return;
         ASSERT_TRUE(session.solve()) << "session " << s;
         const Cube& cube = session.cube();
-        ASSERT_TRUE(n > 6 ? cube.solved(n) : std::any_of(solved.begin(), solved.end(), [&](const Cube& c) {
-            return c.sameSquares(cube, n);
-        })) << "session " << s;
+        ASSERT_TRUE(
+            n > 6 ? cube.solved(n)
+                  : std::any_of(solved.begin(), solved.end(), [&](const Cube& c) { return c.sameSquares(cube, n); }))
+            << "session " << s;
         shifts += session.shifts;
         merges += session.merges;
     }

@@ -1,11 +1,12 @@
 // The scrambler's rules, over long runs of scramble turns on every size.
+#include "history/scrambler.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "history/convert.h"
 #include "history/record.h"
-#include "history/scrambler.h"
 
 namespace vx {
 namespace {

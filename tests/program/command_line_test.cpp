@@ -2,6 +2,7 @@
 // arguments and exit statuses, a script on a pipe, where --data-folder keeps
 // the settings and puzzles, --solve, and a start with no display.
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -16,9 +17,9 @@
 
 #include "cube/random.h"
 #include "files/puzzle_file.h"
+#include "game/game_support.h"
 #include "solver/notation.h"
 #include "solver/solver.h"
-#include "game/game_support.h"
 #include "support/script_run.h"
 #include "support/solved_cube.h"
 
@@ -92,25 +93,25 @@ TEST_P(Arguments, AnswerWithTheirStatusAndText) {
     EXPECT_FALSE(fs::exists(scratch.home() / ".local"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CommandLine, Arguments,
-    testing::Values(ArgumentCase{"--help", 0, "Usage: vexelcube [OPTION]...\n", ""},
-                    ArgumentCase{"--version", 0, "vexelcube " VEXELCUBE_VERSION "\n", ""},
-                    ArgumentCase{"--data-folder --version", 0, "vexelcube ", ""},
-                    ArgumentCase{"--bogus", 2, "", "unknown option --bogus"},
-                    ArgumentCase{"--bogus --help", 2, "", "usage: vexelcube"},
-                    ArgumentCase{"--script", 2, "", "--script needs a value"},
-                    ArgumentCase{"--script - --client 800", 2, "", "--client"},
-                    ArgumentCase{"--script - --client 0x560", 2, "", "usage: vexelcube"},
-                    ArgumentCase{"--script - --client 99999x560", 2, "", "--client"},
-                    ArgumentCase{"--script - --clock noon", 2, "", "--clock"},
-                    // A script on a pipe, answered line by line, with no chatter of
-                    // the toolkit on standard error.
-                    ArgumentCase{"--script - --clock 5", 0, "ran\n{", ""},
-                    ArgumentCase{"--script - --client 1024x700", 0, "\"surface\":{\"width\":1024,\"height\":700}", ""},
-                    ArgumentCase{"--script good.txt", 0, "fine\n", ""},
-                    ArgumentCase{"--script bad.txt", 2, "fine\n", "line 2"},
-                    ArgumentCase{"--script missing.txt", 2, "", "missing.txt"}));
+INSTANTIATE_TEST_SUITE_P(CommandLine, Arguments,
+                         testing::Values(ArgumentCase{"--help", 0, "Usage: vexelcube [OPTION]...\n", ""},
+                                         ArgumentCase{"--version", 0, "vexelcube " VEXELCUBE_VERSION "\n", ""},
+                                         ArgumentCase{"--data-folder --version", 0, "vexelcube ", ""},
+                                         ArgumentCase{"--bogus", 2, "", "unknown option --bogus"},
+                                         ArgumentCase{"--bogus --help", 2, "", "usage: vexelcube"},
+                                         ArgumentCase{"--script", 2, "", "--script needs a value"},
+                                         ArgumentCase{"--script - --client 800", 2, "", "--client"},
+                                         ArgumentCase{"--script - --client 0x560", 2, "", "usage: vexelcube"},
+                                         ArgumentCase{"--script - --client 99999x560", 2, "", "--client"},
+                                         ArgumentCase{"--script - --clock noon", 2, "", "--clock"},
+                                         // A script on a pipe, answered line by line, with no chatter of
+                                         // the toolkit on standard error.
+                                         ArgumentCase{"--script - --clock 5", 0, "ran\n{", ""},
+                                         ArgumentCase{"--script - --client 1024x700", 0,
+                                                      "\"surface\":{\"width\":1024,\"height\":700}", ""},
+                                         ArgumentCase{"--script good.txt", 0, "fine\n", ""},
+                                         ArgumentCase{"--script bad.txt", 2, "fine\n", "line 2"},
+                                         ArgumentCase{"--script missing.txt", 2, "", "missing.txt"}));
 
 struct FolderCase {
     const char* name;
@@ -273,8 +274,8 @@ TEST(SolveCommand, RefusesWhatTheLoadPanelRefusesInTheSameWords) {
     // The load panel tells the same, for the files it lists.
     for (const auto& c : cases) {
         if (!fs::is_regular_file(panel.path() / c.file)) continue;
-        const Json d = panel.run("menu loadpuzzle\nselect File2 " + std::string(c.file) + "\npress Command8\ndump\n")
-                           .lastDump();
+        const Json d =
+            panel.run("menu loadpuzzle\nselect File2 " + std::string(c.file) + "\npress Command8\ndump\n").lastDump();
         EXPECT_EQ(d["controls"]["Notice"]["caption"].string(), c.sentence);
     }
 }

@@ -67,8 +67,11 @@ Cube manyColouredCube(int n) {
 // place: the surface is as if the window had just been opened.
 TEST(PaintCube, RepaintLeavesNothingBehind) {
     // The first picture's size and width, then the second's.
-    for (const auto& [firstN, firstWidth, secondN, secondWidth] :
-         {std::array{20, 800, 2, 800}, {2, 800, 20, 800}, {3, 1400, 3, 800}, {2, 1400, 20, 1400}, {20, 1400, 2, 1400}}) {
+    for (const auto& [firstN, firstWidth, secondN, secondWidth] : {std::array{20, 800, 2, 800},
+                                                                   {2, 800, 20, 800},
+                                                                   {3, 1400, 3, 800},
+                                                                   {2, 1400, 20, 1400},
+                                                                   {20, 1400, 2, 1400}}) {
         const auto paint = [](Surface& s, Geometry& g, PaintedArea& last, int n, int width) {
             s.resize(width, 900);
             setUpGeometry(g, n, width, 900);

@@ -135,9 +135,13 @@ const Damage kDamages[] = {
              if (c.squarecolor(2, 2, 1) != c.squarecolor(2, 3, f)) return swapSquares(c, {2, 2, 1}, {2, 3, f});
      }},
     {"middle centres of two faces swapped", 5, Refusal::badCentres,
-     [](Cube& c, int) { swapSquares(c, {3, 3, 1}, {3, 3, 2}); }},
+     [](Cube& c, int) {
+         swapSquares(c, {3, 3, 1}, {3, 3, 2});
+     }},
     {"a corner in its mirror image", 4, Refusal::badCorners,
-     [](Cube& c, int n) { swapSquares(c, {1, 1, 1}, {n, n, 5}); }},
+     [](Cube& c, int n) {
+         swapSquares(c, {1, 1, 1}, {n, n, 5});
+     }},
     {"a twisted corner", 6, Refusal::badCorners,
      [](Cube& c, int n) {
          const auto k = solver::big::cornerSlots(n)[0];
@@ -145,9 +149,15 @@ const Damage kDamages[] = {
          swapSquares(c, k[1], k[2]);
      }},
     {"an edge piece turned over", 6, Refusal::badEdges,
-     [](Cube& c, int n) { const auto [p, q] = edgePlace(n, 3, 2); swapSquares(c, p, q); }},
+     [](Cube& c, int n) {
+         const auto [p, q] = edgePlace(n, 3, 2);
+         swapSquares(c, p, q);
+     }},
     {"the middle edge piece turned over", 7, Refusal::badEdges,
-     [](Cube& c, int n) { const auto [p, q] = edgePlace(n, 5, 4); swapSquares(c, p, q); }},
+     [](Cube& c, int n) {
+         const auto [p, q] = edgePlace(n, 5, 4);
+         swapSquares(c, p, q);
+     }},
     {"two edges swapped on an odd cube", 5, Refusal::oddParity, swapTwoEdges},
 };
 

@@ -35,8 +35,8 @@ TEST(Refusals, EachImpossibleCubeHasItsReason) {
          Refusal::wrongColourCounts, "six colours"},
         {"a square painted over", 2, none, [](Cube& c) { c.setSquarecolor(2, 1, 3, c.squarecolor(1, 1, 1)); },
          Refusal::wrongColourCounts, "4 squares"},
-        {"a square never painted", 3, none, [](Cube& c) { c.setSquarecolor(3, 3, 6, 0); },
-         Refusal::wrongColourCounts, "six colours"},
+        {"a square never painted", 3, none, [](Cube& c) { c.setSquarecolor(3, 3, 6, 0); }, Refusal::wrongColourCounts,
+         "six colours"},
         {"a twisted 2-cube corner", 2, [](solver::Pieces& p) { p.co[2] = 1; }, none, Refusal::badCorners, "twisted"},
         {"a twisted 3-cube corner", 3, [](solver::Pieces& p) { p.co[7] = 2; }, none, Refusal::badCorners, "twisted"},
         {"a mirrored corner", 2, none, [](Cube& c) { swapSquares(c, cornerSquare(2, 0, 1), cornerSquare(2, 0, 2)); },
@@ -54,7 +54,10 @@ TEST(Refusals, EachImpossibleCubeHasItsReason) {
          "swapped"},
         {"two corners swapped", 3, [](solver::Pieces& p) { std::swap(p.cp[3], p.cp[6]); }, none, Refusal::oddParity,
          "swapped"},
-        {"two centres alike", 3, none, [](Cube& c) { swapSquares(c, {2, 2, 1}, edgeSquare(0, 0)); },
+        {"two centres alike", 3, none,
+         [](Cube& c) {
+             swapSquares(c, {2, 2, 1}, edgeSquare(0, 0));
+         },
          Refusal::badCentres, "centres"},
     };
     std::mt19937 rng(11);

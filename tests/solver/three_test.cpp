@@ -60,17 +60,19 @@ TEST(ThreeCube, AWhileLongerFindsShorterSolutions) {
 
 // (One test for all of them: each test program builds the tables anew.)
 TEST(ThreeCube, KnownPositions) {
-    test::expectFewest(3, {
-        {"solved", {}, 0},
-        {"a quarter turn", {{0, 3, 1}}, 1},
-        {"a half turn", {{2, 1, -1}, {2, 1, -1}}, 2},
-        {"two faces", {{0, 3, 1}, {1, 3, -1}}, 2},
-        {"a whole turn", {{1, 1, 1}, {1, 2, 1}, {1, 3, 1}}, 0},
-        {"a middle layer", {{0, 2, 1}}, 1},
-        {"a middle layer twice", {{2, 2, -1}, {2, 2, -1}}, 2},
-        {"both outer layers one way", {{1, 1, -1}, {1, 3, -1}}, 1},
-        {"outer layers after a middle one", {{0, 2, 1}, {1, 3, 1}, {0, 1, 1}}, 3},
-    }, solver::Budget{200'000});
+    test::expectFewest(3,
+                       {
+                           {"solved", {}, 0},
+                           {"a quarter turn", {{0, 3, 1}}, 1},
+                           {"a half turn", {{2, 1, -1}, {2, 1, -1}}, 2},
+                           {"two faces", {{0, 3, 1}, {1, 3, -1}}, 2},
+                           {"a whole turn", {{1, 1, 1}, {1, 2, 1}, {1, 3, 1}}, 0},
+                           {"a middle layer", {{0, 2, 1}}, 1},
+                           {"a middle layer twice", {{2, 2, -1}, {2, 2, -1}}, 2},
+                           {"both outer layers one way", {{1, 1, -1}, {1, 3, -1}}, 1},
+                           {"outer layers after a middle one", {{0, 2, 1}, {1, 3, 1}, {0, 1, 1}}, 3},
+                       },
+                       solver::Budget{200'000});
 
     // With outer layers only, a middle layer is the two outer ones the other way.
     Cube c = test::paintedCube(3, {}, test::kPlainColours);

@@ -8,21 +8,21 @@ namespace {
 
 // Counts published for the 2-cube in quarter turns (OEIS A079762).
 TEST(TwoCube, DistancesAreThePublishedOnes) {
-    const std::vector<long> published = {1,      6,      27,      120,     534,    2256,  8969, 33058,
+    const std::vector<long> published = {1,      6,      27,     120,     534,    2256,  8969, 33058,
                                          114149, 360508, 930588, 1350852, 782536, 90280, 276};
     EXPECT_EQ(solver::twoDistanceCounts(), published);
 }
 
 TEST(TwoCube, KnownPositions) {
     test::expectFewest(2, {
-        {"solved", {}, 0},
-        {"a quarter turn of the near layer", {{0, 1, 1}}, 1},
-        {"a half turn", {{1, 2, 1}, {1, 2, 1}}, 2},
-        {"two faces", {{0, 2, 1}, {2, 2, -1}}, 2},
-        {"opposite layers the same way (a whole turn)", {{2, 1, 1}, {2, 2, 1}}, 0},
-        {"opposite layers opposite ways", {{2, 1, 1}, {2, 2, -1}}, 2},
-        {"sexy move", {{0, 2, 1}, {1, 2, 1}, {0, 2, -1}, {1, 2, -1}}, 4},
-    });
+                              {"solved", {}, 0},
+                              {"a quarter turn of the near layer", {{0, 1, 1}}, 1},
+                              {"a half turn", {{1, 2, 1}, {1, 2, 1}}, 2},
+                              {"two faces", {{0, 2, 1}, {2, 2, -1}}, 2},
+                              {"opposite layers the same way (a whole turn)", {{2, 1, 1}, {2, 2, 1}}, 0},
+                              {"opposite layers opposite ways", {{2, 1, 1}, {2, 2, -1}}, 2},
+                              {"sexy move", {{0, 2, 1}, {1, 2, 1}, {0, 2, -1}, {1, 2, -1}}, 4},
+                          });
 }
 
 TEST(TwoCube, ThousandRandomStatesAreSolvedOptimally) {

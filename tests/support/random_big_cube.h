@@ -72,7 +72,8 @@ inline Cube randomBigCube(int n, unsigned seed) {
         for (std::size_t s = 0; s < orbit.size(); ++s) {
             const auto& from = *orbit[s];
             const auto& to = *orbit[perm[s]];
-            int x = colours[static_cast<std::size_t>(from.first.f)], y = colours[static_cast<std::size_t>(from.second.f)];
+            int x = colours[static_cast<std::size_t>(from.first.f)],
+                y = colours[static_cast<std::size_t>(from.second.f)];
             if (!solver::big::wingFits(from, x, y, to, x, y, n)) std::swap(x, y);
             c.setSquarecolor(to.first.a, to.first.b, to.first.f, x);
             c.setSquarecolor(to.second.a, to.second.b, to.second.f, y);

@@ -97,7 +97,9 @@ ScriptResult ScriptFolder::run(const std::string& script, std::vector<std::strin
     ScriptPlatform platform(in, out, err, glyphs, optionsOf(args));
     Game game(platform);
     Form_Activate(game);
-    ScriptResult r{platform.exitStatus(), {}, err.str(),
+    ScriptResult r{platform.exitStatus(),
+                   {},
+                   err.str(),
                    fnv1a({reinterpret_cast<const char*>(game.surface.data()),
                           static_cast<std::size_t>(game.surface.width() * game.surface.height())})};
     std::istringstream lines(out.str());

@@ -1,14 +1,15 @@
 // The program's icon at the small sizes a desktop shows in menus and task
 // bars: drawn on the pixel grid, not blurred down from the large picture.
+#include "ui/qt/cube_icon.h"
+
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <cmath>
 #include <map>
 #include <set>
 #include <vector>
 
-#include "ui/qt/cube_icon.h"
+#include <QImage>
 
 namespace {
 

@@ -52,7 +52,8 @@ TEST_F(windowKeys, EachKeyDoesWhatTheGameKeyDoes) {
     });
     then([&] {
         const View now = game().s.play.view;
-        EXPECT_TRUE(game().s.play.history.histcount < count || now.face != before.face || now.turn != before.turn) << "b";
+        EXPECT_TRUE(game().s.play.history.histcount < count || now.face != before.face || now.turn != before.turn)
+            << "b";
         EXPECT_EQ(game().s.play.computersolves, 0);
     });
     EXPECT_TRUE(play());

@@ -1,10 +1,11 @@
 // The keyboard finishes every panel of the real window: Return in a box or
 // list, Escape, Space or Return on a focused Done button, and a double-click
 // on a load entry; the keyboard is the cube's again after each.
+#include <filesystem>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <filesystem>
 
 #include "shell/game.h"
 #include "window/window_fixture.h"
@@ -30,33 +31,65 @@ TEST_F(windowPanelKeys, TheKeyboardFinishesEveryPanel) {
     };
     Cube saved;
     int savedCount = 0;
-    const auto loaded = [&] { return game().s.play.cube.sameSquares(saved, game().s.play.cubesize) && game().s.play.history.histcount == savedCount; };
+    const auto loaded = [&] {
+        return game().s.play.cube.sameSquares(saved, game().s.play.cubesize) &&
+               game().s.play.history.histcount == savedCount;
+    };
 
     struct Case {
         const char* what;
-        const char* menu;                  // opens the panel
-        std::function<void()> act;         // keys while it is open
-        std::function<bool()> done;        // what the panel did
+        const char* menu;            // opens the panel
+        std::function<void()> act;   // keys while it is open
+        std::function<bool()> done;  // what the panel did
     };
     const Case cases[] = {
         // Return in a box or list presses Done.
-        {"Return in the save box", "savepuzzle", [&] { typeInto("Text4", "k"); key(Qt::Key_Return); },
+        {"Return in the save box", "savepuzzle",
+         [&] {
+             typeInto("Text4", "k");
+             key(Qt::Key_Return);
+         },
          [&] {
              saved = game().s.play.cube;
              savedCount = game().s.play.history.histcount;
              return std::filesystem::exists("k.cube");
          }},
-        {"Return in the difficulty box", "difficulty", [&] { typeInto("Text1", "7"); key(Qt::Key_Return); },
+        {"Return in the difficulty box", "difficulty",
+         [&] {
+             typeInto("Text1", "7");
+             key(Qt::Key_Return);
+         },
          [&] { return game().form[ControlId::Text1].text == "7"; }},
-        {"Return in the time box", "choosetime", [&] { typeInto("Text2", "5"); key(Qt::Key_Return); },
+        {"Return in the time box", "choosetime",
+         [&] {
+             typeInto("Text2", "5");
+             key(Qt::Key_Return);
+         },
          [&] { return game().s.options.rotationtime == 5; }},
-        {"Return in the save list", "savepuzzle", [&] { pickFirst("File1"); key(Qt::Key_Return); },
+        {"Return in the save list", "savepuzzle",
+         [&] {
+             pickFirst("File1");
+             key(Qt::Key_Return);
+         },
          [&] { return game().form[ControlId::Text4].text == "k.cube"; }},
-        {"Return in the load list", "loadpuzzle", [&] { pickFirst("File2"); key(Qt::Key_Return); }, loaded},
+        {"Return in the load list", "loadpuzzle",
+         [&] {
+             pickFirst("File2");
+             key(Qt::Key_Return);
+         },
+         loaded},
         // Escape: Cancel, or the panel closes with its values as they were.
-        {"Escape in the difficulty panel", "difficulty", [&] { typeInto("Text1", "9"); key(Qt::Key_Escape); },
+        {"Escape in the difficulty panel", "difficulty",
+         [&] {
+             typeInto("Text1", "9");
+             key(Qt::Key_Escape);
+         },
          [&] { return game().form[ControlId::Text1].text == "7"; }},
-        {"Escape in the time panel", "choosetime", [&] { typeInto("Text2", "8"); key(Qt::Key_Escape); },
+        {"Escape in the time panel", "choosetime",
+         [&] {
+             typeInto("Text2", "8");
+             key(Qt::Key_Escape);
+         },
          [&] { return game().s.options.rotationtime == 5; }},
         {"Escape in the colour panel", "choosecolors",
          [&] {
@@ -67,13 +100,22 @@ TEST_F(windowPanelKeys, TheKeyboardFinishesEveryPanel) {
              bool asBefore = game().s.options.facecolor == kDefaultFaceColors && game().s.options.colorcount == 6;
              for (const ColourBox& box : kColourBoxes) {
                  const bool ticked = game().form[box.id].ticked;
-                 for (int f = 1; f <= 6; ++f) asBefore &= ticked || kDefaultFaceColors[static_cast<std::size_t>(f)] != box.colour;
+                 for (int f = 1; f <= 6; ++f)
+                     asBefore &= ticked || kDefaultFaceColors[static_cast<std::size_t>(f)] != box.colour;
              }
              return asBefore;
          }},
-        {"Escape in the save panel", "savepuzzle", [&] { typeInto("Text4", "esc"); key(Qt::Key_Escape); },
+        {"Escape in the save panel", "savepuzzle",
+         [&] {
+             typeInto("Text4", "esc");
+             key(Qt::Key_Escape);
+         },
          [&] { return !std::filesystem::exists("esc.cube"); }},
-        {"Escape in the load panel", "loadpuzzle", [&] { pickFirst("File2"); key(Qt::Key_Escape); },
+        {"Escape in the load panel", "loadpuzzle",
+         [&] {
+             pickFirst("File2");
+             key(Qt::Key_Escape);
+         },
          [&] { return !loaded(); }},
         // Space or Return on a focused Done button presses it.
         {"Space on the difficulty panel's Done", "difficulty",

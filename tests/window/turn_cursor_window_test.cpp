@@ -1,9 +1,10 @@
 // The mouse cursor over the cube in the real window: an arrow drawn for the
 // turn a click would make, the ordinary cursor elsewhere, and no change to
 // the picture.
+#include <set>
+
 #include <QImage>
 #include <QPixmap>
-#include <set>
 
 #include "shell/game.h"
 #include "ui/qt/turn_cursors.h"
@@ -25,8 +26,8 @@ bool same(const Surface& a, const Surface& b) {
 TEST_F(windowCursor, ShowsTheTurnOverTheSquaresThatTurn) {
     const auto moveTo = [&](int c, int r) {
         const Geometry& g = game().s.picture.geometry;
-        QTest::mouseMove(&mainWindow().surfaceView(),
-                         QPoint(g.cubeleft + (2 * c - 1) * g.squarewidth / 2, g.cubetop + (2 * r - 1) * g.squareheight / 2));
+        QTest::mouseMove(&mainWindow().surfaceView(), QPoint(g.cubeleft + (2 * c - 1) * g.squarewidth / 2,
+                                                             g.cubetop + (2 * r - 1) * g.squareheight / 2));
     };
     Surface before;
     const struct {
@@ -39,15 +40,19 @@ TEST_F(windowCursor, ShowsTheTurnOverTheSquaresThatTurn) {
         {"a corner square", [&] { moveTo(3, 3); }, TurnCursor::DownRight},
         {"the middle square", [&] { moveTo(2, 2); }, TurnCursor::None},
         {"the mode panel", [&] { QTest::mouseMove(&mainWindow().surfaceView(), QPoint(50, 50)); }, TurnCursor::None},
-        {"the middle square in draw-mode", [&] {
+        {"the middle square in draw-mode",
+         [&] {
              choose("createp");
              moveTo(2, 2);
-         }, TurnCursor::UpLeft},
-        {"a top-row square while the computer solves", [&] {
+         },
+         TurnCursor::UpLeft},
+        {"a top-row square while the computer solves",
+         [&] {
              choose("messup");
              choose("csolve");
              moveTo(2, 1);
-         }, TurnCursor::None},
+         },
+         TurnCursor::None},
     };
     start();
     for (const auto& c : cases) {

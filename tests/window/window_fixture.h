@@ -4,11 +4,12 @@
 // once the game has finished with the step before.
 #include <gtest/gtest.h>
 
-#include <QTest>
 #include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
+
+#include <QTest>
 
 #include "support/script_run.h"
 #include "ui/qt/game_window.h"

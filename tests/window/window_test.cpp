@@ -1,13 +1,14 @@
 // The game in its real window: the picture, the keys, the menus, the
 // controls, the computer's thread and the end of the program.
+#include <filesystem>
+#include <fstream>
+
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QTimer>
-#include <filesystem>
-#include <fstream>
 
 #include "files/puzzle_file.h"
 #include "history/plan.h"
@@ -58,8 +59,10 @@ TEST_F(window, AKeyOnTheFocusedDoneButtonGivesTheFocusBack) {
 TEST_F(window, TheMenusHaveMnemonicsThatLeaveTheGameKeysFree) {
     start();
     then([&] {
-        for (const auto& [item, text] : {std::pair{"options", "&Options"}, {"loadpuzzle", "&Load puzzle"},
-                                         {"savepuzzle", "&Save puzzle"}, {"savesettings", "S&ave settings"},
+        for (const auto& [item, text] : {std::pair{"options", "&Options"},
+                                         {"loadpuzzle", "&Load puzzle"},
+                                         {"savepuzzle", "&Save puzzle"},
+                                         {"savesettings", "S&ave settings"},
                                          {"instructions", "&Instructions"}})
             EXPECT_EQ(mainWindow().menuAction(item)->text(), text);
         key(Qt::Key_O, Qt::AltModifier);

@@ -91,7 +91,10 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     const char* lost = "The computer lost its way on this cube.";
     // The centres. Small cubes keep, of several ways to build them, the one
     // whose centres and edges together are the shortest.
-    const std::vector<CentresWay> ways = centresWays(centres, centres.read(w.cube), r.target, n <= 5 ? 4 : n <= 10 ? 2 : 1);
+    const std::vector<CentresWay> ways = centresWays(centres, centres.read(w.cube), r.target,
+                                                     n <= 5    ? 4
+                                                     : n <= 10 ? 2
+                                                               : 1);
     if (ways.empty()) return refused(Refusal::unsupportedSize, lost);
 
     // The edges. The pairing is also tried after one turn of a face, which
@@ -101,7 +104,8 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     const SquareSet wings(n, [n](int a, int b) { return (a == 1 || a == n) != (b == 1 || b == n); });
     ColourFaces faces{};
     for (int f = 1; f <= 6; ++f) faces[static_cast<std::size_t>(r.target[static_cast<std::size_t>(f)])] = f;
-    const std::vector<std::vector<PhysicalMove>> starts = {{}, {{1, n, 1}}, {{1, 1, 1}}, {{0, n, 1}}, {{2, n, 1}}, {{1, n, -1}}};
+    const std::vector<std::vector<PhysicalMove>> starts = {{},          {{1, n, 1}}, {{1, 1, 1}},
+                                                           {{0, n, 1}}, {{2, n, 1}}, {{1, n, -1}}};
     const std::size_t tries = n <= 9 ? starts.size() : n <= 15 ? 3 : n % 2 == 0 ? 2 : 1;
     int shortest = -1;
     const MoveList* centreMoves = nullptr;
@@ -119,7 +123,8 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
             cube = built;
             for (const auto& m : phase.moves()) cube.turn(m, n);
             Pieces pieces;
-            const bool swap = n % 2 == 0 && readPieces(threeCube(cube, n), 3, faces, pieces).refusal == Refusal::oddParity;
+            const bool swap =
+                n % 2 == 0 && readPieces(threeCube(cube, n), 3, faces, pieces).refusal == Refusal::oddParity;
             const int length = way.moves.length() + phase.length() + (swap ? static_cast<int>(edgeSwap(n).size()) : 0);
             if (shortest < 0 || length < shortest) {
                 shortest = length;
@@ -143,7 +148,8 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
             }
             break;
         }
-        if (three.refusal != Refusal::oddParity || n % 2 == 1 || attempt > 0) return refused(three.refusal, three.reason);
+        if (three.refusal != Refusal::oddParity || n % 2 == 1 || attempt > 0)
+            return refused(three.refusal, three.reason);
         w.make(edgeSwap(n));
         stages.parity += static_cast<int>(edgeSwap(n).size());
     }

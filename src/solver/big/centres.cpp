@@ -25,7 +25,8 @@ int turnCost(int quarters) { return quarters % 4 == 2 ? 2 : quarters % 4 == 0 ? 
 
 void addTurns(std::vector<PhysicalMove>& ms, const PhysicalMove& m, int quarters) {
     quarters = ((quarters % 4) + 4) % 4;
-    if (quarters == 3) ms.push_back({m.axis, m.layer, -m.quarter});
+    if (quarters == 3)
+        ms.push_back({m.axis, m.layer, -m.quarter});
     else
         for (int i = 0; i < quarters; ++i) ms.push_back(m);
 }
@@ -45,12 +46,15 @@ class CentreSolver {
 public:
     CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out, int near = kNear)
         : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()), near_(near) {
-        if (n_ <= 15) seedCells_ = 24, seeds_ = 64;
-        else seedCells_ = 24, seeds_ = 32;
+        if (n_ <= 15)
+            seedCells_ = 24, seeds_ = 64;
+        else
+            seedCells_ = 24, seeds_ = 32;
         for (int i = 0; i < cs_.size(); ++i) {
             faceCells_[static_cast<std::size_t>(cs_.face(i))].push_back(i);
             for (int a = 0; a < 3; ++a)
-                if (faceAxis(cs_.face(i)) != a) layerCells_[static_cast<std::size_t>(a)][static_cast<std::size_t>(cs_.layer(i, a))].push_back(i);
+                if (faceAxis(cs_.face(i)) != a)
+                    layerCells_[static_cast<std::size_t>(a)][static_cast<std::size_t>(cs_.layer(i, a))].push_back(i);
         }
     }
 
@@ -64,7 +68,8 @@ public:
         for (std::size_t k = 0; k < 5; ++k) {
             if (k == 2 || k == 3) {
                 order[k] = bestFace(rest);
-                rest.erase(std::remove_if(rest.begin(), rest.end(), [&](int f) { return f == order[k] || (k == 2 && f == opposite(order[k])); }),
+                rest.erase(std::remove_if(rest.begin(), rest.end(),
+                                          [&](int f) { return f == order[k] || (k == 2 && f == opposite(order[k])); }),
                            rest.end());
             }
             if (k == 4) order[k] = opposite(order[3]);
@@ -99,13 +104,15 @@ private:
     }
     int missing(int f) const {
         int k = 0;
-        for (int i : faceCells_[static_cast<std::size_t>(f)]) k += col_[static_cast<std::size_t>(i)] != target_[static_cast<std::size_t>(f)];
+        for (int i : faceCells_[static_cast<std::size_t>(f)])
+            k += col_[static_cast<std::size_t>(i)] != target_[static_cast<std::size_t>(f)];
         return k;
     }
     bool adjacent(int f, int g) const { return f != g && f != opposite(g); }
 
     int weight(int face, int colour) const {
-        if (built_[static_cast<std::size_t>(face)]) return colour == target_[static_cast<std::size_t>(face)] ? kKept : 0;
+        if (built_[static_cast<std::size_t>(face)])
+            return colour == target_[static_cast<std::size_t>(face)] ? kKept : 0;
         if (colour != target_[static_cast<std::size_t>(x_)]) return 0;
         return face == x_ ? kBuilt : adjacent(face, x_) ? near_ : 0;
     }
@@ -197,7 +204,8 @@ private:
                 }
             }
         }
-        std::sort(found.begin(), found.end(), [](const Estimate& p, const Estimate& q) { return p.gain * q.cost > q.gain * p.cost; });
+        std::sort(found.begin(), found.end(),
+                  [](const Estimate& p, const Estimate& q) { return p.gain * q.cost > q.gain * p.cost; });
         Candidate best;
         for (std::size_t i = 0; i < found.size() && i < seeds_; ++i) {
             const Estimate& e = found[i];
@@ -265,25 +273,34 @@ private:
                                 pq = (prep - 1) % 3;  // 0: +1, 1: -1, 2: half
                                 if (isMiddle(pm.layer)) continue;
                                 pm.quarter = pq == 1 ? -1 : 1;
-                                for (int i : layerCells_[static_cast<std::size_t>(X)][static_cast<std::size_t>(pm.layer)]) {
+                                for (int i :
+                                     layerCells_[static_cast<std::size_t>(X)][static_cast<std::size_t>(pm.layer)]) {
                                     const int s = cs_.layer(i, a);
                                     if (s < 2 || s >= n_ || isMiddle(s)) continue;
                                     // The piece that the slice brings to i.
                                     int from = cs_.image({X, pm.layer, -pm.quarter}, i);
                                     if (pq == 2) from = cs_.image({X, pm.layer, -1}, from);
-                                    g[static_cast<std::size_t>(s)] += term(i, c[static_cast<std::size_t>(from)]) - term(i, c[static_cast<std::size_t>(i)]);
+                                    g[static_cast<std::size_t>(s)] += term(i, c[static_cast<std::size_t>(from)]) -
+                                                                      term(i, c[static_cast<std::size_t>(i)]);
                                 }
                             }
                             std::vector<std::pair<int, int>> gains;  // (gain, slice)
                             for (int s = 2; s < n_; ++s)
-                                if (!isMiddle(s) && g[static_cast<std::size_t>(s)] > 0) gains.emplace_back(g[static_cast<std::size_t>(s)], s);
+                                if (!isMiddle(s) && g[static_cast<std::size_t>(s)] > 0)
+                                    gains.emplace_back(g[static_cast<std::size_t>(s)], s);
                             std::sort(gains.begin(), gains.end(), std::greater<>());
                             const int each = dir == 2 ? 2 : 1;
-                            int gain = 0, cost = turnCost(k) + turnCost(j) + (prep == 0 ? 0 : pq == 2 ? 2 : 1), taken = 0, bestGain = 0, bestCost = 1;
+                            int gain = 0,
+                                cost = turnCost(k) + turnCost(j) +
+                                       (prep == 0 ? 0
+                                        : pq == 2 ? 2
+                                                  : 1),
+                                taken = 0, bestGain = 0, bestCost = 1;
                             for (std::size_t t = 0; t < gains.size(); ++t) {
                                 gain += gains[t].first;
                                 cost += each;
-                                if (bestGain == 0 || gain * bestCost > bestGain * cost) bestGain = gain, bestCost = cost, taken = static_cast<int>(t) + 1;
+                                if (bestGain == 0 || gain * bestCost > bestGain * cost)
+                                    bestGain = gain, bestCost = cost, taken = static_cast<int>(t) + 1;
                             }
                             if (taken == 0) continue;
                             Candidate cand;
@@ -324,8 +341,8 @@ private:
     // The commutator [slices S, face z turned, slices T, face z back]: a
     // three-cycle of pieces for every pair of a slice in S and one in T,
     // each through one square of z, leaving all else as it was.
-    static std::vector<PhysicalMove> blockCommutator(int a, const std::vector<int>& S, const std::vector<int>& T, int q1,
-                                                     int q2, const PhysicalMove& zk) {
+    static std::vector<PhysicalMove> blockCommutator(int a, const std::vector<int>& S, const std::vector<int>& T,
+                                                     int q1, int q2, const PhysicalMove& zk) {
         const PhysicalMove back{zk.axis, zk.layer, -zk.quarter};
         std::vector<PhysicalMove> ms;
         for (int s : S) ms.push_back({a, s, q1});
@@ -347,7 +364,8 @@ private:
         for (const PhysicalMove& m : {PhysicalMove{a, s, 1}, PhysicalMove{a, s, -1}}) {
             for (int c : {p, cs_.image(m, p), cs_.image({zk, {a, t, m.quarter}, zb}, p)}) {
                 const int to = cs_.image(seq, c);
-                if (to != c && std::find(pairs.begin(), pairs.end(), std::pair{c, to}) == pairs.end()) pairs.emplace_back(c, to);
+                if (to != c && std::find(pairs.begin(), pairs.end(), std::pair{c, to}) == pairs.end())
+                    pairs.emplace_back(c, to);
             }
         }
         return pairs;
@@ -398,7 +416,8 @@ private:
                         for (int q2 : {1, -1}) {
                             const Pairs pairs = cycleThrough(p, a, s, t, q1, q2, zk);
                             for (int y = 0; y <= 6; ++y) {
-                                if (y != 0 && (y == z || y == opposite(z) || built_[static_cast<std::size_t>(y)])) continue;
+                                if (y != 0 && (y == z || y == opposite(z) || built_[static_cast<std::size_t>(y)]))
+                                    continue;
                                 for (int j = y == 0 ? 0 : 1; j < (y == 0 ? 1 : 4); ++j) {
                                     const int g = gain(pairs, preimage(y == 0 ? z : y, j));
                                     if (g > 0) found.push_back({g, 8 + turnCost(j), a, s, t, q1, q2, y, j, zk});
@@ -408,7 +427,8 @@ private:
                 }
             }
         }
-        std::sort(found.begin(), found.end(), [](const Single& u, const Single& v) { return u.gain * v.cost > v.gain * u.cost; });
+        std::sort(found.begin(), found.end(),
+                  [](const Single& u, const Single& v) { return u.gain * v.cost > v.gain * u.cost; });
         Candidate best;
         for (std::size_t i = 0; i < found.size() && i < seeds_; ++i) {
             const Single& f = found[i];
@@ -489,7 +509,8 @@ private:
                         for (int i : bar) have += c[static_cast<std::size_t>(i)] == xc;
                         for (int k = 0; k < 4; ++k) {
                             int lost = 0;
-                            for (int i : home) lost += c[static_cast<std::size_t>(preimage(x_, k)[static_cast<std::size_t>(i)])] == xc;
+                            for (int i : home)
+                                lost += c[static_cast<std::size_t>(preimage(x_, k)[static_cast<std::size_t>(i)])] == xc;
                             const int gain = have - lost, cost = fillCost + turnCost(k) + 1;
                             if (gain > 0 && (bestGain == 0 || gain * bestCost > bestGain * cost)) {
                                 bestGain = gain, bestCost = cost, bestK = k, bestFills = static_cast<int>(fills.size());
@@ -508,7 +529,9 @@ private:
                                 const int z = cs_.face(from);
                                 for (int j = 0; j < 4; ++j) {
                                     const int cost = turnCost(j) + (q == 2 ? 2 : 1);
-                                    if (cost < cheapest && c[static_cast<std::size_t>(preimage(z, j)[static_cast<std::size_t>(from)])] == xc)
+                                    if (cost < cheapest &&
+                                        c[static_cast<std::size_t>(preimage(z, j)[static_cast<std::size_t>(from)])] ==
+                                            xc)
                                         cheapest = cost, fz = z, fj = j, fl = l, fq = q;
                                 }
                             }
@@ -595,12 +618,15 @@ private:
 
 }  // namespace
 
-std::vector<CentresWay> centresWays(const SquareSet& centres, const Colours& colours, const FaceColours& target, std::size_t most) {
+std::vector<CentresWay> centresWays(const SquareSet& centres, const Colours& colours, const FaceColours& target,
+                                    std::size_t most) {
     // Cubes to 15 try several first faces (and the smallest several
     // weights of a piece next to the face being built) and keep the shortest.
     const int n = centres.n();
     const std::size_t tries = n <= 7 ? 6 : n <= 10 ? 4 : n <= 15 ? 2 : 1;
-    const std::vector<int> nears = n <= 5 ? std::vector<int>{1, 0, 4, 2, 16} : n <= 7 ? std::vector<int>{1, 0} : std::vector<int>{1};
+    const std::vector<int> nears = n <= 5   ? std::vector<int>{1, 0, 4, 2, 16}
+                                   : n <= 7 ? std::vector<int>{1, 0}
+                                            : std::vector<int>{1};
     MoveList scratch;
     Colours look = colours;
     const std::vector<int> firsts = CentreSolver(centres, look, target, scratch).facesByMissing();
@@ -612,7 +638,8 @@ std::vector<CentresWay> centresWays(const SquareSet& centres, const Colours& col
         if (std::none_of(ways.begin(), ways.end(), same)) ways.push_back(std::move(way));
     }
     // Equally long ways keep the order they were found in.
-    std::stable_sort(ways.begin(), ways.end(), [](const CentresWay& a, const CentresWay& b) { return a.moves.length() < b.moves.length(); });
+    std::stable_sort(ways.begin(), ways.end(),
+                     [](const CentresWay& a, const CentresWay& b) { return a.moves.length() < b.moves.length(); });
     if (ways.size() > most) ways.resize(most);
     return ways;
 }

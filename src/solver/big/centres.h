@@ -13,6 +13,7 @@ struct CentresWay {
     MoveList moves;
     Colours colours;
 };
-std::vector<CentresWay> centresWays(const SquareSet& centres, const Colours& colours, const FaceColours& target, std::size_t most);
+std::vector<CentresWay> centresWays(const SquareSet& centres, const Colours& colours, const FaceColours& target,
+                                    std::size_t most);
 
 }  // namespace vx::solver::big

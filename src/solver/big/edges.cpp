@@ -40,12 +40,14 @@ PhysicalMove rotated(const PhysicalMove& m, const std::array<Vec3, 3>& r, int n)
 // between the right and top faces, turned as a whole for the others.
 std::vector<PhysicalMove> flipInPlace(const EdgeSlot& e, int n) {
     const std::vector<PhysicalMove> base = {{0, n, 1}, {1, n, -1}, {2, n, 1}, {0, n, -1}, {1, n, 1}};
-    const Vec3 want = squarePosition(e.first.a, e.first.b, e.first.f, n) + squarePosition(e.second.a, e.second.b, e.second.f, n);
+    const Vec3 want =
+        squarePosition(e.first.a, e.first.b, e.first.f, n) + squarePosition(e.second.a, e.second.b, e.second.f, n);
     std::array<int, 3> perm{0, 1, 2};
     do {
         for (int signs = 0; signs < 8; ++signs) {
             std::array<Vec3, 3> r{};
-            for (int k = 0; k < 3; ++k) r[static_cast<std::size_t>(k)] = unit(perm[static_cast<std::size_t>(k)], signs >> k & 1 ? -1 : 1);
+            for (int k = 0; k < 3; ++k)
+                r[static_cast<std::size_t>(k)] = unit(perm[static_cast<std::size_t>(k)], signs >> k & 1 ? -1 : 1);
             if (dot(r[0], cross(r[1], r[2])) != 1) continue;
             // The base edge's direction (1, 1, 0) must go to this edge's, across the axis.
             const Vec3 d = r[0] + r[1];
@@ -61,10 +63,16 @@ std::vector<PhysicalMove> flipInPlace(const EdgeSlot& e, int n) {
 class EdgeSolver {
 public:
     EdgeSolver(const SquareSet& ws, Colours& col, MoveList& out)
-        : ws_(ws), col_(col), out_(out), n_(ws.n()), slots_(edgeSlots(n_)), slotOf_(static_cast<std::size_t>(ws.size()), -1) {
+        : ws_(ws),
+          col_(col),
+          out_(out),
+          n_(ws.n()),
+          slots_(edgeSlots(n_)),
+          slotOf_(static_cast<std::size_t>(ws.size()), -1) {
         for (std::size_t i = 0; i < slots_.size(); ++i) {
             const EdgeSlot& s = slots_[i];
-            const std::array<int, 2> st{ws_.find(s.first.a, s.first.b, s.first.f), ws_.find(s.second.a, s.second.b, s.second.f)};
+            const std::array<int, 2> st{ws_.find(s.first.a, s.first.b, s.first.f),
+                                        ws_.find(s.second.a, s.second.b, s.second.f)};
             stickers_.push_back(st);
             slotOf_[static_cast<std::size_t>(st[0])] = slotOf_[static_cast<std::size_t>(st[1])] = static_cast<int>(i);
         }
@@ -191,10 +199,13 @@ private:
         int k = 0;
         for (auto [from, to] : p) {
             const int e = slots_[static_cast<std::size_t>(slotOf_[static_cast<std::size_t>(to)])].edge;
-            if (std::find(edges.begin(), edges.begin() + k, e) == edges.begin() + k) edges[static_cast<std::size_t>(k++)] = e;
+            if (std::find(edges.begin(), edges.begin() + k, e) == edges.begin() + k)
+                edges[static_cast<std::size_t>(k++)] = e;
         }
         int g = 0;
-        for (int i = 0; i < k; ++i) g += edgeScore(edges[static_cast<std::size_t>(i)], after) - edgeScore(edges[static_cast<std::size_t>(i)], pre);
+        for (int i = 0; i < k; ++i)
+            g += edgeScore(edges[static_cast<std::size_t>(i)], after) -
+                 edgeScore(edges[static_cast<std::size_t>(i)], pre);
         return g;
     }
 
@@ -217,48 +228,48 @@ private:
         ws_.turn(c, setup);
         auto pre = [&](int i) { return c[static_cast<std::size_t>(i)]; };
         for (int shape = 0; shape < kShapes; ++shape) {
-                        std::vector<int> S;
-                        int g = 0;
-                        if (pairing_) {
-                            // One of the two inner layers, or both.
-                            const Pairs& lo = cyclePairs(edge, shape, n_ / 2);
-                            const Pairs& hi = cyclePairs(edge, shape, n_ / 2 + 1);
-                            Pairs both = lo;
-                            both.insert(both.end(), hi.begin(), hi.end());
-                            using Choice = std::pair<std::vector<int>, const Pairs*>;
-                            const std::array<Choice, 3> choices = {Choice{{n_ / 2}, &lo}, Choice{{n_ / 2 + 1}, &hi},
-                                                                   Choice{{n_ / 2, n_ / 2 + 1}, &both}};
-                            for (const auto& [choice, pairs] : choices) {
-                                const int gi = cycleGain(*pairs, pre);
-                                if (gi * static_cast<int>(S.size() + 3) > g * static_cast<int>(choice.size() + 3)) {
-                                    S = choice;
-                                    g = gi;
-                                }
-                            }
-                        } else {
-                            for (int l : active_) {
-                                const int gi = leadGain(cycle(edge, shape, l), c);
-                                if (gi > 0) {
-                                    S.push_back(l);
-                                    g += gi;
-                                }
-                            }
-                        }
-                        if (g <= 0) continue;
-                        const int cost = static_cast<int>(setup.size()) + 2 * static_cast<int>(S.size()) + (shape >= 16 ? 10 : 6);
-                        if (best.gain > 0 && g * best.cost <= best.gain * cost) continue;
-                        std::vector<PhysicalMove> ms = setup;
-                        const auto comm = commutator(edge, shape, S);
-                        ms.insert(ms.end(), comm.begin(), comm.end());
-                        int exact = g;
-                        if (pairing_) {
-                            // The two inner layers' cycles may meet on an edge: counted on the whole.
-                            Colours after = col_;
-                            ws_.turn(after, ms);
-                            exact = score(after) - score(col_);
-                        }
-                        if (exact > 0 && (best.gain <= 0 || exact * best.cost > best.gain * cost)) best = {exact, cost, ms};
+            std::vector<int> S;
+            int g = 0;
+            if (pairing_) {
+                // One of the two inner layers, or both.
+                const Pairs& lo = cyclePairs(edge, shape, n_ / 2);
+                const Pairs& hi = cyclePairs(edge, shape, n_ / 2 + 1);
+                Pairs both = lo;
+                both.insert(both.end(), hi.begin(), hi.end());
+                using Choice = std::pair<std::vector<int>, const Pairs*>;
+                const std::array<Choice, 3> choices = {Choice{{n_ / 2}, &lo}, Choice{{n_ / 2 + 1}, &hi},
+                                                       Choice{{n_ / 2, n_ / 2 + 1}, &both}};
+                for (const auto& [choice, pairs] : choices) {
+                    const int gi = cycleGain(*pairs, pre);
+                    if (gi * static_cast<int>(S.size() + 3) > g * static_cast<int>(choice.size() + 3)) {
+                        S = choice;
+                        g = gi;
                     }
+                }
+            } else {
+                for (int l : active_) {
+                    const int gi = leadGain(cycle(edge, shape, l), c);
+                    if (gi > 0) {
+                        S.push_back(l);
+                        g += gi;
+                    }
+                }
+            }
+            if (g <= 0) continue;
+            const int cost = static_cast<int>(setup.size()) + 2 * static_cast<int>(S.size()) + (shape >= 16 ? 10 : 6);
+            if (best.gain > 0 && g * best.cost <= best.gain * cost) continue;
+            std::vector<PhysicalMove> ms = setup;
+            const auto comm = commutator(edge, shape, S);
+            ms.insert(ms.end(), comm.begin(), comm.end());
+            int exact = g;
+            if (pairing_) {
+                // The two inner layers' cycles may meet on an edge: counted on the whole.
+                Colours after = col_;
+                ws_.turn(after, ms);
+                exact = score(after) - score(col_);
+            }
+            if (exact > 0 && (best.gain <= 0 || exact * best.cost > best.gain * cost)) best = {exact, cost, ms};
+        }
     }
 
     // Turns made first (and not undone: they move whole edges): nothing, or
@@ -291,10 +302,14 @@ private:
     // pairs as they stand where they already are, the rest anywhere.
     std::vector<std::array<int, 2>> targets() const {
         std::vector<std::array<int, 2>> want(slots_.size(), {-1, -1});
-        auto at = [&](int s, int k) { return static_cast<int>(col_[static_cast<std::size_t>(stickers_[static_cast<std::size_t>(s)][static_cast<std::size_t>(k)])]); };
+        auto at = [&](int s, int k) {
+            return static_cast<int>(
+                col_[static_cast<std::size_t>(stickers_[static_cast<std::size_t>(s)][static_cast<std::size_t>(k)])]);
+        };
         std::vector<std::array<int, 2>> shows(12);
         if (!pairing_) {
-            for (int e = 0; e < 12; ++e) shows[static_cast<std::size_t>(e)] = {at(slot(e, ref_), 0), at(slot(e, ref_), 1)};
+            for (int e = 0; e < 12; ++e)
+                shows[static_cast<std::size_t>(e)] = {at(slot(e, ref_), 0), at(slot(e, ref_), 1)};
         } else {
             std::vector<std::array<int, 2>> free;
             std::vector<bool> used(12, false);
@@ -330,7 +345,8 @@ private:
         for (int e = 0; e < 12; ++e)
             for (int l : active_) want[static_cast<std::size_t>(slot(e, l))] = shows[static_cast<std::size_t>(e)];
         if (pairing_)
-            for (int e = 0; e < 12; ++e) want[static_cast<std::size_t>(slot(e, n_ / 2))] = shows[static_cast<std::size_t>(e)];
+            for (int e = 0; e < 12; ++e)
+                want[static_cast<std::size_t>(slot(e, n_ / 2))] = shows[static_cast<std::size_t>(e)];
         return want;
     }
 
@@ -340,7 +356,8 @@ private:
         std::vector<int> dest(slots_.size(), -1);
         for (std::size_t s = 0; s < slots_.size(); ++s) {
             if (want[s][0] < 0) continue;
-            const int x = col_[static_cast<std::size_t>(stickers_[s][0])], y = col_[static_cast<std::size_t>(stickers_[s][1])];
+            const int x = col_[static_cast<std::size_t>(stickers_[s][0])],
+                      y = col_[static_cast<std::size_t>(stickers_[s][1])];
             const int k = std::min(slots_[s].layer, n_ + 1 - slots_[s].layer);
             for (std::size_t t = 0; t < slots_.size(); ++t)
                 if (want[t][0] >= 0 && (slots_[t].layer == k || slots_[t].layer == n_ + 1 - k) &&
@@ -366,9 +383,11 @@ private:
                     const Pairs& p = cyclePairs(edge, shape, l);
                     if (p.size() != 6) continue;
                     std::map<int, int> next;
-                    for (auto [from, to] : p) next[slotOf_[static_cast<std::size_t>(from)]] = slotOf_[static_cast<std::size_t>(to)];
+                    for (auto [from, to] : p)
+                        next[slotOf_[static_cast<std::size_t>(from)]] = slotOf_[static_cast<std::size_t>(to)];
                     const int u = next.begin()->first, v = next[u], w = next[v];
-                    for (const auto& key : {std::array{u, v, w}, std::array{v, w, u}, std::array{w, u, v}}) base.emplace(key, std::make_tuple(edge, shape, l));
+                    for (const auto& key : {std::array{u, v, w}, std::array{v, w, u}, std::array{w, u, v}})
+                        base.emplace(key, std::make_tuple(edge, shape, l));
                 }
         std::vector<PhysicalMove> all;
         for (int axis = 0; axis < 3; ++axis)
@@ -414,11 +433,15 @@ private:
         if (pairing_ && wrong.size() == 2) {
             // A lone swap cannot be made: the same pairs with one edge the other way round.
             const int e = slots_[static_cast<std::size_t>(wrong[0])].edge;
-            for (int l : {n_ / 2, n_ / 2 + 1}) std::swap(want[static_cast<std::size_t>(slot(e, l))][0], want[static_cast<std::size_t>(slot(e, l))][1]);
+            for (int l : {n_ / 2, n_ / 2 + 1})
+                std::swap(want[static_cast<std::size_t>(slot(e, l))][0], want[static_cast<std::size_t>(slot(e, l))][1]);
             dest = destinations(want);
             misplaced();
         }
-        auto orbit = [&](int s) { return std::min(slots_[static_cast<std::size_t>(s)].layer, n_ + 1 - slots_[static_cast<std::size_t>(s)].layer); };
+        auto orbit = [&](int s) {
+            return std::min(slots_[static_cast<std::size_t>(s)].layer,
+                            n_ + 1 - slots_[static_cast<std::size_t>(s)].layer);
+        };
         if (wrong.size() < 3) return false;
         const int x = wrong[0], y = dest[static_cast<std::size_t>(x)];
         int z = dest[static_cast<std::size_t>(y)];
@@ -472,6 +495,8 @@ private:
 
 }  // namespace
 
-bool pairEdges(const SquareSet& wings, Colours& colours, MoveList& out) { return EdgeSolver(wings, colours, out).run(); }
+bool pairEdges(const SquareSet& wings, Colours& colours, MoveList& out) {
+    return EdgeSolver(wings, colours, out).run();
+}
 
 }  // namespace vx::solver::big

@@ -66,7 +66,8 @@ Verdict checkCentreOrbits(const Cube& cube, const SquareSet& centres) {
     std::vector<int> root(static_cast<std::size_t>(centres.size()));
     std::iota(root.begin(), root.end(), 0);
     auto find = [&](int i) {
-        while (root[static_cast<std::size_t>(i)] != i) i = root[static_cast<std::size_t>(i)] = root[static_cast<std::size_t>(root[static_cast<std::size_t>(i)])];
+        while (root[static_cast<std::size_t>(i)] != i)
+            i = root[static_cast<std::size_t>(i)] = root[static_cast<std::size_t>(root[static_cast<std::size_t>(i)])];
         return i;
     };
     const int n = centres.n();
@@ -128,7 +129,8 @@ std::vector<EdgeSlot> edgeSlots(int n) {
                     for (int layer = 2; layer < n; ++layer) {
                         Vec3 c = (n - 1) * (sa * unit(alpha) + sb * unit(beta));
                         c = c + (2 * layer - n - 1) * unit(along);
-                        slots.push_back({squareAt(c + unit(alpha, sa), n), squareAt(c + unit(beta, sb), n), edge, layer, along});
+                        slots.push_back(
+                            {squareAt(c + unit(alpha, sa), n), squareAt(c + unit(beta, sb), n), edge, layer, along});
                     }
                     ++edge;
                 }

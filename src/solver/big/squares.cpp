@@ -45,8 +45,11 @@ SquareSet::SquareSet(int n, const std::function<bool(int a, int b)>& keep)
                     const int first = compact_[c.at[0]];
                     if (first < 0) continue;
                     std::array<std::uint16_t, 4> at{};
-                    for (int k = 0; k < 4; ++k) at[static_cast<std::size_t>(k)] = static_cast<std::uint16_t>(compact_[c.at[static_cast<std::size_t>(k)]]);
-                    for (int k = 0; k < 4; ++k) image[at[static_cast<std::size_t>(k)]] = at[static_cast<std::size_t>((k + 1) % 4)];
+                    for (int k = 0; k < 4; ++k)
+                        at[static_cast<std::size_t>(k)] =
+                            static_cast<std::uint16_t>(compact_[c.at[static_cast<std::size_t>(k)]]);
+                    for (int k = 0; k < 4; ++k)
+                        image[at[static_cast<std::size_t>(k)]] = at[static_cast<std::size_t>((k + 1) % 4)];
                     cycles.push_back(at);
                 }
             }
@@ -64,7 +67,8 @@ void SquareSet::turn(Colours& c, const PhysicalMove& m) const {
 
 Colours SquareSet::read(const Cube& cube) const {
     Colours c(squares_.size());
-    for (std::size_t i = 0; i < c.size(); ++i) c[i] = static_cast<std::uint8_t>(cube.squarecolor(squares_[i].a, squares_[i].b, squares_[i].f));
+    for (std::size_t i = 0; i < c.size(); ++i)
+        c[i] = static_cast<std::uint8_t>(cube.squarecolor(squares_[i].a, squares_[i].b, squares_[i].f));
     return c;
 }
 

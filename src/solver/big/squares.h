@@ -37,7 +37,9 @@ public:
     // The compact number of square (a, b, f), or -1.
     int find(int a, int b, int f) const { return compact_[static_cast<std::size_t>(Cube::index(a, b, f))]; }
     // The layer (1..n) along `axis` that square i lies in.
-    int layer(int i, int axis) const { return layers_[static_cast<std::size_t>(i) * 3 + static_cast<std::size_t>(axis)]; }
+    int layer(int i, int axis) const {
+        return layers_[static_cast<std::size_t>(i) * 3 + static_cast<std::size_t>(axis)];
+    }
 
     // Where the colour on square i goes when m is made.
     int image(const PhysicalMove& m, int i) const { return images_[slot(m)][static_cast<std::size_t>(i)]; }

@@ -14,8 +14,7 @@ std::array<PieceMove, kFaceTurns> makeFaceTurns() {
         const PieceMove once = pieceMove(quarter, 3);
         // Twice: the pieces as the first turn left them, turned again.
         const Pieces after = apply(Pieces{once.cornerFrom, once.cornerTwist, once.edgeFrom, once.edgeFlip}, once);
-        turns[static_cast<std::size_t>(t)] =
-            kindOf(t) == 2 ? PieceMove{after.cp, after.co, after.ep, after.eo} : once;
+        turns[static_cast<std::size_t>(t)] = kindOf(t) == 2 ? PieceMove{after.cp, after.co, after.ep, after.eo} : once;
     }
     return turns;
 }

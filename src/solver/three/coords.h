@@ -9,9 +9,9 @@
 
 namespace vx::solver::three {
 
-inline constexpr int kTwists = 2187;      // 3^7
-inline constexpr int kFlips = 2048;       // 2^11
-inline constexpr int kSlices = 495;       // places of the middle-layer edges
+inline constexpr int kTwists = 2187;  // 3^7
+inline constexpr int kFlips = 2048;   // 2^11
+inline constexpr int kSlices = 495;   // places of the middle-layer edges
 inline constexpr int kCornerPerms = 40320;
 inline constexpr int kEdgePerms = 40320;  // top and bottom edges in phase two
 inline constexpr int kSlicePerms = 24;
@@ -35,14 +35,18 @@ inline constexpr int kCombos = 45;
 constexpr int comboAxis(int c) { return c / 15; }
 constexpr int comboAmount(int c, int far) { return far == 0 ? (c % 15 + 1) / 4 : (c % 15 + 1) % 4; }
 // The face turn that turns one outer layer by `amount` quarters (1..3).
-constexpr int faceTurnOf(int axis, int far, int amount) { return (axis * 2 + far) * 3 + (amount == 1 ? 0 : amount == 3 ? 1 : 2); }
+constexpr int faceTurnOf(int axis, int far, int amount) {
+    return (axis * 2 + far) * 3 + (amount == 1 ? 0 : amount == 3 ? 1 : 2);
+}
 // The game's count of a move, with middle layers (`slices`) or outer layers only.
 int comboCost(int c, bool slices);
 const PieceMove& comboMove(int c);
 
 // Phase two's moves: anything on the top and bottom, half turns elsewhere.
 inline constexpr int kPhaseTwoCombos = 21;
-constexpr bool inPhaseTwo(int c) { return comboAxis(c) == 1 || (comboAmount(c, 0) % 2 == 0 && comboAmount(c, 1) % 2 == 0); }
+constexpr bool inPhaseTwo(int c) {
+    return comboAxis(c) == 1 || (comboAmount(c, 0) % 2 == 0 && comboAmount(c, 1) % 2 == 0);
+}
 constexpr std::array<int, kPhaseTwoCombos> makePhaseTwoCombos() {
     std::array<int, kPhaseTwoCombos> list{};
     for (int c = 0, k = 0; c < kCombos; ++c)

@@ -28,7 +28,8 @@ std::vector<PhysicalMove> mergeTurns(const std::vector<PhysicalMove>& moves, boo
         int bestW = 0, bestCost = 1000;
         for (int w = 0; w < (slices ? 4 : 1); ++w) {
             int cost = 0;
-            for (int layer = 1; layer <= 3; ++layer) cost += quarters(mod4(amount[static_cast<std::size_t>(layer)] - w));
+            for (int layer = 1; layer <= 3; ++layer)
+                cost += quarters(mod4(amount[static_cast<std::size_t>(layer)] - w));
             if (cost < bestCost) bestCost = cost, bestW = w;
         }
         for (int layer = 1; layer <= 3; ++layer) {

@@ -15,7 +15,8 @@ std::vector<std::uint16_t> moveTable(int count, Maker make, Reader read, const s
     for (int c = 0; c < count; ++c) {
         const Pieces p = make(c);
         for (std::size_t m = 0; m < T; ++m)
-            table[static_cast<std::size_t>(c) * T + m] = static_cast<std::uint16_t>(read(apply(p, comboMove(moves[m]))));
+            table[static_cast<std::size_t>(c) * T + m] =
+                static_cast<std::uint16_t>(read(apply(p, comboMove(moves[m]))));
     }
     return table;
 }

@@ -126,10 +126,10 @@ std::string dumpJson(const Game& g, long long timeMs) {
     j["timer"] = {{"interval", g.form.Timer1.interval}, {"enabled", g.form.Timer1.enabled}};
     j["time_ms"] = timeMs;
     j["geometry"] = {
-        {"squarewidth", s.picture.geometry.squarewidth}, {"facesize", s.picture.geometry.facesize},
+        {"squarewidth", s.picture.geometry.squarewidth},     {"facesize", s.picture.geometry.facesize},
         {"depthsize", number(s.picture.geometry.depthsize)}, {"depthstep", number(s.picture.geometry.depthstep)},
-        {"cubeleft", s.picture.geometry.cubeleft},       {"cubetop", s.picture.geometry.cubetop},
-        {"cuberight", s.picture.geometry.cuberight},     {"cubebottom", s.picture.geometry.cubebottom},
+        {"cubeleft", s.picture.geometry.cubeleft},           {"cubetop", s.picture.geometry.cubetop},
+        {"cuberight", s.picture.geometry.cuberight},         {"cubebottom", s.picture.geometry.cubebottom},
     };
     j["surface"] = {{"width", g.surface.width()}, {"height", g.surface.height()}};
     j["menu"] = menu(g.form);

@@ -7,11 +7,11 @@
 #include <ostream>
 
 #include "cube/key_codes.h"
-#include "shell/layout.h"
+#include "render/png.h"
 #include "shell/events.h"
 #include "shell/game.h"
 #include "shell/handlers.h"
-#include "render/png.h"
+#include "shell/layout.h"
 #include "ui/headless/dump.h"
 
 namespace vx {
@@ -53,8 +53,7 @@ bool parseNumber(std::string_view s, T& value) {
 int keyCode(std::string_view name) {
     constexpr std::pair<std::string_view, int> names[] = {{"left", key::Left}, {"up", key::Up}, {"right", key::Right},
                                                           {"down", key::Down}, {"b", key::B},   {"h", key::H},
-                                                          {"r", key::R},
-                                                          {"t", key::T}};
+                                                          {"r", key::R},       {"t", key::T}};
     for (const auto& [n, code] : names)
         if (name == n) return code;
     int code = -1;
@@ -66,7 +65,11 @@ int keyCode(std::string_view name) {
 
 ScriptPlatform::ScriptPlatform(std::istream& script, std::ostream& out, std::ostream& err, GlyphSource& glyphs,
                                ScriptOptions options)
-    : script_(script), out_(out), err_(err), glyphs_(glyphs), options_(options),
+    : script_(script),
+      out_(out),
+      err_(err),
+      glyphs_(glyphs),
+      options_(options),
       size_(heldToSmallest({options.width, options.height})) {}
 
 // The window holds its client area to the smallest it allows; so does the
@@ -197,8 +200,7 @@ ScriptPlatform::LineResult ScriptPlatform::deliver(Game& g, std::string_view com
         const auto [ys, button] = firstWord(trim(more));
         float x = 0, y = 0;
         const int code = button == "left" ? 1 : button == "right" ? 2 : 0;
-        if (!parseNumber(xs, x) || !parseNumber(ys, y) || code == 0)
-            return fail(g, 2, "click needs X Y left|right");
+        if (!parseNumber(xs, x) || !parseNumber(ys, y) || code == 0) return fail(g, 2, "click needs X Y left|right");
         Form_MouseDown(g, code, x, y);
         return LineResult::Yield;
     }

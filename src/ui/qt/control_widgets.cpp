@@ -1,14 +1,15 @@
 #include "ui/qt/control_widgets.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-#include <QSignalBlocker>
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "shell/events.h"
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+
 #include "render/palette.h"
+#include "shell/events.h"
 #include "ui/qt/control_kinds.h"
 
 namespace vx {
@@ -44,8 +45,8 @@ void showLabel(QLabel& label, const Control& c) {
     label.setText(qs(c.text));
     const QFont font = labelFont(c, label.text());
     label.setFont(font);
-    const QRect need = QFontMetrics(font).boundingRect(QRect(0, 0, c.width, 1 << 16),
-                                                       Qt::AlignLeft | Qt::TextWordWrap, label.text());
+    const QRect need =
+        QFontMetrics(font).boundingRect(QRect(0, 0, c.width, 1 << 16), Qt::AlignLeft | Qt::TextWordWrap, label.text());
     label.setGeometry(c.left, c.top, c.width, std::max(c.height, need.height()));
     QPalette palette = label.palette();
     palette.setColor(QPalette::WindowText, QColor(c.color.r, c.color.g, c.color.b));

@@ -1,10 +1,11 @@
 #pragma once
-#include <QWidget>
 #include <functional>
 #include <optional>
-#include <string_view>
 #include <span>
+#include <string_view>
 #include <vector>
+
+#include <QWidget>
 
 #include "shell/form.h"
 

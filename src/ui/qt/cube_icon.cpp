@@ -1,10 +1,11 @@
 #include "ui/qt/cube_icon.h"
 
-#include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 #include <array>
 #include <optional>
+
+#include <QPainter>
+#include <QPainterPath>
 
 #include "render/palette.h"
 
@@ -44,10 +45,10 @@ struct PixelLayout {
 
 std::optional<PixelLayout> pixelLayout(int size) {
     switch (size) {
-        case 16: return PixelLayout{3, 2};  // 10 + 6 pixels
-        case 24: return PixelLayout{4, 3};  // 13 + 9
-        case 32: return PixelLayout{6, 4};  // 19 + 12
-        default: return std::nullopt;
+    case 16: return PixelLayout{3, 2};  // 10 + 6 pixels
+    case 24: return PixelLayout{4, 3};  // 13 + 9
+    case 32: return PixelLayout{6, 4};  // 19 + 12
+    default: return std::nullopt;
     }
 }
 

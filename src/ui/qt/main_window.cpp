@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "shell/game.h"
 #include "shell/events.h"
+#include "shell/game.h"
 #include "shell/handlers.h"
 #include "shell/layout.h"
 #include "ui/qt/cube_icon.h"
@@ -102,7 +102,7 @@ void MainWindow::sync() {
 // panels.
 void MainWindow::syncCursor() {
     const TurnCursor kind = accepting() && pointer_ ? turnCursorAt(*game_, static_cast<float>(pointer_->x()),
-                                                                    static_cast<float>(pointer_->y()))
+                                                                   static_cast<float>(pointer_->y()))
                                                     : TurnCursor::None;
     if (kind == shownCursor_) return;
     shownCursor_ = kind;
@@ -131,8 +131,7 @@ void MainWindow::syncFocus(bool force) {
 // them as usual, so typing in a text box still works. A key the game used
 // to finish a panel or on Command3 goes no further.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched == windowHandle() && !QApplication::activePopupWidget())
-    {
+    if (event->type() == QEvent::KeyPress && watched == windowHandle() && !QApplication::activePopupWidget()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (keyDown(gameKeyCode(key->key(), key->modifiers().testFlag(Qt::KeypadModifier)))) return true;
     }

@@ -1,12 +1,13 @@
 #pragma once
-#include <QMainWindow>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include <QMainWindow>
+
+#include "shell/turn_cursor.h"
 #include "ui/qt/control_widgets.h"
 #include "ui/qt/menu_mirror.h"
-#include "shell/turn_cursor.h"
 #include "ui/qt/surface_view.h"
 
 class QAction;

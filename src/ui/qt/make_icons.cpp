@@ -1,7 +1,8 @@
 // Writes the program's icon as PNG pictures for the desktop, one folder a
 // size as the icon theme lays them out: make_icons DIR -> DIR/48x48/apps/vexelcube.png ...
-#include <QDir>
 #include <cstdio>
+
+#include <QDir>
 
 #include "ui/qt/cube_icon.h"
 

@@ -1,11 +1,12 @@
 #include "ui/qt/menu_mirror.h"
 
+#include <algorithm>
+#include <map>
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <algorithm>
-#include <map>
 
 #include "shell/events.h"
 
@@ -42,11 +43,11 @@ char mnemonicOf(const std::string& caption, std::string& taken) {
 // The usual shortcuts of a desktop program; none of them is a game key.
 QKeySequence shortcutOf(MenuId id) {
     switch (id) {
-        case MenuId::newpuzzle: return QKeySequence(Qt::CTRL | Qt::Key_N);
-        case MenuId::loadpuzzle: return QKeySequence(Qt::CTRL | Qt::Key_O);
-        case MenuId::savepuzzle: return QKeySequence(Qt::CTRL | Qt::Key_S);
-        case MenuId::quit: return QKeySequence(Qt::CTRL | Qt::Key_Q);
-        default: return {};
+    case MenuId::newpuzzle: return QKeySequence(Qt::CTRL | Qt::Key_N);
+    case MenuId::loadpuzzle: return QKeySequence(Qt::CTRL | Qt::Key_O);
+    case MenuId::savepuzzle: return QKeySequence(Qt::CTRL | Qt::Key_S);
+    case MenuId::quit: return QKeySequence(Qt::CTRL | Qt::Key_Q);
+    default: return {};
     }
 }
 
@@ -76,9 +77,8 @@ MenuMirror::MenuMirror(QMenuBar& bar, std::span<const MenuItem> items, Deliver d
         } else {
             action = under ? under->addAction(text) : bar.addAction(text);
             action->setShortcut(shortcutOf(id));
-            QObject::connect(action, &QAction::triggered, action, [deliver, id] {
-                deliver([&](Game& g) { chooseMenu(g, id); });
-            });
+            QObject::connect(action, &QAction::triggered, action,
+                             [deliver, id] { deliver([&](Game& g) { chooseMenu(g, id); }); });
         }
         action->setObjectName(qs(item.name));
         shown_.push_back({action, isMenu, item.caption, mnemonic});

@@ -1,9 +1,10 @@
 #pragma once
-#include <QString>
+#include <span>
 #include <string>
 #include <string_view>
-#include <span>
 #include <vector>
+
+#include <QString>
 
 #include "shell/form.h"
 #include "ui/qt/control_widgets.h"

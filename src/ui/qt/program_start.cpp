@@ -1,11 +1,12 @@
 #include "ui/qt/program_start.h"
 
-#include <QGuiApplication>
-#include <QString>
-#include <QtGlobal>
 #include <cstdlib>
 #include <iostream>
 #include <string_view>
+
+#include <QGuiApplication>
+#include <QString>
+#include <QtGlobal>
 
 #include "shell/game.h"
 #include "shell/handlers.h"

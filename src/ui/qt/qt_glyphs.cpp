@@ -1,11 +1,12 @@
 #include "ui/qt/qt_glyphs.h"
 
+#include <cmath>
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QString>
-#include <cmath>
 
 namespace vx {
 
@@ -51,8 +52,8 @@ GlyphMask QtGlyphs::render(std::string_view text, double points) {
     for (int y = 0; y < mask.height; ++y) {
         const uchar* row = image.constScanLine(y);
         for (int x = 0; x < mask.width; ++x)
-            mask.bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(mask.width) + static_cast<std::size_t>(x)] =
-                row[x] >= 128 ? 1 : 0;
+            mask.bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(mask.width) +
+                      static_cast<std::size_t>(x)] = row[x] >= 128 ? 1 : 0;
     }
     return cache_.emplace(std::move(key), std::move(mask)).first->second;
 }

@@ -1,12 +1,12 @@
 // The game in its window: what `vexelcube` runs without --script.
-#include <QApplication>
-#include <QMessageBox>
 #include <cstdio>
 #include <string>
 #include <thread>
 
-#include "solver/solver.h"
+#include <QApplication>
+#include <QMessageBox>
 
+#include "solver/solver.h"
 #include "ui/qt/game_style.h"
 #include "ui/qt/game_window.h"
 #include "ui/qt/startup_report.h"

@@ -1,9 +1,10 @@
 #include "ui/qt/startup_report.h"
 
+#include <cstdio>
+
 #include <QDateTime>
 #include <QPixmap>
 #include <QTimer>
-#include <cstdio>
 
 #include "ui/qt/main_window.h"
 

@@ -1,10 +1,11 @@
 #include "ui/qt/surface_view.h"
 
-#include <QMouseEvent>
-#include <QPainter>
 #include <algorithm>
 #include <array>
 #include <cstring>
+
+#include <QMouseEvent>
+#include <QPainter>
 
 #include "render/palette.h"
 #include "render/surface.h"

@@ -1,9 +1,10 @@
 #pragma once
-#include <QImage>
-#include <QWidget>
 #include <cstdint>
 #include <limits>
 #include <vector>
+
+#include <QImage>
+#include <QWidget>
 
 namespace vx {
 

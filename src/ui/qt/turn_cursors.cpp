@@ -1,10 +1,11 @@
 #include "ui/qt/turn_cursors.h"
 
+#include <cmath>
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPolygon>
-#include <cmath>
 
 namespace vx {
 
@@ -43,10 +44,22 @@ QPainterPath arrows(TurnCursor kind) {
     case TurnCursor::Down: add(kDown, kWhole); break;
     case TurnCursor::Left: add(kLeft, kWhole); break;
     case TurnCursor::Right: add(kRight, kWhole); break;
-    case TurnCursor::UpLeft: add(kUp, kHalf); add(kLeft, kHalf); break;
-    case TurnCursor::UpRight: add(kUp, kHalf); add(kRight, kHalf); break;
-    case TurnCursor::DownLeft: add(kDown, kHalf); add(kLeft, kHalf); break;
-    case TurnCursor::DownRight: add(kDown, kHalf); add(kRight, kHalf); break;
+    case TurnCursor::UpLeft:
+        add(kUp, kHalf);
+        add(kLeft, kHalf);
+        break;
+    case TurnCursor::UpRight:
+        add(kUp, kHalf);
+        add(kRight, kHalf);
+        break;
+    case TurnCursor::DownLeft:
+        add(kDown, kHalf);
+        add(kLeft, kHalf);
+        break;
+    case TurnCursor::DownRight:
+        add(kDown, kHalf);
+        add(kRight, kHalf);
+        break;
     }
     return path;
 }

@@ -1,13 +1,14 @@
 #include "ui/qt/window_platform.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <atomic>
 #include <chrono>
 #include <future>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QScreen>
-#include <QWindow>
 #include <QTime>
+#include <QWindow>
 
 #include "shell/game.h"
 #include "shell/handlers.h"
@@ -78,7 +79,8 @@ void WindowPlatform::think(Game& game, const std::function<void()>& work) {
         work();
         done = true;
         // Wakes the event loop below if it waits for an event.
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [] {}, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [] {}, Qt::QueuedConnection);
     });
     constexpr auto kFrame = std::chrono::milliseconds(16);
     if (worker.wait_for(kFrame) == std::future_status::ready) return worker.get();
