@@ -15,21 +15,22 @@ namespace vx {
 // The ids index the form's tables in the order the menus and the form show
 // them; the names are spelled as strings only where the outside names them
 // (the script mode, the dump, the window's object names).
-#define VX_MENU_ITEMS(X)                                                                                              \
-    X(options)                                                                                                        \
-    X(newpuzzle) X(loadpuzzle) X(savepuzzle) X(savesettings) X(createmode) X(messup) X(createp) X(solvingoptions)     \
-        X(usolve) X(csolve) X(choosetime) X(gamemode) X(shortest) X(hint) X(difficulty) X(choosecolors) X(sizeofcube) \
-            X(by2) X(by3) X(by4) X(by5) X(by6) X(by7) X(by8) X(by9) X(by10) X(largersizes) X(by11) X(by12) X(by13)    \
-                X(by14) X(by15) X(by16) X(by17) X(by18) X(by19) X(by20) X(quit) X(instructions) X(fgdfg) X(fdgdfgfdg) \
-                    X(cvfgbhbfdh) X(bhvfgfghghfgh) X(fgddfthgdf) X(fthggfhgf) X(ghffgh) X(rdeyhgrd) X(fdgfd) X(ghfg)
+// clang-format off
+#define VX_MENU_ITEMS(X)                                                                                        \
+    X(options) X(newpuzzle) X(loadpuzzle) X(savepuzzle) X(savesettings) X(createmode) X(messup) X(createp)      \
+    X(solvingoptions) X(usolve) X(csolve) X(choosetime) X(gamemode) X(shortest) X(hint) X(difficulty)           \
+    X(choosecolors) X(sizeofcube) X(by2) X(by3) X(by4) X(by5) X(by6) X(by7) X(by8) X(by9) X(by10)               \
+    X(largersizes) X(by11) X(by12) X(by13) X(by14) X(by15) X(by16) X(by17) X(by18) X(by19) X(by20) X(quit)      \
+    X(instructions) X(fgdfg) X(fdgdfgfdg) X(cvfgbhbfdh) X(bhvfgfghghfgh) X(fgddfthgdf) X(fthggfhgf)             \
+    X(ghffgh) X(rdeyhgrd) X(fdgfd) X(ghfg)
 
-#define VX_CONTROLS(X)                                                                                                 \
-    X(Label4)                                                                                                          \
-    X(Label5) X(Command6) X(Command7) X(Label2) X(Check35) X(Check36) X(Check37) X(Check38) X(Check39) X(Check42)      \
-        X(Check43) X(Check44) X(Check45) X(Check46) X(Check1) X(Check2) X(Check3) X(Check4) X(Check40) X(Check41)      \
-            X(Check47) X(Check48) X(Command1) X(Command2) X(Command4) X(Label1) X(Text1) X(Command3) X(Label3)         \
-                X(Text2) X(Command5) X(Label7) X(Text4) X(File1) X(Command10) X(Command11) X(Label6) X(Text3) X(File2) \
-                    X(Command8) X(Command9) X(Notice)
+#define VX_CONTROLS(X)                                                                                          \
+    X(Label4) X(Label5) X(Command6) X(Command7) X(Label2) X(Check35) X(Check36) X(Check37) X(Check38)           \
+    X(Check39) X(Check42) X(Check43) X(Check44) X(Check45) X(Check46) X(Check1) X(Check2) X(Check3)             \
+    X(Check4) X(Check40) X(Check41) X(Check47) X(Check48) X(Command1) X(Command2) X(Command4) X(Label1)         \
+    X(Text1) X(Command3) X(Label3) X(Text2) X(Command5) X(Label7) X(Text4) X(File1) X(Command10)                \
+    X(Command11) X(Label6) X(Text3) X(File2) X(Command8) X(Command9) X(Notice)
+// clang-format on
 
 #define VX_ID(name) name,
 #define VX_NAME(name) #name,
