@@ -18,7 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Start-up scrambles a 3-cube four turns: a history a wrong load would wipe.
-const std::string kScrambled = settingsLine({10, 9, 12, 13, 14, 15, 3, 4, 0, 0});
+const std::string kScrambled = scrambledStart(3, 4);
 
 // A whole puzzle file: an unsolved n-cube with `entries` turns of history,
 // so that files tell apart by size and length.
@@ -55,7 +55,6 @@ std::map<std::string, std::string> puzzleFolder() {
         {" lead.cube", puzzleText(2, 3)},
         {"mine.old.cube", puzzleText(5, 2)},
         {"empty.cube", ""},
-        {"lines.cube", "\r\n\r\n\r\n"},
         {"header.cube", " 3  1  1  0  0 \r\n"},
         {"cut.cube", firstValues(three, 118)},  // the last entry and a half cut off
         {"size.cube", withValue(three, 1, "21")},
@@ -116,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"x.v2.cube", 4, 1, ""}, LoadCase{"x.cube", 3, 2, ""}, LoadCase{" lead.cube", 2, 3, ""},
         LoadCase{"mine.old.cube", 5, 2, ""},
         // Files that do not hold every value they announce.
-        LoadCase{"empty.cube", 0, 0, " holds no numbers."}, LoadCase{"lines.cube", 0, 0, " holds no numbers."},
+        LoadCase{"empty.cube", 0, 0, " holds no numbers."},
         LoadCase{"header.cube", 0, 0, " is cut short: it ends after 5 of the 113 values"},
         LoadCase{"cut.cube", 0, 0, " is cut short: it ends after 118 of the 122 values"},
         // One value out of range of each kind, and one that is no number.
