@@ -117,8 +117,6 @@ struct FolderCase {
     const char* folder;  // where the game's files go, under ROOT
 };
 
-void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.env; }
-
 class DataFolder : public testing::TestWithParam<FolderCase> {};
 
 TEST_P(DataFolder, IsMadeAndHoldsTheSettings) {
@@ -298,9 +296,8 @@ TEST(NoDisplay, OneLineAndStatusOne) {
         "vexelcube: no display could be opened for the window; --script and --solve work without one\n";
     for (const auto& c : cases) {
         const Outcome r = scratch.run(c.env, c.args, "", c.unset);
-        EXPECT_EQ(r.status, 1) << c.unset << ' ' << c.env << ' ' << c.args;
-        EXPECT_EQ(r.err, line) << c.unset << ' ' << c.env << ' ' << c.args;
-        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(r.status == 1 && r.err == line && r.out.empty())
+            << c.unset << ' ' << c.env << ' ' << c.args << ": " << r.status << ' ' << r.err << r.out;
     }
     const Scratch noFolder;
     put(noFolder.home() / ".local", "a file where a folder should be");
