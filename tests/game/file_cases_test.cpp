@@ -18,7 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Start-up scrambles a 3-cube four turns: a history a wrong load would wipe.
-const std::string kScrambled = settingsLine({10, 9, 12, 13, 14, 15, 3, 4, 0, 0});
+const std::string kScrambled = scrambledStart(3, 4);
 
 // A whole puzzle file: an unsolved n-cube with `entries` turns of history,
 // so that files tell apart by size and length.
@@ -55,7 +55,6 @@ std::map<std::string, std::string> puzzleFolder() {
         {" lead.cube", puzzleText(2, 3)},
         {"mine.old.cube", puzzleText(5, 2)},
         {"empty.cube", ""},
-        {"lines.cube", "\r\n\r\n\r\n"},
         {"header.cube", " 3  1  1  0  0 \r\n"},
         {"cut.cube", firstValues(three, 118)},  // the last entry and a half cut off
         {"size.cube", withValue(three, 1, "21")},
@@ -109,26 +108,25 @@ TEST_P(Load, TakesThePickedFileWholeOrRefusesItWithItsReason) {
     EXPECT_NE(caption(d[1], "Notice").find(c.reason), std::string::npos) << caption(d[1], "Notice");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, Load,
-    testing::Values(
-        // A dotted or blank-led name picked from the list is that very file.
-        LoadCase{"x.v2.cube", 4, 1, ""}, LoadCase{"x.cube", 3, 2, ""}, LoadCase{" lead.cube", 2, 3, ""},
-        LoadCase{"mine.old.cube", 5, 2, ""},
-        // Files that do not hold every value they announce.
-        LoadCase{"empty.cube", 0, 0, " holds no numbers."}, LoadCase{"lines.cube", 0, 0, " holds no numbers."},
-        LoadCase{"header.cube", 0, 0, " is cut short: it ends after 5 of the 113 values"},
-        LoadCase{"cut.cube", 0, 0, " is cut short: it ends after 118 of the 122 values"},
-        // One value out of range of each kind, and one that is no number.
-        LoadCase{"size.cube", 0, 0, "value 1 (the size) is 21, not 2..20."},
-        LoadCase{"view.cube", 0, 0, "value 2 (the view's front face) is 9, not 1..6."},
-        LoadCase{"length.cube", 0, 0, "value 4 (the history's length) is -5, not 0..1000000."},
-        LoadCase{"color.cube", 0, 0, "value 6 (a square's color) is 7, not 1..6 or 8..15."},
-        LoadCase{"history.cube", 0, 0, "value 114 (a history entry's axis) is 5, not 1..3."},
-        LoadCase{"word.cube", 0, 0, "value 3 is not a number."},
-        LoadCase{"junk.cube", 0, 0, "value 1 is not a number."},
-        LoadCase{"huge.cube", 0, 0, "value 4 (the history's length) is 999999999999, not 0..1000000."}),
-    [](const testing::TestParamInfo<LoadCase>& info) { return "case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Files, Load,
+                         testing::Values(
+                             // A dotted or blank-led name picked from the list is that very file.
+                             LoadCase{"x.v2.cube", 4, 1, ""}, LoadCase{"x.cube", 3, 2, ""},
+                             LoadCase{" lead.cube", 2, 3, ""}, LoadCase{"mine.old.cube", 5, 2, ""},
+                             // Files that do not hold every value they announce.
+                             LoadCase{"empty.cube", 0, 0, " holds no numbers."},
+                             LoadCase{"header.cube", 0, 0, " is cut short: it ends after 5 of the 113 values"},
+                             LoadCase{"cut.cube", 0, 0, " is cut short: it ends after 118 of the 122 values"},
+                             // One value out of range of each kind, and one that is no number.
+                             LoadCase{"size.cube", 0, 0, "value 1 (the size) is 21, not 2..20."},
+                             LoadCase{"view.cube", 0, 0, "value 2 (the view's front face) is 9, not 1..6."},
+                             LoadCase{"length.cube", 0, 0, "value 4 (the history's length) is -5, not 0..1000000."},
+                             LoadCase{"color.cube", 0, 0, "value 6 (a square's color) is 7, not 1..6 or 8..15."},
+                             LoadCase{"history.cube", 0, 0, "value 114 (a history entry's axis) is 5, not 1..3."},
+                             LoadCase{"word.cube", 0, 0, "value 3 is not a number."},
+                             LoadCase{"junk.cube", 0, 0, "value 1 is not a number."},
+                             LoadCase{"huge.cube", 0, 0,
+                                      "value 4 (the history's length) is 999999999999, not 0..1000000."}));
 
 struct SaveCase {
     const char* how;      // how the player names the puzzle in the save panel
@@ -168,8 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{"select File1  lead.cube", " lead.cube"}, SaveCase{"select File1 x.cube", "x.cube"},
         // A new name is cut at its first dot, its leading blanks dropped.
         SaveCase{"type Text4 abc.def", "abc.cube"}, SaveCase{"type Text4 x.v2", "x.cube"},
-        SaveCase{"type Text4 mine.old.cube", "mine.cube"}, SaveCase{"type Text4   lead", "lead.cube"}),
-    [](const testing::TestParamInfo<SaveCase>& info) { return "case" + std::to_string(info.index); });
+        SaveCase{"type Text4 mine.old.cube", "mine.cube"}, SaveCase{"type Text4   lead", "lead.cube"}));
 
 // A save says why it failed, and keeps the file that was there; settings
 // saved say so too.

@@ -65,10 +65,11 @@ inline std::string settingsLine(std::initializer_list<double> fields) {
     return line + "\r\n";
 }
 
-// Settings for a solved cube in the standard view after start-up: no
-// scramble, no draw-mode.
-inline std::string solvedStart(int size = 3) {
-    return settingsLine({10, 9, 12, 13, 14, 15, static_cast<double>(size), 0, 0, 0});
+// Settings for an n-cube scrambled `turns` turns at start-up (paced by
+// `tenths`), shown in the standard view, not in draw-mode.
+inline std::string scrambledStart(int n, double turns, double tenths = 0) {
+    return settingsLine({10, 9, 12, 13, 14, 15, static_cast<double>(n), turns, tenths, 0});
 }
+inline std::string solvedStart(int n = 3) { return scrambledStart(n, 0); }
 
 }  // namespace vx::test

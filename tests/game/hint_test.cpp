@@ -10,11 +10,6 @@
 namespace vx::test {
 namespace {
 
-// Settings for a cube of size `n` scrambled with `difficulty` at start-up.
-std::string scrambledStart(int n, int difficulty) {
-    return settingsLine({10, 9, 12, 13, 14, 15, static_cast<double>(n), static_cast<double>(difficulty), 0, 0});
-}
-
 struct Told {
     bool arrow = false;
     const char* button = "";
@@ -79,9 +74,7 @@ TEST(Hint, NamesTheMoveTheComputerThenMakes) {
                         .lastDump();
                 EXPECT_EQ(player["faces"], computer["faces"]) << where;
                 EXPECT_NE(player["faces"], d["faces"]) << where;
-                if (!shortest) {
-                    EXPECT_EQ(player["history"], computer["history"]) << where;
-                }
+                if (!shortest) EXPECT_EQ(player["history"], computer["history"]) << where;
             }
         }
     }
@@ -101,7 +94,7 @@ TEST(Hint, TheRingLastsUntilTheNextEvent) {
     const int s = g["squarewidth"].integer();
     const int x = g["cubeleft"].integer() + (told.col - 1) * s + 1;
     const int y = g["cubetop"].integer() + (told.row - 1) * s + s / 2;
-    const std::string ring = "pixel " + std::to_string(x) + " " + std::to_string(y) + "\n" + "pixel " +
+    const std::string ring = "pixel " + std::to_string(x) + " " + std::to_string(y) + "\npixel " +
                              std::to_string(x + 2) + " " + std::to_string(y) + "\n";
     // 65 ("a") is a key the game does nothing with.
     const ScriptResult r = folder.run("settle\n" + ring + "key h\n" + ring + "key 65\n" + ring + "dump\n");
@@ -116,18 +109,16 @@ TEST(Hint, TheRingLastsUntilTheNextEvent) {
 
 // Where there is nothing to hint, the notice says why and nothing is ringed.
 TEST(Hint, SaysWhyWhenThereIsNoHint) {
-    const struct {
-        std::string settings, script, notice;
-    } cases[] = {
-        {solvedStart(), "key h\n", "The cube is solved."},
-        {solvedStart(), "menu hint\n", "The cube is solved."},
-        {solvedStart(), "menu createp\nkey h\n", "There is no hint in draw-mode."},
+    const std::pair<std::string, const char*> cases[] = {
+        {"key h\n", "The cube is solved."},
+        {"menu hint\n", "The cube is solved."},
+        {"menu createp\nkey h\n", "There is no hint in draw-mode."},
     };
-    for (const auto& c : cases) {
-        ScriptFolder folder(c.settings);
-        const ScriptResult r = folder.run("settle\n" + c.script + "dump\n");
-        EXPECT_EQ(caption(r.lastDump(), "Notice"), c.notice) << c.script;
-        EXPECT_EQ(r.surfaceHash, folder.run("settle\n" + c.script).surfaceHash);
+    ScriptFolder folder(solvedStart());
+    for (const auto& [script, notice] : cases) {
+        const ScriptResult r = folder.run("settle\n" + script + "dump\n");
+        EXPECT_EQ(caption(r.lastDump(), "Notice"), notice) << script;
+        EXPECT_EQ(r.surfaceHash, folder.run("settle\n" + script).surfaceHash);
     }
 }
 

@@ -41,7 +41,7 @@ TEST(Computer, MovesArePacedByTheRotationTime) {
     for (const auto& [tenths, tick] : cases) {
         std::string script = "dump\nmenu csolve\ndump\n";
         for (int i = 0; i < 40; ++i) script += "wait\ndump\n";
-        const std::vector<Json> d = play(settingsLine({10, 9, 12, 13, 14, 15, 3, 6, tenths, 0}), script);
+        const std::vector<Json> d = play(scrambledStart(3, 6, tenths), script);
         ASSERT_EQ(d.front()["histcount"].integer(), 6);
         int moves = 0;
         for (std::size_t i = 1; i < d.size(); ++i) {
@@ -62,7 +62,7 @@ TEST(Computer, MovesArePacedByTheRotationTime) {
 // A game of difficulty 2 solved by hand: counted, the next cube offered;
 // the next cube is scrambled as hard; quitting goes back to practice.
 TEST(Game, SolvedCubesCountAndTheNextIsOffered) {
-    ScriptFolder folder(settingsLine({10, 9, 12, 13, 14, 15, 3, 2, 0, 0}));
+    ScriptFolder folder(scrambledStart(3, 2));
     const std::string start = "menu gamemode\nsettle\n";
     const Json g = folder.run(start + "dump\n").lastDump();
     EXPECT_EQ(g["caption"].string(), "Vexel-cube Zandrel: by Kestrin (Solving \"3 by 3 by 3\" Vexel-cubes)");

@@ -49,24 +49,23 @@ TEST(ScriptMode, UnusableControlsAreDroppedWithAWarning) {
 }
 
 TEST(ScriptMode, DumpHasEveryKeyADriverReadsWithItsType) {
-    ScriptFolder folder;
-    const Json d = folder.run("dump\n").lastDump();
+    auto d = nlohmann::json::parse(ScriptFolder().run("dump\n").lines.back());  // a missing key reads as null
     for (const char* key :
          {"cubesize",       "pendingsize", "frontface",    "frontturn",  "histcount",    "scramblesleft",
           "computersolves", "onemove",     "gameon",       "drawmode",   "solvedcount",  "gamescrambles",
           "gamestartstate", "solvewasnew", "cubefinished", "gamepuzzle", "rotationtime", "colorcount",
           "panelopen",      "panelshown",  "fontsize",     "time_ms"})
-        EXPECT_EQ(d[key].type(), Json::Type::Number) << key;
-    EXPECT_EQ(d["caption"].type(), Json::Type::String);
+        EXPECT_TRUE(d[key].is_number()) << key;
+    EXPECT_TRUE(d["caption"].is_string());
     EXPECT_EQ(d["faces"].size(), 6u);
     EXPECT_EQ(d["faces"][0].size(), 3u);
     EXPECT_EQ(d["facecolor"].size(), 6u);
     EXPECT_EQ(d["history"][0].size(), 3u);
-    EXPECT_EQ(d["menu"]["usolve"]["checked"].type(), Json::Type::Bool);
-    EXPECT_EQ(d["menu"]["csolve"]["caption"].string(), "Computer solves cube (press \"b\" for one move)");
-    EXPECT_EQ(d["controls"]["Check1"]["ticked"].type(), Json::Type::Bool);
-    EXPECT_EQ(d["controls"]["File1"]["entries"].type(), Json::Type::Array);
-    EXPECT_EQ(d["controls"]["Text1"]["text"].string(), "3");
+    EXPECT_TRUE(d["menu"]["usolve"]["checked"].is_boolean());
+    EXPECT_EQ(d["menu"]["csolve"]["caption"], "Computer solves cube (press \"b\" for one move)");
+    EXPECT_TRUE(d["controls"]["Check1"]["ticked"].is_boolean());
+    EXPECT_TRUE(d["controls"]["File1"]["entries"].is_array());
+    EXPECT_EQ(d["controls"]["Text1"]["text"], "3");
 }
 
 }  // namespace

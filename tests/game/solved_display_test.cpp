@@ -17,13 +17,18 @@ constexpr int kColumnTop = 255, kColumnBottom = 355;
 // place as the middle of the window moved.
 int bandLeft(int width) { return 592 + std::max(0, width / 2 - 400); }
 
-// Pixel queries of the right-hand band, row by row, and of a column across
-// the left-hand band.
-std::string bandsScript(int width) {
+// Pixel queries of a band's 194 x 42 pixels from (left, top), row by row.
+std::string band(int left, int top) {
     std::string script;
-    for (int y = 200; y <= 241; ++y)
-        for (int x = bandLeft(width); x <= bandLeft(width) + 193; ++x)
+    for (int y = top; y <= top + 41; ++y)
+        for (int x = left; x <= left + 193; ++x)
             script += "pixel " + std::to_string(x) + " " + std::to_string(y) + "\n";
+    return script;
+}
+
+// The right-hand band, and a column across the left-hand band.
+std::string bandsScript(int width) {
+    std::string script = band(bandLeft(width), 200);
     for (int y = kColumnTop; y <= kColumnBottom; ++y) script += "pixel 100 " + std::to_string(y) + "\n";
     return script;
 }
@@ -82,13 +87,6 @@ TEST(SolvedDisplay, BothTextsShowWholeBesideTheCubeAtEveryLargerSize) {
 // built (its own short way to show the texts); the right-hand one two rows
 // into its band either way. Compared row by row with the right-hand band.
 TEST(SolvedDisplay, TheLeftTextStandsOnItsRowInEitherWay) {
-    const auto band = [](int left, int top) {
-        std::string script;
-        for (int y = top; y <= top + 41; ++y)
-            for (int x = left; x <= left + 193; ++x)
-                script += "pixel " + std::to_string(x) + " " + std::to_string(y) + "\n";
-        return script;
-    };
     const std::size_t row = 194, rows = 42;
     for (const auto& [way, settings, script, lower] :
          {std::tuple{"solved", std::string(), std::string("menu csolve\nsettle\n"), 0},

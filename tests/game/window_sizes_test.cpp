@@ -6,11 +6,13 @@
 
 #include <utility>
 
+#include "files/puzzle_file.h"
 #include "game/game_support.h"
 #include "render/geometry.h"
 #include "shell/form.h"
 #include "shell/layout.h"
 #include "shell/side_panel.h"
+#include "support/solved_cube.h"
 
 namespace vx::test {
 namespace {
@@ -56,22 +58,16 @@ TEST(WindowSizes, ARoundTripShowsWhatTheLastSizeShowsOnItsOwn) {
         }
 }
 
-// A 9-cube puzzle saved, for loading after the start-up's 3-cube.
-void saveNineCube(const ScriptFolder& folder) {
-    ScriptFolder nine(solvedStart(9));
-    const Json d = nine.run("dump\n").lastDump();
-    ASSERT_EQ(
-        nine.run(clickCell(d, 1, 2, "right") + "wait\nmenu savepuzzle\ntype Text4 nine\npress Command10\n").status, 0);
-    folder.write("nine.cube", nine.read("nine.cube"));
-}
-
-// The loaded cube keeps the 3-cube's place (on the 3-cube's grid), and a
-// resize and back gives it the same place and the same picture.
+// A 9-cube puzzle loaded after the start-up's 3-cube keeps the 3-cube's
+// place (on its grid), and a resize and back gives it the same place and the
+// same picture.
 TEST(WindowSizes, ALoadedPuzzleKeepsItsPlaceThroughResizes) {
     const std::string load = "menu loadpuzzle\nselect File2 nine.cube\npress Command8\nsettle\ndump\n";
     for (const Size& home : {Size{800, 560}, Size{660, 440}, Size{1366, 768}}) {
         ScriptFolder folder;
-        saveNineCube(folder);
+        Cube nine = solvedCube(9);
+        nine.setSquarecolor(1, 1, 1, kGameColours[2]);
+        folder.write("nine.cube", formatPuzzle(9, {1, 1}, History{}, nine));
         const std::vector<std::string> args = {"--clock", "7", "--client", client(home)};
         const ScriptResult still = folder.run(load, args);
         const ScriptResult moved =
@@ -101,17 +97,6 @@ TEST(WindowSizes, EveryPanelFitsTheSmallestClientArea) {
     EXPECT_LT(kSmallestClient.height, 460) << "960 x 540 less a desktop panel, a title bar and the menus";
 }
 
-// The picture's box, from a dump's geometry.
-struct Box {
-    double x1, y1, x2, y2;
-};
-Box pictureOf(const Json& d) {
-    const Json& g = d["geometry"];
-    const double depth = g["depthsize"].number();
-    return {g["cubeleft"].number(), g["cubetop"].number() - depth, g["cuberight"].number() + depth,
-            g["cubebottom"].number()};
-}
-
 // Pixel queries of a box, every `step` pixels.
 std::string pixels(const SideBox& b, int step) {
     std::string script;
@@ -138,23 +123,24 @@ TEST(WindowSizes, SmallClientAreasKeepTheSidePanelAndFitTheCube) {
     for (const int n : {2, 3, 9, 20})
         for (const Size& size : sizes) {
             const std::string where = client(size) + ", n = " + std::to_string(n);
-            const std::string scrambled = settingsLine({10, 9, 12, 13, 14, 15, static_cast<double>(n), 5, 0, 0});
-            const ScriptResult r = ScriptFolder(scrambled).run(
-                "key left\ndump\n" + solve + "dump\n" + sideAndBands(std::max(size.first, 660)),
-                {"--clock", "7", "--client", client(size)});
+            const ScriptResult r =
+                ScriptFolder(scrambledStart(n, 5))
+                    .run("key left\ndump\n" + solve + "dump\n" + sideAndBands(std::max(size.first, 660)),
+                         {"--clock", "7", "--client", client(size)});
             ASSERT_EQ(r.status, 0) << r.errors;
             const Json d = r.dumps().front();
             const int w = d["surface"]["width"].integer(), h = d["surface"]["height"].integer();
             EXPECT_EQ(w, std::max(size.first, kSmallestClient.width)) << where;
             EXPECT_EQ(h, std::max(size.second, kSmallestClient.height)) << where;
-            const Box cube = pictureOf(d);
+            const Json& g = d["geometry"];
+            const double depth = g["depthsize"].number();
             const SideBox right = rightSolvedArea(w);
-            EXPECT_GT(cube.x1, kSidePanelRight) << where;
-            EXPECT_GE(cube.y1, 0) << where << ": under the menu bar";
-            EXPECT_LT(cube.y2, h) << where;
-            EXPECT_LT(cube.x2, right.x1) << where << ": over the right-hand text";
+            EXPECT_GT(g["cubeleft"].number(), kSidePanelRight) << where;
+            EXPECT_GE(g["cubetop"].number() - depth, 0) << where << ": under the menu bar";
+            EXPECT_LT(g["cubebottom"].number(), h) << where;
+            EXPECT_LT(g["cuberight"].number() + depth, right.x1) << where << ": over the right-hand text";
             EXPECT_LT(right.x2, w) << where << ": the right-hand text is cut";
-            EXPECT_GE(d["geometry"]["squarewidth"].integer(), kLeastSquare) << where;
+            EXPECT_GE(g["squarewidth"].integer(), kLeastSquare) << where;
             // The side panel and both texts as at 800 x 560, pixel for pixel.
             const std::vector<std::string> shown(r.lines.end() - static_cast<std::ptrdiff_t>(usual.lines.size()),
                                                  r.lines.end());

@@ -18,8 +18,6 @@
 #include "cube/random.h"
 #include "files/puzzle_file.h"
 #include "game/game_support.h"
-#include "solver/notation.h"
-#include "solver/solver.h"
 #include "support/script_run.h"
 #include "support/solved_cube.h"
 
@@ -119,8 +117,6 @@ struct FolderCase {
     const char* folder;  // where the game's files go, under ROOT
 };
 
-void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.env; }
-
 class DataFolder : public testing::TestWithParam<FolderCase> {};
 
 TEST_P(DataFolder, IsMadeAndHoldsTheSettings) {
@@ -212,8 +208,6 @@ TEST(SolveCommand, PrintsMovesThatSolveTheCube) {
         put(scratch.work() / "mine.cube", puzzleText(cube, n));
         const Outcome r = scratch.run("", "--solve mine.cube");
         ASSERT_EQ(r.status, 0) << n << ": " << r.err;
-        // The program's solution is the one this process works out.
-        EXPECT_EQ(r.out, solver::signNotation(solver::solve(cube, n).moves, n) + "\n") << n;
         EXPECT_EQ(r.out.find('\n'), r.out.size() - 1) << "one line";
         for (const PhysicalMove& m : readNotation(r.out, n)) cube.turn(m, n);
         EXPECT_TRUE(cube.solved(n)) << n << ": " << r.out;
@@ -302,9 +296,8 @@ TEST(NoDisplay, OneLineAndStatusOne) {
         "vexelcube: no display could be opened for the window; --script and --solve work without one\n";
     for (const auto& c : cases) {
         const Outcome r = scratch.run(c.env, c.args, "", c.unset);
-        EXPECT_EQ(r.status, 1) << c.unset << ' ' << c.env << ' ' << c.args;
-        EXPECT_EQ(r.err, line) << c.unset << ' ' << c.env << ' ' << c.args;
-        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(r.status == 1 && r.err == line && r.out.empty())
+            << c.unset << ' ' << c.env << ' ' << c.args << ": " << r.status << ' ' << r.err << r.out;
     }
     const Scratch noFolder;
     put(noFolder.home() / ".local", "a file where a folder should be");

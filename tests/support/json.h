@@ -15,26 +15,12 @@ namespace vx::test {
 
 class Json {
 public:
-    enum class Type { Null, Bool, Number, String, Array, Object };
-
     static Json parse(std::string_view text) {
         auto root = std::make_shared<const nlohmann::json>(nlohmann::json::parse(text));
         const nlohmann::json* node = root.get();
         return Json(std::move(root), node);
     }
 
-    Type type() const {
-        switch (node_->type()) {
-        case nlohmann::json::value_t::boolean: return Type::Bool;
-        case nlohmann::json::value_t::number_integer:
-        case nlohmann::json::value_t::number_unsigned:
-        case nlohmann::json::value_t::number_float: return Type::Number;
-        case nlohmann::json::value_t::string: return Type::String;
-        case nlohmann::json::value_t::array: return Type::Array;
-        case nlohmann::json::value_t::object: return Type::Object;
-        default: return Type::Null;
-        }
-    }
     bool boolean() const { return node_->get<bool>(); }
     double number() const {
         if (!node_->is_number()) throw std::runtime_error("JSON value of another type");
