@@ -18,6 +18,8 @@
 #include "cube/random.h"
 #include "files/puzzle_file.h"
 #include "game/game_support.h"
+#include "solver/notation.h"
+#include "solver/solver.h"
 #include "support/script_run.h"
 #include "support/solved_cube.h"
 
@@ -208,6 +210,8 @@ TEST(SolveCommand, PrintsMovesThatSolveTheCube) {
         put(scratch.work() / "mine.cube", puzzleText(cube, n));
         const Outcome r = scratch.run("", "--solve mine.cube");
         ASSERT_EQ(r.status, 0) << n << ": " << r.err;
+        // The program's solution is the one the game's computer works out.
+        EXPECT_EQ(r.out, solver::signNotation(solver::solve(cube, n).moves, n) + "\n") << n;
         EXPECT_EQ(r.out.find('\n'), r.out.size() - 1) << "one line";
         for (const PhysicalMove& m : readNotation(r.out, n)) cube.turn(m, n);
         EXPECT_TRUE(cube.solved(n)) << n << ": " << r.out;
