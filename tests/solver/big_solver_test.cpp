@@ -106,18 +106,6 @@ void swapTwoEdges(Cube& c, int n) {
     }
 }
 
-// Two whole edges of an even cube exchanged, all else solved: every pairing
-// leaves the reduced cube with its edges in an odd permutation, which only
-// the swap of two edges mends.
-TEST(BigCube, EvenCubesWithTwoEdgesExchangedAreSolved) {
-    for (int n : {4, 6, 8, 10}) {
-        Cube c = test::solvedCube(n, test::kPlainColours);
-        swapTwoEdges(c, n);
-        const auto s = expectSolves(c, n, "n = " + std::to_string(n));
-        EXPECT_GT(s.stages.parity, 0) << n;
-    }
-}
-
 // Changes that no turns can make, each on a scrambled cube.
 struct Damage {
     const char* name;
