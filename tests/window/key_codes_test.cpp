@@ -42,20 +42,6 @@ TEST_F(windowKeys, EachKeyDoesWhatTheGameKeyDoes) {
             EXPECT_EQ(game().s.play.view.turn, expected.turn) << c.what;
         });
     }
-    // b: the computer makes one move (a turn, or a turn of the whole cube),
-    // then practice again.
-    int count = 0;
-    then([&] {
-        count = game().s.play.history.histcount;
-        before = game().s.play.view;
-        key(Qt::Key_B);
-    });
-    then([&] {
-        const View now = game().s.play.view;
-        EXPECT_TRUE(game().s.play.history.histcount < count || now.face != before.face || now.turn != before.turn)
-            << "b";
-        EXPECT_EQ(game().s.play.computersolves, 0);
-    });
     EXPECT_TRUE(play());
 }
 

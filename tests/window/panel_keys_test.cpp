@@ -17,85 +17,46 @@ using windowPanelKeys = WindowTest;
 
 TEST_F(windowPanelKeys, TheKeyboardFinishesEveryPanel) {
     const auto widget = [&](const char* name) { return mainWindow().controlWidget(name); };
-    const auto typeInto = [&](const char* box, const char* text) {
-        auto* edit = static_cast<QLineEdit*>(widget(box));
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    };
-    const auto pickFirst = [&](const char* list) {
-        auto* files = static_cast<QListWidget*>(widget(list));
-        files->setFocus();
-        files->setCurrentRow(0);
-        return files;
-    };
     Cube saved;
     int savedCount = 0;
     const auto loaded = [&] {
         return game().s.play.cube.sameSquares(saved, game().s.play.cubesize) &&
                game().s.play.history.histcount == savedCount;
     };
+    const auto text1 = [&](const char* t) { return [&, t] { return game().form[ControlId::Text1].text == t; }; };
+    const auto timeIs = [&](double t) { return [&, t] { return game().s.options.rotationtime == t; }; };
+    const auto file = [](const char* f, bool there) { return [=] { return std::filesystem::exists(f) == there; }; };
 
+    // The panel is opened from `menu`; then `text` is typed into the box
+    // `into`, or the first entry of the list `into` is picked, or the button
+    // `into` is clicked; `focus` takes the focus, and `key` is pressed (none:
+    // the entry is double-clicked).
     struct Case {
         const char* what;
-        const char* menu;            // opens the panel
-        std::function<void()> act;   // keys while it is open
+        const char* menu;
+        const char* into;
+        const char* text;
+        const char* focus;
+        Qt::Key key;
         std::function<bool()> done;  // what the panel did
     };
     const Case cases[] = {
         // Return in a box or list presses Done.
-        {"Return in the save box", "savepuzzle",
-         [&] {
-             typeInto("Text4", "k");
-             key(Qt::Key_Return);
-         },
+        {"Return in the save box", "savepuzzle", "Text4", "k", nullptr, Qt::Key_Return,
          [&] {
              saved = game().s.play.cube;
              savedCount = game().s.play.history.histcount;
              return std::filesystem::exists("k.cube");
          }},
-        {"Return in the difficulty box", "difficulty",
-         [&] {
-             typeInto("Text1", "7");
-             key(Qt::Key_Return);
-         },
-         [&] { return game().form[ControlId::Text1].text == "7"; }},
-        {"Return in the time box", "choosetime",
-         [&] {
-             typeInto("Text2", "5");
-             key(Qt::Key_Return);
-         },
-         [&] { return game().s.options.rotationtime == 5; }},
-        {"Return in the save list", "savepuzzle",
-         [&] {
-             pickFirst("File1");
-             key(Qt::Key_Return);
-         },
+        {"Return in the difficulty box", "difficulty", "Text1", "7", nullptr, Qt::Key_Return, text1("7")},
+        {"Return in the time box", "choosetime", "Text2", "5", nullptr, Qt::Key_Return, timeIs(5)},
+        {"Return in the save list", "savepuzzle", "File1", nullptr, nullptr, Qt::Key_Return,
          [&] { return game().form[ControlId::Text4].text == "k.cube"; }},
-        {"Return in the load list", "loadpuzzle",
-         [&] {
-             pickFirst("File2");
-             key(Qt::Key_Return);
-         },
-         loaded},
+        {"Return in the load list", "loadpuzzle", "File2", nullptr, nullptr, Qt::Key_Return, loaded},
         // Escape: Cancel, or the panel closes with its values as they were.
-        {"Escape in the difficulty panel", "difficulty",
-         [&] {
-             typeInto("Text1", "9");
-             key(Qt::Key_Escape);
-         },
-         [&] { return game().form[ControlId::Text1].text == "7"; }},
-        {"Escape in the time panel", "choosetime",
-         [&] {
-             typeInto("Text2", "8");
-             key(Qt::Key_Escape);
-         },
-         [&] { return game().s.options.rotationtime == 5; }},
-        {"Escape in the colour panel", "choosecolors",
-         [&] {
-             QTest::mouseClick(widget("Command4"), Qt::LeftButton);
-             key(Qt::Key_Escape);
-         },
+        {"Escape in the difficulty panel", "difficulty", "Text1", "9", nullptr, Qt::Key_Escape, text1("7")},
+        {"Escape in the time panel", "choosetime", "Text2", "8", nullptr, Qt::Key_Escape, timeIs(5)},
+        {"Escape in the colour panel", "choosecolors", "Command4", nullptr, nullptr, Qt::Key_Escape,
          [&] {
              bool asBefore = game().s.options.facecolor == kDefaultFaceColors && game().s.options.colorcount == 6;
              for (const ColourBox& box : kColourBoxes) {
@@ -105,64 +66,41 @@ TEST_F(windowPanelKeys, TheKeyboardFinishesEveryPanel) {
              }
              return asBefore;
          }},
-        {"Escape in the save panel", "savepuzzle",
-         [&] {
-             typeInto("Text4", "esc");
-             key(Qt::Key_Escape);
-         },
-         [&] { return !std::filesystem::exists("esc.cube"); }},
-        {"Escape in the load panel", "loadpuzzle",
-         [&] {
-             pickFirst("File2");
-             key(Qt::Key_Escape);
-         },
+        {"Escape in the save panel", "savepuzzle", "Text4", "esc", nullptr, Qt::Key_Escape, file("esc.cube", false)},
+        {"Escape in the load panel", "loadpuzzle", "File2", nullptr, nullptr, Qt::Key_Escape,
          [&] { return !loaded(); }},
         // Space or Return on a focused Done button presses it.
-        {"Space on the difficulty panel's Done", "difficulty",
-         [&] {
-             typeInto("Text1", "4");
-             widget("Command3")->setFocus();
-             key(Qt::Key_Space);
-         },
-         [&] { return game().form[ControlId::Text1].text == "4"; }},
-        {"Return on the time panel's Done", "choosetime",
-         [&] {
-             typeInto("Text2", "2");
-             widget("Command5")->setFocus();
-             key(Qt::Key_Return);
-         },
-         [&] { return game().s.options.rotationtime == 2; }},
-        {"Space on the colour panel's Done", "choosecolors",
-         [&] {
-             QTest::mouseClick(widget("Command4"), Qt::LeftButton);
-             widget("Command1")->setFocus();
-             key(Qt::Key_Space);
-         },
+        {"Space on the difficulty panel's Done", "difficulty", "Text1", "4", "Command3", Qt::Key_Space, text1("4")},
+        {"Return on the time panel's Done", "choosetime", "Text2", "2", "Command5", Qt::Key_Return, timeIs(2)},
+        {"Space on the colour panel's Done", "choosecolors", "Command4", nullptr, "Command1", Qt::Key_Space,
          [&] { return game().s.options.facecolor != kDefaultFaceColors; }},
-        {"Space on the save panel's Done", "savepuzzle",
-         [&] {
-             typeInto("Text4", "space");
-             widget("Command10")->setFocus();
-             key(Qt::Key_Space);
-         },
-         [&] { return std::filesystem::exists("space.cube"); }},
-        {"Space on the load panel's Done", "loadpuzzle",
-         [&] {
-             pickFirst("File2");
-             widget("Command8")->setFocus();
-             key(Qt::Key_Space);
-         },
-         loaded},
-        // A double-click on a load entry loads it.
-        {"a double-click in the load list", "loadpuzzle",
-         [&] {
-             QListWidget* files = pickFirst("File2");
-             const QRect entry = files->visualItemRect(files->item(0));
-             // As the window system sends it: a click, then the double-click.
-             QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, entry.center());
-             QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, entry.center());
-         },
-         loaded},
+        {"Space on the save panel's Done", "savepuzzle", "Text4", "space", "Command10", Qt::Key_Space,
+         file("space.cube", true)},
+        {"Space on the load panel's Done", "loadpuzzle", "File2", nullptr, "Command8", Qt::Key_Space, loaded},
+        {"a double-click in the load list", "loadpuzzle", "File2", nullptr, nullptr, Qt::Key_unknown, loaded},
+    };
+    const auto act = [&](const Case& c) {
+        QWidget* into = widget(c.into);
+        if (c.text) {
+            auto* edit = static_cast<QLineEdit*>(into);
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, c.text);
+        } else if (auto* files = qobject_cast<QListWidget*>(into)) {
+            files->setFocus();
+            files->setCurrentRow(0);
+            if (c.key == Qt::Key_unknown) {
+                // As the window system sends it: a click, then the double-click.
+                const QPoint entry = files->visualItemRect(files->item(0)).center();
+                QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, entry);
+                QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, entry);
+                return;
+            }
+        } else {
+            QTest::mouseClick(into, Qt::LeftButton);
+        }
+        if (c.focus) widget(c.focus)->setFocus();
+        key(c.key);
     };
     start();
     for (const Case& c : cases) {
@@ -171,7 +109,7 @@ TEST_F(windowPanelKeys, TheKeyboardFinishesEveryPanel) {
         then([&] { choose(c.menu); });
         then([&] {
             ASSERT_EQ(game().s.panels.panelopen, 1) << c.what;
-            c.act();
+            act(c);
         });
         then([&] {
             EXPECT_EQ(game().s.panels.panelopen, 0) << c.what << ": the panel is still open";

