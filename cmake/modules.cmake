@@ -135,5 +135,5 @@ function(vexel_test name label)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${arg_DEPS} GTest::gtest GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${label} TIMEOUT 300)
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${label} TIMEOUT 1500)
 endfunction()

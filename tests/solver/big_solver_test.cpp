@@ -80,7 +80,7 @@ TEST(BigCube, CubesRandomByStateAreSolvedTheSameWayTwice) {
 TEST(BigCube, EveryParityCaseOfTheSmallSizes) {
     std::mt19937 rng(77);
     for (int n = 4; n <= 6; ++n)
-        for (int turns : {0, 1, 2, 3, 4, 5, 6, 200, 200, 200, 200, 200, 200}) {
+        for (int turns : {0, 1, 2, 3, 200, 200, 200}) {
             Cube c = test::solvedCube(n, test::randomColours(rng));
             for (int t = 0; t < turns; ++t) c.turn(test::randomTurn(n, rng), n);
             test::turnAtRandom(c, n, rng);
