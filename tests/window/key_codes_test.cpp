@@ -1,6 +1,8 @@
 // The window's keys do what the game's keys do: each key a player presses
 // reaches the game as the code its handler acts on, and keys that are no
 // game key (the keypad's 2, F3, a digit) do nothing.
+#include "ui/qt/key_codes.h"
+
 #include "shell/game.h"
 #include "window/window_fixture.h"
 
@@ -43,6 +45,12 @@ TEST_F(windowKeys, EachKeyDoesWhatTheGameKeyDoes) {
         });
     }
     EXPECT_TRUE(play());
+}
+
+// A digit of the keypad is a key of its own, not the digit row's.
+TEST(windowKeyCodes, TheKeypadsDigitsAreKeysOfTheirOwn) {
+    for (const int key : {Qt::Key_0, Qt::Key_5, Qt::Key_9})
+        EXPECT_NE(gameKeyCode(key, true), gameKeyCode(key, false)) << key;
 }
 
 }  // namespace
