@@ -103,7 +103,6 @@ PuzzleRead parsePuzzle(std::string_view text) {
     p.history.reserve(static_cast<std::size_t>(p.histcount));
     const auto coordinate = [n](int v) { return inRange(v, 1, n); };
     while (p.history.size() < static_cast<std::size_t>(p.histcount)) {
-        HistEntry e;
         const std::optional<int> axis =
             values.next("a history entry's axis", "1..3", [](int v) { return inRange(v, 1, 3); });
         if (!axis) return values.refused(announced);
