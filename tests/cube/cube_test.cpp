@@ -6,20 +6,16 @@
 
 #include "cube/coloring.h"
 #include "cube/space.h"
+#include "support/all_views.h"
 #include "support/labelled_cube.h"
 
 namespace vx {
 namespace {
 
+using test::allViews;
+
 using test::LabelledCube;
 using test::Origin;
-
-std::vector<View> allViews() {
-    std::vector<View> views;
-    for (int f = 1; f <= 6; ++f)
-        for (int t = 1; t <= 4; ++t) views.push_back({f, t});
-    return views;
-}
 
 // Every screen move a player can make: columns from rows 1 and n, rows from
 // columns 1 and n.

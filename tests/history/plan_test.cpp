@@ -10,18 +10,12 @@
 #include "cube/layer_turn.h"
 #include "cube/random.h"
 #include "history/convert.h"
+#include "support/all_views.h"
 #include "support/labelled_cube.h"
 #include "support/solved_cube.h"
 
 namespace vx::test {
 namespace {
-
-std::vector<View> allViews() {
-    std::vector<View> views;
-    for (int f = 1; f <= 6; ++f)
-        for (int t = 1; t <= 4; ++t) views.push_back({f, t});
-    return views;
-}
 
 // Every click that turns a layer: columns from rows 1 and n, rows from
 // columns n and 1.
