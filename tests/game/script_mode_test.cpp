@@ -1,6 +1,9 @@
 // The script mode as an outside driver sees it: lines, yields, statuses.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "game/game_support.h"
 
 namespace vx::test {
@@ -66,6 +69,23 @@ TEST(ScriptMode, DumpHasEveryKeyADriverReadsWithItsType) {
     EXPECT_TRUE(d["controls"]["Check1"]["ticked"].is_boolean());
     EXPECT_TRUE(d["controls"]["File1"]["entries"].is_array());
     EXPECT_EQ(d["controls"]["Text1"]["text"], "3");
+}
+
+// The dump's keys have one home, the dump itself; the page outside drivers
+// read must describe each of them, nested ones included.
+TEST(ScriptMode, ThePageOfTheScriptModeDescribesEveryKeyOfTheDump) {
+    std::ifstream in(VEXEL_DOCS_DIR "/script-mode.md");
+    std::stringstream page;
+    page << in.rdbuf();
+    ASSERT_FALSE(page.str().empty());
+    const auto d = nlohmann::json::parse(ScriptFolder().run("dump\n").lines.back());
+    for (const auto& [key, value] : d.items()) {
+        EXPECT_NE(page.str().find('`' + key + '`'), std::string::npos) << key;
+        if (key == "menu" || key == "controls") continue;  // named by the form, not by the dump
+        if (!value.is_object()) continue;
+        for (const auto& [inner, unused] : value.items())
+            EXPECT_NE(page.str().find('`' + inner + '`'), std::string::npos) << key << "." << inner;
+    }
 }
 
 }  // namespace
