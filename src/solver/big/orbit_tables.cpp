@@ -1,5 +1,6 @@
 #include "solver/big/orbit_tables.h"
 
+#include <algorithm>
 #include <bit>
 
 #include "solver/big/squares.h"
@@ -21,13 +22,33 @@ struct Binomials {
 };
 const Binomials kBinomials;
 
-// The rank of a set among the sets of as many places, in the order of their
-// bit patterns read as numbers.
+// The rank of a set of up to 8 places among the sets of as many, in the
+// order of their bit patterns read as numbers: the sum, over its places p
+// in order, of the binomial (p over j) for the j-th place; a table a byte.
+struct Ranks {
+    std::array<std::array<std::array<int, 256>, 9>, 3> part{};
+    Ranks() {
+        for (std::size_t byte = 0; byte < 3; ++byte)
+            for (std::size_t below = 0; below <= 8; ++below)
+                for (std::size_t v = 0; v < 256; ++v) {
+                    int r = 0;
+                    std::size_t j = below;
+                    for (std::size_t b = 0; b < 8; ++b)
+                        if ((v >> b) & 1U) {
+                            if (++j > 8) break;
+                            r += kBinomials.c[byte * 8 + b][j];
+                        }
+                    part[byte][below][v] = r;
+                }
+    }
+};
+const Ranks kRanks;
+
 int rankOf(Mask m) {
-    int r = 0;
-    for (int j = 1; m != 0; ++j, m &= m - 1)
-        r += kBinomials.c[static_cast<std::size_t>(std::countr_zero(m))][static_cast<std::size_t>(j)];
-    return r;
+    const auto lo = static_cast<std::size_t>(std::popcount(m & 255U));
+    const auto mid = lo + static_cast<std::size_t>(std::popcount((m >> 8) & 255U));
+    if (mid > 8) return -1;
+    return kRanks.part[0][0][m & 255] + kRanks.part[1][lo][(m >> 8) & 255] + kRanks.part[2][mid][(m >> 16) & 255];
 }
 
 Mask gather(Mask m, const std::uint8_t* places, int count) {
@@ -41,21 +62,31 @@ struct Step {
     bool half;
 };
 
-// The fewest moves from the goal to every value of a coordinate, quarter
+// A place set and the middle centres' arrangement.
+struct Node {
+    Mask mask;
+    std::uint8_t spin;
+};
+
+// The fewest moves from the goals to every value of a coordinate, quarter
 // turns one move and half turns two.
 template <class Index>
-std::vector<std::uint8_t> distances(std::size_t count, Mask goal, const std::vector<Step>& steps,
+std::vector<std::uint8_t> distances(std::size_t count, const std::vector<Node>& goals, const std::vector<Step>& steps,
                                     const OrbitTables& t, Index index) {
     std::vector<std::uint8_t> d(count, 255);
-    std::vector<std::vector<Mask>> buckets(1, std::vector<Mask>{goal});
-    d[static_cast<std::size_t>(index(goal))] = 0;
+    std::vector<std::vector<Node>> buckets(1);
+    for (const Node& g : goals) {
+        d[static_cast<std::size_t>(index(g))] = 0;
+        buckets[0].push_back(g);
+    }
     for (std::size_t k = 0; k < buckets.size(); ++k) {
         for (std::size_t i = 0; i < buckets[k].size(); ++i) {
-            const Mask m = buckets[k][i];
+            const Node m = buckets[k][i];
             if (d[static_cast<std::size_t>(index(m))] != k) continue;
             for (const Step& s : steps) {
-                Mask x = t.turn[static_cast<std::size_t>(s.move)](m);
-                if (s.half) x = t.turn[static_cast<std::size_t>(s.move)](x);
+                const auto q = static_cast<std::size_t>(s.move);
+                Node x{t.turn[q](m.mask), t.spinAfter[m.spin][q]};
+                if (s.half) x = {t.turn[q](x.mask), t.spinAfter[x.spin][q]};
                 const auto j = static_cast<std::size_t>(index(x));
                 const std::size_t e = k + (s.half ? 2 : 1);
                 if (e < d[j]) {
@@ -65,29 +96,93 @@ std::vector<std::uint8_t> distances(std::size_t count, Mask goal, const std::vec
                 }
             }
         }
-        std::vector<Mask>().swap(buckets[k]);
+        std::vector<Node>().swap(buckets[k]);
     }
     return d;
 }
 
+// The split table (orbit_tables.h), by a breadth-first search over its
+// values: axis 0's layers by quarters, the inner and middle layers of the
+// other axes by halves (their faces do not touch axis 0's pieces).
+void buildSplit(OrbitTables& t, const OrbitTables& other) {
+    t.otherAxis0 = other.axisPlaces[0];
+    std::vector<Mask> fours;  // the sets of 4 of 8, in rank order
+    for (Mask v = 0; v < 256; ++v)
+        if (std::popcount(v) == 4) fours.push_back(v);
+    auto spread = [](Mask v, const std::array<std::uint8_t, 8>& places) {
+        Mask m = 0;
+        for (std::size_t b = 0; b < 8; ++b)
+            if ((v >> b) & 1U) m |= Mask{1} << places[b];
+        return m;
+    };
+    std::array<int, 8> stab{};  // the spins that keep axis 0, by their index
+    for (int k = 0; k < t.spins; ++k)
+        if (t.keepsAxis0[static_cast<std::size_t>(k)] >= 0)
+            stab[static_cast<std::size_t>(t.keepsAxis0[static_cast<std::size_t>(k)])] = k;
+    std::vector<Step> steps;
+    for (int axis = 0; axis < 3; ++axis)
+        for (int li = 0; li < 5; ++li) {
+            if (axis == 0) {
+                steps.push_back({quarterMove(axis, li, 1), false});
+                steps.push_back({quarterMove(axis, li, -1), false});
+            } else if (!t.outer(li)) {
+                steps.push_back({quarterMove(axis, li, 1), true});
+            }
+        }
+    t.split.assign(70 * 70 * 8 * 2, 255);
+    const int goal = t.splitIndex(other.positive & other.onAxis[0], t.positive & t.onAxis[0], 0, false);
+    std::vector<std::vector<int>> buckets(1, std::vector<int>{goal});
+    t.split[static_cast<std::size_t>(goal)] = 0;
+    for (std::size_t d = 0; d < buckets.size(); ++d)
+        for (std::size_t i = 0; i < buckets[d].size(); ++i) {
+            const int v = buckets[d][i];
+            if (t.split[static_cast<std::size_t>(v)] != d) continue;
+            const bool odd = v % 2 == 1;
+            const int spin = stab[static_cast<std::size_t>((v / 2) % 8)];
+            const Mask mine = spread(fours[static_cast<std::size_t>((v / 16) % 70)], t.axisPlaces[0]);
+            const Mask theirs = spread(fours[static_cast<std::size_t>(v / 16 / 70)], t.otherAxis0);
+            for (const Step& s : steps) {
+                const auto q = static_cast<std::size_t>(s.move);
+                const int times = s.half ? 2 : 1;
+                Mask a = theirs, b = mine;
+                int sp = spin;
+                for (int k = 0; k < times; ++k) {
+                    a = other.turn[q](a);
+                    b = t.turn[q](b);
+                    sp = t.spinAfter[static_cast<std::size_t>(sp)][q];
+                }
+                const int li = (s.move / 2) % 5;
+                const bool flips = !s.half && !t.outer(li) && !t.middle(li);
+                const auto w = static_cast<std::size_t>(t.splitIndex(a, b, sp, odd != flips));
+                const std::size_t e = d + static_cast<std::size_t>(times);
+                if (e < t.split[w]) {
+                    t.split[w] = static_cast<std::uint8_t>(e);
+                    if (buckets.size() <= e) buckets.resize(e + 1);
+                    buckets[e].push_back(static_cast<int>(w));
+                }
+            }
+        }
+}
+
 OrbitTables build(OrbitKind kind) {
     OrbitTables t;
-    t.n = kind == OrbitKind::nextToCorner ? 4 : 5;
+    t.n = kind == OrbitKind::fourCentres ? 4 : 5;
     const int n = t.n;
-    const SquareSet places(n, [kind](int a, int b) {
-        if (kind == OrbitKind::nextToCorner) return a > 1 && a < 4 && b > 1 && b < 4;
+    const SquareSet places(n, [kind, n](int a, int b) {
+        if (kind != OrbitKind::fiveNextToMiddle) return (a == 2 || a == n - 1) && (b == 2 || b == n - 1);
         return (a == 3 && (b == 2 || b == 4)) || (b == 3 && (a == 2 || a == 4));
     });
     for (int i = 0; i < 24; ++i) {
         t.at[static_cast<std::size_t>(i)] = places.square(i);
         t.face[static_cast<std::size_t>(i)] = places.face(i);
     }
-    const std::array<int, 4> layers = {1, 2, n - 1, n};
+    for (std::size_t q = 0; q < kOrbitMoves; ++q)
+        for (std::size_t i = 0; i < 24; ++i) t.perm[q][i] = static_cast<std::uint8_t>(i);
     for (int axis = 0; axis < 3; ++axis)
-        for (int li = 0; li < 4; ++li)
+        for (int li = 0; li < n; ++li)
             for (int dir : {1, -1}) {
                 const auto q = static_cast<std::size_t>(quarterMove(axis, li, dir));
-                const PhysicalMove m{axis, layers[static_cast<std::size_t>(li)], dir};
+                const PhysicalMove m{axis, li + 1, dir};
                 for (int i = 0; i < 24; ++i) t.perm[q][static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(places.image(m, i));
                 for (std::size_t byte = 0; byte < 3; ++byte)
                     for (Mask v = 0; v < 256; ++v) {
@@ -130,13 +225,77 @@ OrbitTables build(OrbitKind kind) {
         }
     for (std::size_t k = 0; k < 24; ++k) t.rotation[k] = found[k];
 
-    std::vector<Step> all, second, third;
+    // The middle centres: where each has gone, as a number.
+    t.spinAfter.assign(1, {});
+    t.keepsAxis0.fill(-1);
+    t.keepsAxes.fill(-1);
+    t.keepsAxis0[0] = t.keepsAxes[0] = 0;
+    if (kind == OrbitKind::fiveNextToMiddle) {
+        const SquareSet middles(n, [n](int a, int b) { return 2 * a == n + 1 && 2 * b == n + 1; });
+        std::vector<std::array<int, 6>> arrangements{{0, 1, 2, 3, 4, 5}};
+        for (std::size_t k = 0; k < arrangements.size(); ++k) {
+            t.spinAfter.resize(arrangements.size());
+            for (int axis = 0; axis < 3; ++axis)
+                for (int dir : {1, -1}) {
+                    std::array<int, 6> next{};
+                    for (std::size_t i = 0; i < 6; ++i)
+                        next[i] = middles.image(PhysicalMove{axis, 3, dir}, arrangements[k][i]);
+                    auto at = std::find(arrangements.begin(), arrangements.end(), next);
+                    if (at == arrangements.end()) at = arrangements.insert(at, next);
+                    t.spinAfter[k][static_cast<std::size_t>(quarterMove(axis, 2, dir))] =
+                        static_cast<std::uint8_t>(at - arrangements.begin());
+                }
+        }
+        t.spins = static_cast<int>(arrangements.size());
+        t.spinAfter.resize(arrangements.size());
+        std::array<std::int8_t, 2> counts{};
+        for (std::size_t k = 0; k < arrangements.size(); ++k) {
+            bool axis0 = true, axes = true;
+            for (std::size_t i = 0; i < 6; ++i) {
+                const int from = faceAxis(middles.face(static_cast<int>(i)));
+                const int to = faceAxis(middles.face(arrangements[k][i]));
+                axes = axes && from == to;
+                axis0 = axis0 && (from == 0) == (to == 0);
+            }
+            if (axis0) t.keepsAxis0[k] = counts[0]++;
+            if (axes) t.keepsAxes[k] = counts[1]++;
+        }
+    }
+    for (std::size_t k = 0; k < t.spinAfter.size(); ++k)
+        for (int axis = 0; axis < 3; ++axis)
+            for (int li = 0; li < 5; ++li)
+                if (kind != OrbitKind::fiveNextToMiddle || li != 2)
+                    for (int dir : {1, -1})
+                        t.spinAfter[k][static_cast<std::size_t>(quarterMove(axis, li, dir))] = static_cast<std::uint8_t>(k);
+
+    if (kind == OrbitKind::fiveNextToCorner) {
+        // The same orbit as the 4-cube's centres, place for place.
+        const OrbitTables& four = orbitTables(OrbitKind::fourCentres);
+        t.first = four.first;
+        t.second = four.second;
+        t.third = four.third;
+        return t;
+    }
+    // The stages' moves (see the header).
+    if (kind == OrbitKind::fiveNextToMiddle) {
+        std::vector<Step> first;
+        for (int axis = 0; axis < 3; ++axis)
+            for (int li = 0; li < n; ++li) {
+                const bool quarter = axis == 0 || t.outer(li) || t.middle(li);
+                first.push_back({quarterMove(axis, li, 1), !quarter});
+                if (quarter) first.push_back({quarterMove(axis, li, -1), false});
+            }
+        t.first = distances(735471, {{t.onAxis[0], 0}}, first, t, [&t](Node m) { return t.firstIndex(m.mask); });
+        buildSplit(t, orbitTables(OrbitKind::fiveNextToCorner));
+        return t;
+    }
+    std::vector<Step> first, second, third;
     for (int axis = 0; axis < 3; ++axis)
-        for (int li = 0; li < 4; ++li)
+        for (int li = 0; li < n; ++li)
             for (int dir : {1, -1}) {
                 const int q = quarterMove(axis, li, dir);
-                const bool outer = li == 0 || li == 3;
-                all.push_back({q, false});
+                const bool outer = t.outer(li);
+                first.push_back({q, false});
                 if (axis == 0 || outer)
                     second.push_back({q, false});
                 else if (dir > 0)
@@ -146,9 +305,9 @@ OrbitTables build(OrbitKind kind) {
                 else if (dir > 0)
                     third.push_back({q, true});
             }
-    t.first = distances(735471, t.onAxis[0], all, t, [&t](Mask m) { return t.firstIndex(m); });
-    t.second = distances(12870, t.onAxis[1], second, t, [&t](Mask m) { return t.secondIndex(m); });
-    t.third = distances(343000, t.positive, third, t, [&t](Mask m) { return t.thirdIndex(m); });
+    t.first = distances(735471, {{t.onAxis[0], 0}}, first, t, [&t](Node m) { return t.firstIndex(m.mask); });
+    t.second = distances(12870, {{t.onAxis[1], 0}}, second, t, [&t](Node m) { return t.secondIndex(m.mask, 0); });
+    t.third = distances(343000, {{t.positive, 0}}, third, t, [&t](Node m) { return t.thirdIndex(m.mask, 0); });
     return t;
 }
 
@@ -156,18 +315,34 @@ OrbitTables build(OrbitKind kind) {
 
 int OrbitTables::firstIndex(Mask axis0) const { return rankOf(axis0); }
 
-int OrbitTables::secondIndex(Mask axis1) const { return rankOf(gather(axis1, offAxis0.data(), 16)); }
+int OrbitTables::secondIndex(Mask axis1, int spin) const {
+    const int k = keepsAxis0[static_cast<std::size_t>(spin)];
+    if (k < 0) return -1;
+    return rankOf(gather(axis1, offAxis0.data(), 16)) * (spins == 1 ? 1 : 8) + k;
+}
 
-int OrbitTables::thirdIndex(Mask positiveColours) const {
+int OrbitTables::thirdIndex(Mask positiveColours, int spin) const {
+    const int k = keepsAxes[static_cast<std::size_t>(spin)];
+    if (k < 0) return -1;
     int r = 0;
     for (const auto& p : axisPlaces) r = r * 70 + rankOf(gather(positiveColours, p.data(), 8));
-    return r;
+    return r * (spins == 1 ? 1 : 4) + k;
+}
+
+int OrbitTables::splitIndex(Mask otherPositive, Mask positiveColours, int spin, bool odd) const {
+    const int k = keepsAxis0[static_cast<std::size_t>(spin)];
+    if (k < 0) return -1;
+    const int a = rankOf(gather(otherPositive, otherAxis0.data(), 8));
+    const int b = rankOf(gather(positiveColours, axisPlaces[0].data(), 8));
+    return ((a * 70 + b) * 8 + k) * 2 + (odd ? 1 : 0);
 }
 
 const OrbitTables& orbitTables(OrbitKind kind) {
-    static const OrbitTables corner = build(OrbitKind::nextToCorner);
-    if (kind == OrbitKind::nextToCorner) return corner;
-    static const OrbitTables middle = build(OrbitKind::nextToMiddle);
+    static const OrbitTables four = build(OrbitKind::fourCentres);
+    if (kind == OrbitKind::fourCentres) return four;
+    static const OrbitTables corner = build(OrbitKind::fiveNextToCorner);
+    if (kind == OrbitKind::fiveNextToCorner) return corner;
+    static const OrbitTables middle = build(OrbitKind::fiveNextToMiddle);
     return middle;
 }
 

@@ -1,17 +1,25 @@
 #pragma once
-// Distance tables for one orbit of 24 centre pieces of a 4- or 5-cube: the
-// 4-cube's centres (whose twin on the 5-cube is the orbit of pieces next to
-// the corners) or the 5-cube's pieces next to the middle of an edge. The
-// orbit is searched in three stages, each over a coordinate that says only
-// which faces' colours stand where:
+// Distance tables for one orbit of 24 centre pieces of the 4- or 5-cube,
+// searched in three stages, each over a coordinate that says only which
+// faces' colours stand where:
 //
 //  1. the colours of the two faces across axis 0 onto those faces
-//     (which 8 of the 24 places hold them: 735,471 values), any turn;
+//     (which 8 of the 24 places hold them: 735,471 values);
 //  2. the colours of axis 1's faces onto them (which 8 of the 16 places off
 //     axis 0 hold them: 12,870), inner layers of axes 1 and 2 by halves;
 //  3. every colour onto its own face (for each axis, which 4 of its 8
 //     places hold the colour of its positive face: 343,000), faces any,
 //     inner layers by halves.
+//
+// Three orbits: the 4-cube's centres; the same orbit on the 5-cube (the
+// pieces next to the corners, which the middle layers do not move; its
+// tables are the 4-cube's); and the 5-cube's pieces next to the middle of
+// an edge, of which only the first stage is searched, keeping the other
+// orbit's first stage (axis 0 turns any way, the middle layers of the
+// others quarter turns, their inner layers halves); see `split` for what
+// follows. Middle layers move the middle centres too, which must end
+// where they began: their arrangement (`spin`, one of the cube's 24
+// orientations) is tracked.
 //
 // Each table holds the fewest game moves to the stage's goal (255: not
 // reachable with the stage's moves). Places and faces are the cube's own:
@@ -26,10 +34,10 @@ namespace vx::solver::big {
 
 using Mask = std::uint32_t;
 
-// The orbit's moves are quarter turns of the layers 1, 2, n - 1 and n of each
-// axis (`li` 0..3); quarter move q = (axis * 4 + li) * 2 + (anticlockwise).
-constexpr int kOrbitMoves = 24;
-constexpr int quarterMove(int axis, int li, int dir) { return (axis * 4 + li) * 2 + (dir < 0 ? 1 : 0); }
+// The moves are quarter turns of layer li + 1 (li 0..n - 1); quarter move
+// q = (axis * 5 + li) * 2 + (anticlockwise).
+constexpr int kOrbitMoves = 30;
+constexpr int quarterMove(int axis, int li, int dir) { return (axis * 5 + li) * 2 + (dir < 0 ? 1 : 0); }
 
 // Where a quarter turn takes each place, as a map of place sets.
 struct MaskTurn {
@@ -37,27 +45,42 @@ struct MaskTurn {
     Mask operator()(Mask m) const { return bytes[0][m & 255] | bytes[1][(m >> 8) & 255] | bytes[2][(m >> 16) & 255]; }
 };
 
-enum class OrbitKind { nextToCorner, nextToMiddle };
+enum class OrbitKind { fourCentres, fiveNextToCorner, fiveNextToMiddle };
 
 struct OrbitTables {
-    int n = 4;                            // the cube the places are numbered on
-    std::array<int, 24> face{};           // each place's face (1..6)
-    std::array<FaceSquare, 24> at{};      // each place's square on that cube
+    int n = 4;                        // the cube's size
+    std::array<int, 24> face{};       // each place's face (1..6)
+    std::array<FaceSquare, 24> at{};  // each place's square on that cube
     std::array<std::array<std::uint8_t, 24>, kOrbitMoves> perm{};
     std::array<MaskTurn, kOrbitMoves> turn{};
     std::array<Mask, 3> onAxis{};  // the places on each axis's two faces
     Mask positive = 0;             // the places on the faces towards +axis
     std::array<std::array<std::uint8_t, 24>, 24> rotation{};  // the cube's 24 orientations
+    // The middle centres' arrangements (0: at home) and where each move takes them.
+    int spins = 1;
+    std::vector<std::array<std::uint8_t, kOrbitMoves>> spinAfter;
+    std::array<std::int8_t, 24> keepsAxis0{};  // index among those keeping axis 0, or -1
+    std::array<std::int8_t, 24> keepsAxes{};   // index among those keeping every axis, or -1
     std::vector<std::uint8_t> first, second, third;
+    // The 5-cube's pieces next to the middles only: after the first stage of
+    // both orbits, the fewest moves that put each of axis 0's two colours
+    // of both orbits on its own face, the middle centres home and the wing
+    // orbit's parity as at the start (each orbit's 4 of 8: 70 x 70, the
+    // middle centres' 8 arrangements that keep axis 0, the parity).
+    std::vector<std::uint8_t> split;
+    std::array<std::uint8_t, 8> otherAxis0{};  // the other orbit's places on axis 0
     std::array<std::uint8_t, 16> offAxis0{};                 // the places stage 2 works on
     std::array<std::array<std::uint8_t, 8>, 3> axisPlaces{};  // each axis's places
 
+    bool outer(int li) const { return li == 0 || li == n - 1; }
+    bool middle(int li) const { return 2 * li == n - 1; }
     int firstIndex(Mask axis0) const;
-    int secondIndex(Mask axis1) const;
-    int thirdIndex(Mask positiveColours) const;
+    int secondIndex(Mask axis1, int spin) const;  // -1: the spin leaves axis 0
+    int thirdIndex(Mask positiveColours, int spin) const;  // -1: it leaves an axis
+    int splitIndex(Mask otherPositive, Mask positiveColours, int spin, bool odd) const;  // -1: spin leaves axis 0
 };
 
-// Built on the first call (about 0.1 s, 1.1 MB a kind); safe from any thread.
+// Built on the first call (under 0.2 s and 1.1 to 2.5 MB a kind); safe from any thread.
 const OrbitTables& orbitTables(OrbitKind kind);
 
 }  // namespace vx::solver::big
