@@ -328,7 +328,7 @@ std::vector<CentresWay> searchedCentres(const SquareSet& centres, const Colours&
     if (n == 5) {
         // The other four faces as bigger cubes build theirs.
         std::vector<CentresWay> whole;
-        for (std::size_t k = 0; k < ways.size() && k < 2; ++k)
+        for (std::size_t k = 0; k < ways.size() && k < 12; ++k)
             for (CentresWay& rest : centresWays(centres, ways[k].colours, target, most)) {
                 MoveList both = ways[k].moves;
                 both.add(rest.moves.moves());
