@@ -268,6 +268,18 @@ OrbitTables build(OrbitKind kind) {
                     for (int dir : {1, -1})
                         t.spinAfter[k][static_cast<std::size_t>(quarterMove(axis, li, dir))] = static_cast<std::uint8_t>(k);
 
+    std::vector<Step> last;
+    for (int axis = 0; axis < 3; ++axis)
+        for (int li = 0; li < n; ++li)
+            if (axis != 0 && t.outer(li)) {
+                last.push_back({quarterMove(axis, li, 1), false});
+                last.push_back({quarterMove(axis, li, -1), false});
+            } else if (axis == 0 && !t.outer(li)) {
+                last.push_back({quarterMove(axis, li, 1), true});
+            }
+    if (n == 5)
+        t.last = distances(4900 * (t.spins == 1 ? 1 : 4), {{t.positive, 0}}, last, t,
+                           [&t](Node m) { return t.lastIndex(m.mask, m.spin); });
     if (kind == OrbitKind::fiveNextToCorner) {
         // The same orbit as the 4-cube's centres, place for place.
         const OrbitTables& four = orbitTables(OrbitKind::fourCentres);
@@ -287,6 +299,20 @@ OrbitTables build(OrbitKind kind) {
             }
         t.first = distances(735471, {{t.onAxis[0], 0}}, first, t, [&t](Node m) { return t.firstIndex(m.mask); });
         buildSplit(t, orbitTables(OrbitKind::fiveNextToCorner));
+        // Stage two with axis 0's faces finished: axis 0's faces and middle
+        // layer by quarters, its inner layers by halves, the other faces.
+        std::vector<Step> second;
+        for (int axis = 0; axis < 3; ++axis)
+            for (int li = 0; li < n; ++li) {
+                if (t.outer(li) || (axis == 0 && t.middle(li))) {
+                    second.push_back({quarterMove(axis, li, 1), false});
+                    second.push_back({quarterMove(axis, li, -1), false});
+                } else if (axis == 0) {
+                    second.push_back({quarterMove(axis, li, 1), true});
+                }
+            }
+        t.second = distances(12870 * 8, {{t.onAxis[1], 0}}, second, t,
+                             [&t](Node m) { return t.secondIndex(m.mask, m.spin); });
         return t;
     }
     std::vector<Step> first, second, third;
@@ -326,6 +352,14 @@ int OrbitTables::thirdIndex(Mask positiveColours, int spin) const {
     if (k < 0) return -1;
     int r = 0;
     for (const auto& p : axisPlaces) r = r * 70 + rankOf(gather(positiveColours, p.data(), 8));
+    return r * (spins == 1 ? 1 : 4) + k;
+}
+
+int OrbitTables::lastIndex(Mask positiveColours, int spin) const {
+    const int k = keepsAxes[static_cast<std::size_t>(spin)];
+    if (k < 0) return -1;
+    const int r = rankOf(gather(positiveColours, axisPlaces[1].data(), 8)) * 70 +
+                  rankOf(gather(positiveColours, axisPlaces[2].data(), 8));
     return r * (spins == 1 ? 1 : 4) + k;
 }
 

@@ -68,6 +68,12 @@ struct OrbitTables {
     // orbit's parity as at the start (each orbit's 4 of 8: 70 x 70, the
     // middle centres' 8 arrangements that keep axis 0, the parity).
     std::vector<std::uint8_t> split;
+    // The 5-cube, with axis 0's faces finished and every colour on its
+    // axis: the fewest moves that put each colour of axes 1 and 2 on its
+    // own face (their faces by quarters, axis 0's inner and middle layers
+    // by halves; 70 x 70, for the middle pieces times the 4 arrangements
+    // of the middle centres that keep every axis).
+    std::vector<std::uint8_t> last;
     std::array<std::uint8_t, 8> otherAxis0{};  // the other orbit's places on axis 0
     std::array<std::uint8_t, 16> offAxis0{};                 // the places stage 2 works on
     std::array<std::array<std::uint8_t, 8>, 3> axisPlaces{};  // each axis's places
@@ -77,6 +83,7 @@ struct OrbitTables {
     int firstIndex(Mask axis0) const;
     int secondIndex(Mask axis1, int spin) const;  // -1: the spin leaves axis 0
     int thirdIndex(Mask positiveColours, int spin) const;  // -1: it leaves an axis
+    int lastIndex(Mask positiveColours, int spin) const;  // -1: the spin leaves an axis
     int splitIndex(Mask otherPositive, Mask positiveColours, int spin, bool odd) const;  // -1: spin leaves axis 0
 };
 

@@ -209,14 +209,31 @@ std::vector<Stage> fourStages(const OrbitTables& t) {
 // that of the pieces next to the middles of the edges (t) keeping it, then
 // both split between axis 0's two faces.
 std::vector<Stage> fiveStages(const OrbitTables& x, const OrbitTables& t) {
-    std::vector<Stage> s(3);
+    std::vector<Stage> s(5);
     for (int axis = 0; axis < 3; ++axis)
         for (int li = 0; li < 5; ++li) {
             const bool outer = t.outer(li), middle = t.middle(li);
             if (!middle) add(s[0].moves, axis, li, true);
             add(s[1].moves, axis, li, axis == 0 || outer || middle);
             if (axis == 0 || !outer) add(s[2].moves, axis, li, axis == 0);
+            if ((axis == 0 && !middle) || outer) add(s[3].moves, axis, li, true);
+            if (axis == 0 || outer) add(s[4].moves, axis, li, outer || middle);
         }
+    s[3].bound = [&x](const State& c) { return at(x.second, x.secondIndex(c.orbit[0].axis1, 0)); };
+    s[4].bound = [&t](const State& c) { return at(t.second, t.secondIndex(c.orbit[1].axis1, c.spin)); };
+    s[3].done = [](const State& c) { return !c.odd; };
+    s[4].done = [](const State&) { return true; };
+    s.resize(6);
+    for (int axis = 0; axis < 3; ++axis)
+        for (int li = 0; li < 5; ++li)
+            if ((axis != 0 && t.outer(li)) || (axis == 0 && !t.outer(li))) add(s[5].moves, axis, li, axis != 0);
+    s[5].bound = [&x, &t](const State& c) {
+        return std::max(at(x.last, x.lastIndex(c.orbit[0].positive, 0)),
+                        at(t.last, t.lastIndex(c.orbit[1].positive, c.spin)));
+    };
+    s[5].done = [](const State&) { return true; };
+    s[2].solutions = 4;
+    s[3].solutions = 4;
     s[0].bound = [&x](const State& c) { return at(x.first, x.firstIndex(c.orbit[0].axis0)); };
     s[1].bound = [&t](const State& c) { return at(t.first, t.firstIndex(c.orbit[1].axis0)); };
     s[2].bound = [&t](const State& c) {
@@ -302,11 +319,13 @@ std::vector<CentresWay> searchedCentres(const SquareSet& centres, const Colours&
     for (std::size_t k = 0; k < tables.size(); ++k) search.tables_[k] = tables[k];
     search.orbits_ = tables.size();
     search.enumerate(starts, work * 2 / 3);
-    std::vector<CentresWay> ways;
+    // Each kept end finished with a share of the work; a 5-cube end whose
+    // last stage is not found within it is finished by the greedy stage.
+    std::vector<CentresWay> ways, partial;
     for (const Candidate& c : search.kept) {
-        std::vector<Move> rest;
-        if (!search.finish(c.end, rest, work)) continue;
-        std::vector<Move> all = c.moves;
+        std::vector<Move> all = c.moves, rest;
+        const bool finished = search.finish(c.end, rest, search.nodes() + work / 4);
+        if (!finished && n == 4) continue;
         all.insert(all.end(), rest.begin(), rest.end());
         CentresWay way{{}, colours};
         for (const Move& m : all) {
@@ -318,25 +337,23 @@ std::vector<CentresWay> searchedCentres(const SquareSet& centres, const Colours&
             }
         }
         bool done = true;
-        for (int i = 0; i < centres.size() && done && n == 4; ++i)
+        for (int i = 0; i < centres.size() && done; ++i)
             done = way.colours[static_cast<std::size_t>(i)] == target[static_cast<std::size_t>(centres.face(i))];
         const auto same = [&](const CentresWay& o) { return o.moves.moves() == way.moves.moves(); };
-        if (done && std::none_of(ways.begin(), ways.end(), same)) ways.push_back(std::move(way));
+        if (done && std::none_of(ways.begin(), ways.end(), same))
+            ways.push_back(std::move(way));
+        else if (!done && n == 5)
+            partial.push_back(std::move(way));
     }
-    const auto shortest = [](const CentresWay& a, const CentresWay& b) { return a.moves.length() < b.moves.length(); };
-    std::stable_sort(ways.begin(), ways.end(), shortest);
-    if (n == 5) {
-        // The other four faces as bigger cubes build theirs.
-        std::vector<CentresWay> whole;
-        for (std::size_t k = 0; k < ways.size() && k < 12; ++k)
-            for (CentresWay& rest : centresWays(centres, ways[k].colours, target, most)) {
-                MoveList both = ways[k].moves;
-                both.add(rest.moves.moves());
-                whole.push_back({std::move(both), std::move(rest.colours)});
-            }
-        ways = std::move(whole);
-        std::stable_sort(ways.begin(), ways.end(), shortest);
-    }
+    // The other four faces as bigger cubes build theirs.
+    for (const CentresWay& p : partial)
+        for (CentresWay& rest : centresWays(centres, p.colours, target, most)) {
+            MoveList both = p.moves;
+            both.add(rest.moves.moves());
+            ways.push_back({std::move(both), std::move(rest.colours)});
+        }
+    std::stable_sort(ways.begin(), ways.end(),
+                     [](const CentresWay& a, const CentresWay& b) { return a.moves.length() < b.moves.length(); });
     if (ways.size() > most) ways.resize(most);
     return ways;
 }
