@@ -101,11 +101,10 @@ std::vector<std::uint8_t> distances(std::size_t count, const std::vector<Node>& 
     return d;
 }
 
-// The split table (orbit_tables.h), by a breadth-first search over its
-// values: axis 0's layers by quarters, the inner and middle layers of the
-// other axes by halves (their faces do not touch axis 0's pieces).
-void buildSplit(OrbitTables& t, const OrbitTables& other) {
-    t.otherAxis0 = other.axisPlaces[0];
+// A table over both orbits' colours on one axis's places (orbit_tables.h),
+// by a breadth-first search over its values.
+std::vector<std::uint8_t> pairTable(const OrbitTables& t, const OrbitTables& other, int axis,
+                                    const std::vector<Step>& steps) {
     std::vector<Mask> fours;  // the sets of 4 of 8, in rank order
     for (Mask v = 0; v < 256; ++v)
         if (std::popcount(v) == 4) fours.push_back(v);
@@ -115,10 +114,53 @@ void buildSplit(OrbitTables& t, const OrbitTables& other) {
             if ((v >> b) & 1U) m |= Mask{1} << places[b];
         return m;
     };
-    std::array<int, 8> stab{};  // the spins that keep axis 0, by their index
+    const auto& index = axis == 0 ? t.keepsAxis0 : t.keepsAxes;
+    const int spins = axis == 0 ? 8 : 4;
+    std::array<int, 8> spinOf{};  // the spins by their index
     for (int k = 0; k < t.spins; ++k)
-        if (t.keepsAxis0[static_cast<std::size_t>(k)] >= 0)
-            stab[static_cast<std::size_t>(t.keepsAxis0[static_cast<std::size_t>(k)])] = k;
+        if (index[static_cast<std::size_t>(k)] >= 0) spinOf[static_cast<std::size_t>(index[static_cast<std::size_t>(k)])] = k;
+    const auto a = static_cast<std::size_t>(axis);
+    std::vector<std::uint8_t> d(static_cast<std::size_t>(70 * 70 * spins * 2), 255);
+    const int goal = t.pairIndex(axis, other.positive, t.positive, 0, false);
+    std::vector<std::vector<int>> buckets(1, std::vector<int>{goal});
+    d[static_cast<std::size_t>(goal)] = 0;
+    for (std::size_t k = 0; k < buckets.size(); ++k)
+        for (std::size_t i = 0; i < buckets[k].size(); ++i) {
+            const int v = buckets[k][i];
+            if (d[static_cast<std::size_t>(v)] != k) continue;
+            const bool odd = v % 2 == 1;
+            const int spin = spinOf[static_cast<std::size_t>((v / 2) % spins)];
+            const Mask mine = spread(fours[static_cast<std::size_t>((v / 2 / spins) % 70)], t.axisPlaces[a]);
+            const Mask theirs = spread(fours[static_cast<std::size_t>(v / 2 / spins / 70)], other.axisPlaces[a]);
+            for (const Step& s : steps) {
+                const auto q = static_cast<std::size_t>(s.move);
+                const int times = s.half ? 2 : 1;
+                Mask x = theirs, y = mine;
+                int sp = spin;
+                for (int r = 0; r < times; ++r) {
+                    x = other.turn[q](x);
+                    y = t.turn[q](y);
+                    sp = t.spinAfter[static_cast<std::size_t>(sp)][q];
+                }
+                const int li = (s.move / 2) % 5;
+                const bool flips = !s.half && !t.outer(li) && !t.middle(li);
+                const auto w = static_cast<std::size_t>(t.pairIndex(axis, x, y, sp, odd != flips));
+                const std::size_t e = k + static_cast<std::size_t>(times);
+                if (e < d[w]) {
+                    d[w] = static_cast<std::uint8_t>(e);
+                    if (buckets.size() <= e) buckets.resize(e + 1);
+                    buckets[e].push_back(static_cast<int>(w));
+                }
+            }
+        }
+    return d;
+}
+
+// The split table's moves: axis 0's layers by quarters, the inner and
+// middle layers of the other axes by halves (their faces do not touch axis
+// 0's pieces).
+void buildSplit(OrbitTables& t, const OrbitTables& other) {
+    t.otherPlaces = other.axisPlaces;
     std::vector<Step> steps;
     for (int axis = 0; axis < 3; ++axis)
         for (int li = 0; li < 5; ++li) {
@@ -129,39 +171,7 @@ void buildSplit(OrbitTables& t, const OrbitTables& other) {
                 steps.push_back({quarterMove(axis, li, 1), true});
             }
         }
-    t.split.assign(70 * 70 * 8 * 2, 255);
-    const int goal = t.splitIndex(other.positive & other.onAxis[0], t.positive & t.onAxis[0], 0, false);
-    std::vector<std::vector<int>> buckets(1, std::vector<int>{goal});
-    t.split[static_cast<std::size_t>(goal)] = 0;
-    for (std::size_t d = 0; d < buckets.size(); ++d)
-        for (std::size_t i = 0; i < buckets[d].size(); ++i) {
-            const int v = buckets[d][i];
-            if (t.split[static_cast<std::size_t>(v)] != d) continue;
-            const bool odd = v % 2 == 1;
-            const int spin = stab[static_cast<std::size_t>((v / 2) % 8)];
-            const Mask mine = spread(fours[static_cast<std::size_t>((v / 16) % 70)], t.axisPlaces[0]);
-            const Mask theirs = spread(fours[static_cast<std::size_t>(v / 16 / 70)], t.otherAxis0);
-            for (const Step& s : steps) {
-                const auto q = static_cast<std::size_t>(s.move);
-                const int times = s.half ? 2 : 1;
-                Mask a = theirs, b = mine;
-                int sp = spin;
-                for (int k = 0; k < times; ++k) {
-                    a = other.turn[q](a);
-                    b = t.turn[q](b);
-                    sp = t.spinAfter[static_cast<std::size_t>(sp)][q];
-                }
-                const int li = (s.move / 2) % 5;
-                const bool flips = !s.half && !t.outer(li) && !t.middle(li);
-                const auto w = static_cast<std::size_t>(t.splitIndex(a, b, sp, odd != flips));
-                const std::size_t e = d + static_cast<std::size_t>(times);
-                if (e < t.split[w]) {
-                    t.split[w] = static_cast<std::uint8_t>(e);
-                    if (buckets.size() <= e) buckets.resize(e + 1);
-                    buckets[e].push_back(static_cast<int>(w));
-                }
-            }
-        }
+    t.split = pairTable(t, other, 0, steps);
 }
 
 OrbitTables build(OrbitKind kind) {
@@ -299,6 +309,8 @@ OrbitTables build(OrbitKind kind) {
             }
         t.first = distances(735471, {{t.onAxis[0], 0}}, first, t, [&t](Node m) { return t.firstIndex(m.mask); });
         buildSplit(t, orbitTables(OrbitKind::fiveNextToCorner));
+        for (int axis = 1; axis < 3; ++axis)
+            t.lastPair[static_cast<std::size_t>(axis)] = pairTable(t, orbitTables(OrbitKind::fiveNextToCorner), axis, last);
         // Stage two with axis 0's faces finished: axis 0's faces and middle
         // layer by quarters, its inner layers by halves, the other faces.
         std::vector<Step> second;
@@ -363,12 +375,14 @@ int OrbitTables::lastIndex(Mask positiveColours, int spin) const {
     return r * (spins == 1 ? 1 : 4) + k;
 }
 
-int OrbitTables::splitIndex(Mask otherPositive, Mask positiveColours, int spin, bool odd) const {
-    const int k = keepsAxis0[static_cast<std::size_t>(spin)];
+int OrbitTables::pairIndex(int axis, Mask otherPositive, Mask positiveColours, int spin, bool odd) const {
+    const auto s = static_cast<std::size_t>(spin);
+    const int k = axis == 0 ? keepsAxis0[s] : keepsAxes[s];
     if (k < 0) return -1;
-    const int a = rankOf(gather(otherPositive, otherAxis0.data(), 8));
-    const int b = rankOf(gather(positiveColours, axisPlaces[0].data(), 8));
-    return ((a * 70 + b) * 8 + k) * 2 + (odd ? 1 : 0);
+    const auto at = static_cast<std::size_t>(axis);
+    const int a = rankOf(gather(otherPositive, otherPlaces[at].data(), 8));
+    const int b = rankOf(gather(positiveColours, axisPlaces[at].data(), 8));
+    return ((a * 70 + b) * (axis == 0 ? 8 : 4) + k) * 2 + (odd ? 1 : 0);
 }
 
 const OrbitTables& orbitTables(OrbitKind kind) {

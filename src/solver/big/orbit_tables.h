@@ -74,7 +74,10 @@ struct OrbitTables {
     // by halves; 70 x 70, for the middle pieces times the 4 arrangements
     // of the middle centres that keep every axis).
     std::vector<std::uint8_t> last;
-    std::array<std::uint8_t, 8> otherAxis0{};  // the other orbit's places on axis 0
+    // Both orbits on one of those axes (1, 2) under the same moves: each
+    // orbit's 4 of 8, the 4 arrangements, as `split`.
+    std::array<std::vector<std::uint8_t>, 3> lastPair;
+    std::array<std::array<std::uint8_t, 8>, 3> otherPlaces{};  // the other orbit's places, axis by axis
     std::array<std::uint8_t, 16> offAxis0{};                 // the places stage 2 works on
     std::array<std::array<std::uint8_t, 8>, 3> axisPlaces{};  // each axis's places
 
@@ -84,7 +87,8 @@ struct OrbitTables {
     int secondIndex(Mask axis1, int spin) const;  // -1: the spin leaves axis 0
     int thirdIndex(Mask positiveColours, int spin) const;  // -1: it leaves an axis
     int lastIndex(Mask positiveColours, int spin) const;  // -1: the spin leaves an axis
-    int splitIndex(Mask otherPositive, Mask positiveColours, int spin, bool odd) const;  // -1: spin leaves axis 0
+    // split (axis 0) and lastPair (1, 2); -1: the spin leaves the axis (or any, for 1 and 2)
+    int pairIndex(int axis, Mask otherPositive, Mask positiveColours, int spin, bool odd) const;
 };
 
 // Built on the first call (under 0.2 s and 1.1 to 2.5 MB a kind); safe from any thread.

@@ -228,8 +228,10 @@ std::vector<Stage> fiveStages(const OrbitTables& x, const OrbitTables& t) {
         for (int li = 0; li < 5; ++li)
             if ((axis != 0 && t.outer(li)) || (axis == 0 && !t.outer(li))) add(s[5].moves, axis, li, axis != 0);
     s[5].bound = [&x, &t](const State& c) {
-        return std::max(at(x.last, x.lastIndex(c.orbit[0].positive, 0)),
-                        at(t.last, t.lastIndex(c.orbit[1].positive, c.spin)));
+        return std::max({at(x.last, x.lastIndex(c.orbit[0].positive, 0)),
+                         at(t.last, t.lastIndex(c.orbit[1].positive, c.spin)),
+                         at(t.lastPair[1], t.pairIndex(1, c.orbit[0].positive, c.orbit[1].positive, c.spin, false)),
+                         at(t.lastPair[2], t.pairIndex(2, c.orbit[0].positive, c.orbit[1].positive, c.spin, false))});
     };
     s[5].done = [](const State&) { return true; };
     s[2].solutions = 4;
@@ -237,7 +239,7 @@ std::vector<Stage> fiveStages(const OrbitTables& x, const OrbitTables& t) {
     s[0].bound = [&x](const State& c) { return at(x.first, x.firstIndex(c.orbit[0].axis0)); };
     s[1].bound = [&t](const State& c) { return at(t.first, t.firstIndex(c.orbit[1].axis0)); };
     s[2].bound = [&t](const State& c) {
-        return at(t.split, t.splitIndex(c.orbit[0].positive, c.orbit[1].positive, c.spin, c.odd));
+        return at(t.split, t.pairIndex(0, c.orbit[0].positive, c.orbit[1].positive, c.spin, c.odd));
     };
     s[0].done = [](const State&) { return true; };
     s[1].done = [&t](const State& c) { return t.keepsAxis0[c.spin] >= 0; };
@@ -322,9 +324,10 @@ std::vector<CentresWay> searchedCentres(const SquareSet& centres, const Colours&
     // Each kept end finished with a share of the work; a 5-cube end whose
     // last stage is not found within it is finished by the greedy stage.
     std::vector<CentresWay> ways, partial;
+    const std::int64_t cap = search.nodes() + work;
     for (const Candidate& c : search.kept) {
         std::vector<Move> all = c.moves, rest;
-        const bool finished = search.finish(c.end, rest, search.nodes() + work / 4);
+        const bool finished = search.finish(c.end, rest, std::min(cap, search.nodes() + work / 4));
         if (!finished && n == 4) continue;
         all.insert(all.end(), rest.begin(), rest.end());
         CentresWay way{{}, colours};
@@ -346,6 +349,7 @@ std::vector<CentresWay> searchedCentres(const SquareSet& centres, const Colours&
             partial.push_back(std::move(way));
     }
     // The other four faces as bigger cubes build theirs.
+    if (partial.size() > 4) partial.resize(4);
     for (const CentresWay& p : partial)
         for (CentresWay& rest : centresWays(centres, p.colours, target, most)) {
             MoveList both = p.moves;
