@@ -51,12 +51,6 @@ int rankOf(Mask m) {
     return kRanks.part[0][0][m & 255] + kRanks.part[1][lo][(m >> 8) & 255] + kRanks.part[2][mid][(m >> 16) & 255];
 }
 
-Mask gather(Mask m, const std::uint8_t* places, int count) {
-    Mask out = 0;
-    for (int i = 0; i < count; ++i) out |= ((m >> places[i]) & 1U) << i;
-    return out;
-}
-
 struct Step {
     int move;
     bool half;
@@ -161,6 +155,7 @@ std::vector<std::uint8_t> pairTable(const OrbitTables& t, const OrbitTables& oth
 // 0's pieces).
 void buildSplit(OrbitTables& t, const OrbitTables& other) {
     t.otherPlaces = other.axisPlaces;
+    for (std::size_t a = 0; a < 3; ++a) t.otherBits[a] = MaskGather(other.axisPlaces[a]);
     std::vector<Step> steps;
     for (int axis = 0; axis < 3; ++axis)
         for (int li = 0; li < 5; ++li) {
@@ -212,6 +207,8 @@ OrbitTables build(OrbitKind kind) {
             static_cast<std::uint8_t>(i);
         if (axis != 0) t.offAxis0[static_cast<std::size_t>(off++)] = static_cast<std::uint8_t>(i);
     }
+    for (std::size_t a = 0; a < 3; ++a) t.onAxisBits[a] = MaskGather(t.axisPlaces[a]);
+    t.offAxis0Bits = MaskGather(t.offAxis0);
 
     // The cube's orientations, each reached by whole-cube quarter turns in
     // the same order whatever the orbit, so that number r is the same
@@ -356,22 +353,21 @@ int OrbitTables::firstIndex(Mask axis0) const { return rankOf(axis0); }
 int OrbitTables::secondIndex(Mask axis1, int spin) const {
     const int k = keepsAxis0[static_cast<std::size_t>(spin)];
     if (k < 0) return -1;
-    return rankOf(gather(axis1, offAxis0.data(), 16)) * (spins == 1 ? 1 : 8) + k;
+    return rankOf(offAxis0Bits(axis1)) * (spins == 1 ? 1 : 8) + k;
 }
 
 int OrbitTables::thirdIndex(Mask positiveColours, int spin) const {
     const int k = keepsAxes[static_cast<std::size_t>(spin)];
     if (k < 0) return -1;
     int r = 0;
-    for (const auto& p : axisPlaces) r = r * 70 + rankOf(gather(positiveColours, p.data(), 8));
+    for (const auto& g : onAxisBits) r = r * 70 + rankOf(g(positiveColours));
     return r * (spins == 1 ? 1 : 4) + k;
 }
 
 int OrbitTables::lastIndex(Mask positiveColours, int spin) const {
     const int k = keepsAxes[static_cast<std::size_t>(spin)];
     if (k < 0) return -1;
-    const int r = rankOf(gather(positiveColours, axisPlaces[1].data(), 8)) * 70 +
-                  rankOf(gather(positiveColours, axisPlaces[2].data(), 8));
+    const int r = rankOf(onAxisBits[1](positiveColours)) * 70 + rankOf(onAxisBits[2](positiveColours));
     return r * (spins == 1 ? 1 : 4) + k;
 }
 
@@ -380,8 +376,8 @@ int OrbitTables::pairIndex(int axis, Mask otherPositive, Mask positiveColours, i
     const int k = axis == 0 ? keepsAxis0[s] : keepsAxes[s];
     if (k < 0) return -1;
     const auto at = static_cast<std::size_t>(axis);
-    const int a = rankOf(gather(otherPositive, otherPlaces[at].data(), 8));
-    const int b = rankOf(gather(positiveColours, axisPlaces[at].data(), 8));
+    const int a = rankOf(otherBits[at](otherPositive));
+    const int b = rankOf(onAxisBits[at](positiveColours));
     return ((a * 70 + b) * (axis == 0 ? 8 : 4) + k) * 2 + (odd ? 1 : 0);
 }
 

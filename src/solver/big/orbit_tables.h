@@ -45,6 +45,21 @@ struct MaskTurn {
     Mask operator()(Mask m) const { return bytes[0][m & 255] | bytes[1][(m >> 8) & 255] | bytes[2][(m >> 16) & 255]; }
 };
 
+// Some of the places' bits packed together, in the order of a list of places.
+struct MaskGather {
+    std::array<std::array<std::uint16_t, 256>, 3> bytes{};
+    template <std::size_t N>
+    explicit MaskGather(const std::array<std::uint8_t, N>& places) {
+        for (std::size_t i = 0; i < N; ++i)
+            for (std::uint32_t v = 0; v < 256; ++v)
+                if ((v >> (places[i] % 8)) & 1U) bytes[places[i] / 8][v] |= static_cast<std::uint16_t>(1U << i);
+    }
+    MaskGather() = default;
+    std::uint32_t operator()(Mask m) const {
+        return static_cast<std::uint32_t>(bytes[0][m & 255] | bytes[1][(m >> 8) & 255] | bytes[2][(m >> 16) & 255]);
+    }
+};
+
 enum class OrbitKind { fourCentres, fiveNextToCorner, fiveNextToMiddle };
 
 struct OrbitTables {
@@ -80,6 +95,8 @@ struct OrbitTables {
     std::array<std::array<std::uint8_t, 8>, 3> otherPlaces{};  // the other orbit's places, axis by axis
     std::array<std::uint8_t, 16> offAxis0{};                 // the places stage 2 works on
     std::array<std::array<std::uint8_t, 8>, 3> axisPlaces{};  // each axis's places
+    std::array<MaskGather, 3> onAxisBits, otherBits;            // those places' bits
+    MaskGather offAxis0Bits;
 
     bool outer(int li) const { return li == 0 || li == n - 1; }
     bool middle(int li) const { return 2 * li == n - 1; }

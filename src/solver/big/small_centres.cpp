@@ -252,8 +252,13 @@ int axisOf(int face) { return faceAxis(face); }
 
 }  // namespace
 
-std::vector<CentresWay> searchedCentres(const SquareSet& centres, const Colours& colours, const FaceColours& target,
-                                        std::size_t most, std::int64_t work) {
+void prepareSmallCentres() {
+    orbitTables(OrbitKind::fourCentres);
+    orbitTables(OrbitKind::fiveNextToMiddle);
+}
+
+std::vector<CentresWay> searchCentres(const SquareSet& centres, const Colours& colours, const FaceColours& target,
+                                      std::int64_t work, std::vector<CentresWay>& unfinished) {
     const int n = centres.n();
     std::vector<const OrbitTables*> tables;
     if (n == 4) {
@@ -323,7 +328,7 @@ std::vector<CentresWay> searchedCentres(const SquareSet& centres, const Colours&
     search.enumerate(starts, work * 2 / 3);
     // Each kept end finished with a share of the work; a 5-cube end whose
     // last stage is not found within it is finished by the greedy stage.
-    std::vector<CentresWay> ways, partial;
+    std::vector<CentresWay> ways;
     const std::int64_t cap = search.nodes() + work;
     for (const Candidate& c : search.kept) {
         std::vector<Move> all = c.moves, rest;
@@ -346,9 +351,17 @@ std::vector<CentresWay> searchedCentres(const SquareSet& centres, const Colours&
         if (done && std::none_of(ways.begin(), ways.end(), same))
             ways.push_back(std::move(way));
         else if (!done && n == 5)
-            partial.push_back(std::move(way));
+            unfinished.push_back(std::move(way));
     }
-    // The other four faces as bigger cubes build theirs.
+    return ways;
+}
+
+std::vector<CentresWay> searchedCentres(const SquareSet& centres, const Colours& colours, const FaceColours& target,
+                                        std::size_t most, std::int64_t work) {
+    std::vector<CentresWay> partial;
+    std::vector<CentresWay> ways = searchCentres(centres, colours, target, work, partial);
+    // The 5-cube's other four faces, where the search did not finish them,
+    // as bigger cubes build theirs.
     if (partial.size() > 4) partial.resize(4);
     for (const CentresWay& p : partial)
         for (CentresWay& rest : centresWays(centres, p.colours, target, most)) {
