@@ -1,6 +1,7 @@
 #include "solver/solver.h"
 
 #include "solver/big/big_solver.h"
+#include "solver/big/small_centres.h"
 #include "solver/three/tables.h"
 #include "solver/three/three_solver.h"
 #include "solver/two/two_solver.h"
@@ -12,6 +13,7 @@ void prepare() {
     // makes every other caller wait until it is built.
     prepareTwo();
     three::tables();
+    big::prepareSmallCentres();
 }
 
 Solution solve(const Cube& cube, int n, const Budget& budget) {

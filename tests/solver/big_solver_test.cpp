@@ -7,6 +7,7 @@
 #include "random_states.h"
 #include "solver/big/move_list.h"
 #include "solver/big/scheme.h"
+#include "solver/big/small_centres.h"
 #include "support/random_big_cube.h"
 
 namespace vx {
@@ -171,6 +172,54 @@ TEST(BigCubeStages, OneInnerTurnMakesItsOrbitOdd) {
         EXPECT_EQ(solver::big::oddWingOrbits(c, k.n, test::kPlainColours, valid), k.odd) << k.n;
         EXPECT_TRUE(valid);
     }
+}
+
+// The centre searches of the 4- and 5-cube on their own: every way they
+// finish makes each centre its face's colour, every end the 5-cube's leaves
+// to the greedy stage has two opposite faces done, and both keep the wing
+// orbits' parity. With little work the 5-cube's search leaves ends to the
+// greedy stage; with the default budget it finishes some.
+TEST(BigCubeStages, CentreSearchesOfTheSmallCubes) {
+    using solver::big::CentresWay;
+    struct Case {
+        int n;
+        std::int64_t work;
+        bool finishes;
+    };
+    for (const Case& k : {Case{4, 50'000, true}, Case{5, 50'000, false}, Case{5, 1'200'000, true}})
+        for (unsigned seed = 1; seed <= 2; ++seed) {
+            const int n = k.n;
+            const std::string what = "n = " + std::to_string(n) + ", work " + std::to_string(k.work);
+            const Cube c = test::randomBigCube(n, seed * 37 + static_cast<unsigned>(n));
+            const solver::big::SquareSet centres(n, [n](int a, int b) { return a > 1 && a < n && b > 1 && b < n; });
+            const auto target = solver::big::readCube(c, n, centres).target;
+            Cube even = c;
+            bool valid = false;
+            for (int l : solver::big::oddWingOrbits(c, n, target, valid)) even.turn({0, l, 1}, n);
+            std::vector<CentresWay> unfinished;
+            const auto ways = solver::big::searchCentres(centres, centres.read(even), target, k.work, unfinished);
+            EXPECT_TRUE(k.finishes ? !ways.empty() : !unfinished.empty()) << what;
+            auto facesDone = [&](const CentresWay& w) {
+                Cube t = even;
+                for (const auto& m : w.moves.moves()) t.turn(m, n);
+                EXPECT_EQ(centres.read(t), w.colours) << what;
+                EXPECT_TRUE(solver::big::oddWingOrbits(t, n, target, valid).empty()) << what;
+                std::vector<int> done;
+                for (int f = 1; f <= 6; ++f) {
+                    bool all = true;
+                    for (int i = 0; i < centres.size(); ++i)
+                        all = all && (centres.face(i) != f || w.colours[static_cast<std::size_t>(i)] == target[static_cast<std::size_t>(f)]);
+                    if (all) done.push_back(f);
+                }
+                return done;
+            };
+            for (const CentresWay& w : ways) EXPECT_EQ(facesDone(w).size(), 6u) << what;
+            for (const CentresWay& w : unfinished) {
+                std::array<int, 3> perAxis{};
+                for (int f : facesDone(w)) ++perAxis[static_cast<std::size_t>(solver::big::faceAxis(f))];
+                EXPECT_TRUE(std::count(perAxis.begin(), perAxis.end(), 2) > 0) << what;
+            }
+        }
 }
 
 TEST(BigCubeMoves, TurnsOfOneLayerMerge) {

@@ -1,9 +1,12 @@
 #include "solver/big/big_solver.h"
 
+#include <algorithm>
+
 #include "solver/big/centres.h"
 #include "solver/big/edges.h"
 #include "solver/big/move_list.h"
 #include "solver/big/scheme.h"
+#include "solver/big/small_centres.h"
 #include "solver/big/squares.h"
 #include "solver/pieces.h"
 #include "solver/three/three_solver.h"
@@ -91,10 +94,11 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     const char* lost = "The computer lost its way on this cube.";
     // The centres. Small cubes keep, of several ways to build them, the one
     // whose centres and edges together are the shortest.
-    const std::vector<CentresWay> ways = centresWays(centres, centres.read(w.cube), r.target,
-                                                     n <= 5    ? 4
-                                                     : n <= 10 ? 2
-                                                               : 1);
+    // The 4- and 5-cube's are searched (with at least a little work, so
+    // that the first solution is found whatever the budget).
+    std::vector<CentresWay> ways;
+    if (n <= 5) ways = searchedCentres(centres, centres.read(w.cube), r.target, 4, std::max<std::int64_t>(budget.work, 50'000));
+    if (ways.empty()) ways = centresWays(centres, centres.read(w.cube), r.target, n <= 5 ? 4 : n <= 10 ? 2 : 1);
     if (ways.empty()) return refused(Refusal::unsupportedSize, lost);
 
     // The edges. The pairing is also tried after one turn of a face, which
