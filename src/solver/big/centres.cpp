@@ -75,17 +75,18 @@ public:
             if (k == 4) order[k] = opposite(order[3]);
             if (!build(order[k])) return false;
             built_[static_cast<std::size_t>(order[k])] = true;
-            if (k == 0) {
-                // The wing orbits the first face's slices left odd are made
-                // even again by a quarter turn of a layer parallel to it,
-                // which moves only the centres of the faces not yet built.
+            if (k == 0) firstDone_ = true;
+            if (k == 1) {
+                // The wing orbits the first two faces' slices left odd are
+                // made even again by a quarter turn of a layer parallel to
+                // them, which moves only the centres of the faces not yet built.
                 for (int l = 2; 2 * l < n_ + 1; ++l)
                     if (oddOrbit_[static_cast<std::size_t>(l)]) {
                         const PhysicalMove m{faceAxis(order[0]), l, 1};
                         out_.add(m);
                         cs_.turn(col_, m);
                     }
-                firstDone_ = true;
+                parityMended_ = true;
             }
         }
         return missing(opposite(order[2])) == 0;
@@ -478,10 +479,12 @@ private:
         return c;
     }
 
-    // With nothing built yet: a column of a neighbour face filled with this
+    // The first two faces: a column of a neighbour face filled with this
     // face's colour a piece at a time (each by a slice parallel to this face,
-    // after a turn of the face it comes from), then turned in by one slice in
-    // place of this face's poorest column.
+    // which touches neither of the two, after a turn of the face it comes
+    // from). With nothing built it is turned in by one slice in place of this
+    // face's poorest column; with the opposite face built the slice goes back
+    // after a turn of this face, taking out the line that turn brings to it.
     Candidate bars() {
         Candidate best;
         const int X = faceAxis(x_);
@@ -509,9 +512,22 @@ private:
                         for (int i : bar) have += c[static_cast<std::size_t>(i)] == xc;
                         for (int k = 0; k < 4; ++k) {
                             int lost = 0;
-                            for (int i : home)
-                                lost += c[static_cast<std::size_t>(preimage(x_, k)[static_cast<std::size_t>(i)])] == xc;
-                            const int gain = have - lost, cost = fillCost + turnCost(k) + 1;
+                            if (!firstDone_) {
+                                for (int i : home)
+                                    lost +=
+                                        c[static_cast<std::size_t>(preimage(x_, k)[static_cast<std::size_t>(i)])] == xc;
+                            } else {
+                                // In, this face turned by k, out: the line the
+                                // turn brings into the slice leaves, the column
+                                // taken in included where it crosses that line.
+                                if (k == 0) continue;
+                                for (int i : home) {
+                                    int d = preimage(x_, k)[static_cast<std::size_t>(i)];
+                                    if (cs_.layer(d, a) == s) d = cs_.image({a, s, -dir}, d);
+                                    lost += c[static_cast<std::size_t>(d)] == xc;
+                                }
+                            }
+                            const int gain = have - lost, cost = fillCost + turnCost(k) + (firstDone_ ? 2 : 1);
                             if (gain > 0 && (bestGain == 0 || gain * bestCost > bestGain * cost)) {
                                 bestGain = gain, bestCost = cost, bestK = k, bestFills = static_cast<int>(fills.size());
                                 bestQuarters = quarters;
@@ -551,12 +567,18 @@ private:
                     cand.cost = bestCost;
                     if (!cand.better(best)) continue;
                     std::vector<PhysicalMove> ms(fills.begin(), fills.begin() + bestFills);
-                    addTurns(ms, faceTurn(x_, 1, n_), bestK);
-                    ms.push_back({a, s, dir});
+                    if (firstDone_) {
+                        ms.push_back({a, s, dir});
+                        addTurns(ms, faceTurn(x_, 1, n_), bestK);
+                        ms.push_back({a, s, -dir});
+                    } else {
+                        addTurns(ms, faceTurn(x_, 1, n_), bestK);
+                        ms.push_back({a, s, dir});
+                    }
                     cand = exact(std::move(ms));
                     if (!cand.better(best)) continue;
                     cand.quarterSlices = bestQuarters;
-                    cand.quarterSlices.push_back(s);
+                    if (!firstDone_) cand.quarterSlices.push_back(s);
                     best = std::move(cand);
                 }
             }
@@ -578,7 +600,7 @@ private:
                 freeSlicesHelp = f.gain > 0;
                 if (f.better(best)) best = std::move(f);
             }
-            if (!firstDone_)
+            if (!parityMended_)
                 if (Candidate b = bars(); b.better(best)) best = std::move(b);
             if (best.gain * 10 < kBuilt * best.cost) {
                 Candidate c = cycles(x);
@@ -604,6 +626,7 @@ private:
     int x_ = 1;
     std::array<bool, 7> built_{};
     bool firstDone_ = false;
+    bool parityMended_ = false;  // after the second face: slices are turned by halves only
     std::array<bool, 21> oddOrbit_{};  // by orbit: the quarter turns of its slices so far
     std::array<std::vector<int>, 7> faceCells_;
     std::array<std::array<std::vector<int>, 21>, 3> layerCells_;
