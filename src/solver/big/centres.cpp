@@ -31,12 +31,24 @@ void addTurns(std::vector<PhysicalMove>& ms, const PhysicalMove& m, int quarters
         for (int i = 0; i < quarters; ++i) ms.push_back(m);
 }
 
+// Whether gaining g1 with c1 moves beats gaining g2 with c2. With `later`
+// zero, the more gained a move wins. Otherwise a piece left for later is
+// taken to cost `later` sixteenths of a move, and a step is worth what it
+// gains at that price less what it costs: on big cubes that favours the
+// larger steps, which leave fewer pieces for the dear three-cycles at the end.
+bool worthier(int g1, int c1, int g2, int c2, int later) {
+    if (g2 <= 0) return g1 > 0;
+    if (g1 <= 0) return false;
+    if (later == 0) return g1 * c2 > g2 * c1;
+    return g1 * later - c1 * kBuilt * 16 > g2 * later - c2 * kBuilt * 16;
+}
+
 struct Candidate {
     std::vector<PhysicalMove> moves;
     int gain = 0;
     int cost = 1;
     std::vector<int> quarterSlices;  // inner layers turned by a quarter, once each
-    bool better(const Candidate& o) const { return o.gain <= 0 || (gain > 0 && gain * o.cost > o.gain * cost); }
+    bool better(const Candidate& o, int later) const { return worthier(gain, cost, o.gain, o.cost, later); }
 };
 
 // A commutator's moved squares: (from, to).
@@ -46,6 +58,7 @@ class CentreSolver {
 public:
     CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out, int near = kNear)
         : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()), near_(near) {
+        if (n_ >= 8) later_ = 6 * 16;
         if (n_ <= 15)
             seedCells_ = 24, seeds_ = 64;
         else
@@ -75,17 +88,18 @@ public:
             if (k == 4) order[k] = opposite(order[3]);
             if (!build(order[k])) return false;
             built_[static_cast<std::size_t>(order[k])] = true;
-            if (k == 0) {
-                // The wing orbits the first face's slices left odd are made
-                // even again by a quarter turn of a layer parallel to it,
-                // which moves only the centres of the faces not yet built.
+            if (k == 0) firstDone_ = true;
+            if (k == 1) {
+                // The wing orbits the first two faces' slices left odd are
+                // made even again by a quarter turn of a layer parallel to
+                // them, which moves only the centres of the faces not yet built.
                 for (int l = 2; 2 * l < n_ + 1; ++l)
                     if (oddOrbit_[static_cast<std::size_t>(l)]) {
                         const PhysicalMove m{faceAxis(order[0]), l, 1};
                         out_.add(m);
                         cs_.turn(col_, m);
                     }
-                firstDone_ = true;
+                parityMended_ = true;
             }
         }
         return missing(opposite(order[2])) == 0;
@@ -205,7 +219,7 @@ private:
             }
         }
         std::sort(found.begin(), found.end(),
-                  [](const Estimate& p, const Estimate& q) { return p.gain * q.cost > q.gain * p.cost; });
+                  [this](const Estimate& p, const Estimate& q) { return worthier(p.gain, p.cost, q.gain, q.cost, later_); });
         Candidate best;
         for (std::size_t i = 0; i < found.size() && i < seeds_; ++i) {
             const Estimate& e = found[i];
@@ -215,7 +229,7 @@ private:
             addTurns(ms, faceTurn(x_, 1, n_), e.k);
             for (int s : e.slices) addTurns(ms, {e.axis, s, 1}, e.dir == 2 ? 2 : -e.dir);
             Candidate c = exact(std::move(ms));
-            if (c.better(best)) best = std::move(c);
+            if (c.better(best, later_)) best = std::move(c);
         }
         return best;
     }
@@ -299,14 +313,14 @@ private:
                             for (std::size_t t = 0; t < gains.size(); ++t) {
                                 gain += gains[t].first;
                                 cost += each;
-                                if (bestGain == 0 || gain * bestCost > bestGain * cost)
+                                if (worthier(gain, cost, bestGain, bestCost, later_))
                                     bestGain = gain, bestCost = cost, taken = static_cast<int>(t) + 1;
                             }
                             if (taken == 0) continue;
                             Candidate cand;
                             cand.gain = bestGain;
                             cand.cost = bestCost;
-                            if (!cand.better(best)) continue;
+                            if (!cand.better(best, later_)) continue;
                             cand.moves = ms;
                             if (prep > 0) {
                                 addTurns(cand.moves, pm, pq == 2 ? 2 : 1);
@@ -428,12 +442,12 @@ private:
             }
         }
         std::sort(found.begin(), found.end(),
-                  [](const Single& u, const Single& v) { return u.gain * v.cost > v.gain * u.cost; });
+                  [this](const Single& u, const Single& v) { return worthier(u.gain, u.cost, v.gain, v.cost, later_); });
         Candidate best;
         for (std::size_t i = 0; i < found.size() && i < seeds_; ++i) {
             const Single& f = found[i];
             Candidate c = grow(f.a, f.s, f.t, f.q1, f.q2, f.zk, z, f.y, f.j, preimage(f.y == 0 ? z : f.y, f.j));
-            if (c.better(best)) best = std::move(c);
+            if (c.better(best, later_)) best = std::move(c);
         }
         return best;
     }
@@ -473,15 +487,17 @@ private:
             const auto one = blockCommutator(a, {s}, {t}, q1, q2, zk);
             ms.insert(ms.end(), one.begin(), one.end());
             Candidate single = exact(ms);
-            if (single.better(c)) return single;
+            if (single.better(c, later_)) return single;
         }
         return c;
     }
 
-    // With nothing built yet: a column of a neighbour face filled with this
+    // The first two faces: a column of a neighbour face filled with this
     // face's colour a piece at a time (each by a slice parallel to this face,
-    // after a turn of the face it comes from), then turned in by one slice in
-    // place of this face's poorest column.
+    // which touches neither of the two, after a turn of the face it comes
+    // from). With nothing built it is turned in by one slice in place of this
+    // face's poorest column; with the opposite face built the slice goes back
+    // after a turn of this face, taking out the line that turn brings to it.
     Candidate bars() {
         Candidate best;
         const int X = faceAxis(x_);
@@ -509,10 +525,23 @@ private:
                         for (int i : bar) have += c[static_cast<std::size_t>(i)] == xc;
                         for (int k = 0; k < 4; ++k) {
                             int lost = 0;
-                            for (int i : home)
-                                lost += c[static_cast<std::size_t>(preimage(x_, k)[static_cast<std::size_t>(i)])] == xc;
-                            const int gain = have - lost, cost = fillCost + turnCost(k) + 1;
-                            if (gain > 0 && (bestGain == 0 || gain * bestCost > bestGain * cost)) {
+                            if (!firstDone_) {
+                                for (int i : home)
+                                    lost +=
+                                        c[static_cast<std::size_t>(preimage(x_, k)[static_cast<std::size_t>(i)])] == xc;
+                            } else {
+                                // In, this face turned by k, out: the line the
+                                // turn brings into the slice leaves, the column
+                                // taken in included where it crosses that line.
+                                if (k == 0) continue;
+                                for (int i : home) {
+                                    int d = preimage(x_, k)[static_cast<std::size_t>(i)];
+                                    if (cs_.layer(d, a) == s) d = cs_.image({a, s, -dir}, d);
+                                    lost += c[static_cast<std::size_t>(d)] == xc;
+                                }
+                            }
+                            const int gain = have - lost, cost = fillCost + turnCost(k) + (firstDone_ ? 2 : 1);
+                            if (worthier(gain * kBuilt, cost, bestGain * kBuilt, bestCost, later_)) {
                                 bestGain = gain, bestCost = cost, bestK = k, bestFills = static_cast<int>(fills.size());
                                 bestQuarters = quarters;
                             }
@@ -549,14 +578,20 @@ private:
                     Candidate cand;
                     cand.gain = bestGain * kBuilt;
                     cand.cost = bestCost;
-                    if (!cand.better(best)) continue;
+                    if (!cand.better(best, later_)) continue;
                     std::vector<PhysicalMove> ms(fills.begin(), fills.begin() + bestFills);
-                    addTurns(ms, faceTurn(x_, 1, n_), bestK);
-                    ms.push_back({a, s, dir});
+                    if (firstDone_) {
+                        ms.push_back({a, s, dir});
+                        addTurns(ms, faceTurn(x_, 1, n_), bestK);
+                        ms.push_back({a, s, -dir});
+                    } else {
+                        addTurns(ms, faceTurn(x_, 1, n_), bestK);
+                        ms.push_back({a, s, dir});
+                    }
                     cand = exact(std::move(ms));
-                    if (!cand.better(best)) continue;
+                    if (!cand.better(best, later_)) continue;
                     cand.quarterSlices = bestQuarters;
-                    cand.quarterSlices.push_back(s);
+                    if (!firstDone_) cand.quarterSlices.push_back(s);
                     best = std::move(cand);
                 }
             }
@@ -576,13 +611,13 @@ private:
                 // Once they bring nothing they are not looked at again for this face.
                 Candidate f = freeSlices();
                 freeSlicesHelp = f.gain > 0;
-                if (f.better(best)) best = std::move(f);
+                if (f.better(best, later_)) best = std::move(f);
             }
-            if (!firstDone_)
-                if (Candidate b = bars(); b.better(best)) best = std::move(b);
+            if (!parityMended_)
+                if (Candidate b = bars(); b.better(best, later_)) best = std::move(b);
             if (best.gain * 10 < kBuilt * best.cost) {
                 Candidate c = cycles(x);
-                if (c.better(best)) best = std::move(c);
+                if (c.better(best, later_)) best = std::move(c);
             }
             if (best.gain <= 0)
                 for (int z = 1; z <= 6 && best.gain <= 0; ++z)
@@ -601,9 +636,11 @@ private:
     MoveList& out_;
     int n_;
     int near_;
+    int later_ = 0;  // see worthier
     int x_ = 1;
     std::array<bool, 7> built_{};
     bool firstDone_ = false;
+    bool parityMended_ = false;  // after the second face: slices are turned by halves only
     std::array<bool, 21> oddOrbit_{};  // by orbit: the quarter turns of its slices so far
     std::array<std::vector<int>, 7> faceCells_;
     std::array<std::array<std::vector<int>, 21>, 3> layerCells_;
