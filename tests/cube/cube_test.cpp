@@ -13,18 +13,10 @@ namespace vx {
 namespace {
 
 using test::allViews;
+using test::edgeMoves;
 
 using test::LabelledCube;
 using test::Origin;
-
-// Every screen move a player can make: columns from rows 1 and n, rows from
-// columns 1 and n.
-std::vector<ScreenMove> edgeMoves(int n) {
-    std::vector<ScreenMove> moves;
-    for (int k = 1; k <= n; ++k)
-        for (const ScreenMove m : {ScreenMove{1, k, 1}, {1, k, n}, {2, 1, k}, {2, n, k}}) moves.push_back(m);
-    return moves;
-}
 
 enum class Kind { ColumnUp, ColumnDown, RowRight, RowLeft };
 

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <string>
-#include <tuple>
 
 namespace vx {
 namespace {
@@ -37,21 +36,14 @@ TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
     EXPECT_EQ(roundHalfEven(4503599627370497.0), 4503599627370497.0);
 }
 
+// The plain form is the print form without its blanks.
 TEST(NumberForms, PrintAndPlainForms) {
-    const std::tuple<double, const char*, const char*> cases[] = {{3, " 3 ", "3"},
-                                                                  {-3, "-3 ", "-3"},
-                                                                  {0, " 0 ", "0"},
-                                                                  {-0.0, " 0 ", "0"},
-                                                                  {0.5, " .5 ", ".5"},
-                                                                  {-0.5, "-.5 ", "-.5"},
-                                                                  {10, " 10 ", "10"},
-                                                                  {2.5, " 2.5 ", "2.5"},
-                                                                  {0.001, " .001 ", ".001"},
-                                                                  {12.25, " 12.25 ", "12.25"},
-                                                                  {10000, " 10000 ", "10000"}};
-    for (const auto& [value, print, plain] : cases) {
+    const std::pair<double, std::string> cases[] = {
+        {3, " 3 "},   {-3, "-3 "},    {0, " 0 "},        {-0.0, " 0 "},      {0.5, " .5 "},     {-0.5, "-.5 "},
+        {10, " 10 "}, {2.5, " 2.5 "}, {0.001, " .001 "}, {12.25, " 12.25 "}, {10000, " 10000 "}};
+    for (const auto& [value, print] : cases) {
         EXPECT_EQ(printForm(value), print) << value;
-        EXPECT_EQ(plainForm(value), plain) << value;
+        EXPECT_EQ(plainForm(value), print.substr(print[0] == ' ', print.size() - 1 - (print[0] == ' '))) << value;
     }
     EXPECT_EQ(printForm(1e20), " 100000000000000000000 ");
     EXPECT_EQ(printForm(std::nan("")), " 0 ");

@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Files, Load,
 
 struct SaveCase {
     const char* how;      // how the player names the puzzle in the save panel
-    const char* written;  // the one file the save writes
+    const char* written;  // the one file the save writes ("": none, a notice says why)
 };
 
 void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.how; }
@@ -143,19 +143,25 @@ TEST_P(Save, WritesTheNamedFileAndNoOther) {
     const std::map<std::string, std::string> before = {
         {"x.cube", puzzleText(3, 2)}, {"x.v2.cube", puzzleText(4, 1)}, {" lead.cube", puzzleText(2, 3)}};
     for (const auto& [name, bytes] : before) folder.write(name, bytes);
-    const ScriptResult r = folder.run("settle\nmenu savepuzzle\n" + std::string(c.how) + "\npress Command10\ndump\n");
+    // Return in the name box saves as Done does.
+    const std::string done = std::string(c.how).ends_with("key 13") ? "" : "press Command10\n";
+    const ScriptResult r = folder.run("settle\nmenu savepuzzle\n" + std::string(c.how) + "\n" + done + "dump\n");
     ASSERT_EQ(r.status, 0) << r.errors;
-    EXPECT_FALSE(visible(r.lastDump(), "Notice")) << caption(r.lastDump(), "Notice");
+    EXPECT_EQ(r.lastDump()["panelopen"].integer(), 0);
+    EXPECT_EQ(visible(r.lastDump(), "Notice"), !*c.written) << caption(r.lastDump(), "Notice");
     for (const auto& [name, bytes] : before) {
         if (name == c.written) continue;
         EXPECT_EQ(folder.read(name), bytes) << '"' << name << "\" is kept";
     }
+    const bool added = *c.written && !before.contains(c.written);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), added ? 5 : 4);
+    EXPECT_FALSE(fs::exists(folder.path().parent_path() / "evil.cube"));
+    if (!*c.written) return;
     // The file written holds the scrambled cube: its size and its four turns.
     const PuzzleRead written = parsePuzzle(folder.read(c.written));
     ASSERT_TRUE(written.puzzle) << '"' << c.written << '"';
     EXPECT_EQ(written.puzzle->cubesize, 3);
     EXPECT_EQ(written.puzzle->histcount, 4);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), before.contains(c.written) ? 4 : 5);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -166,7 +172,32 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{"select File1  lead.cube", " lead.cube"}, SaveCase{"select File1 x.cube", "x.cube"},
         // A new name is cut at its first dot, its leading blanks dropped.
         SaveCase{"type Text4 abc.def", "abc.cube"}, SaveCase{"type Text4 x.v2", "x.cube"},
-        SaveCase{"type Text4 mine.old.cube", "mine.cube"}, SaveCase{"type Text4   lead", "lead.cube"}));
+        SaveCase{"type Text4 mine.old.cube", "mine.cube"}, SaveCase{"type Text4   lead", "lead.cube"},
+        SaveCase{"type Text4 kept\nkey 66\nkey 13", "kept.cube"},
+        // Every file a save writes can be loaded: a name that is empty once
+        // cut at its first dot, or holds a path separator or a control
+        // character anywhere, is refused.
+        SaveCase{"type Text4 .mine", ""}, SaveCase{"type Text4 ../evil", ""}, SaveCase{"type Text4  .x", ""},
+        SaveCase{"type Text4 a.b/c", ""}, SaveCase{"type Text4 ..\\x", ""}, SaveCase{"type Text4 esc\x1b", ""},
+        SaveCase{"type Text4 tab\tx", ""}, SaveCase{"type Text4 del\x7f", ""}, SaveCase{"type Text4   ", ""},
+        SaveCase{"type Text4 \tlead", ""}, SaveCase{"type Text4 unit\x1f", ""}, SaveCase{"type Text4 \x1f", ""}));
+
+// "Save puzzle" asks the cube whether it is solved, not the picture: a
+// solved puzzle loaded onto a solved cube keeps its history and shows no
+// "Solved Cube!", and is still no puzzle to save.
+TEST(SaveSolved, ASolvedCubeIsNotSavedWhateverThePictureShows) {
+    ScriptFolder folder(solvedStart());
+    History history;
+    history.push({1, 2, 1});
+    folder.write("solved.cube", formatPuzzle(3, {1, 1}, history, solvedCube(3)));
+    const ScriptResult r = folder.run(
+        "menu loadpuzzle\nselect File2 solved.cube\npress Command8\nwait\npixel 9 299\n"
+        "menu savepuzzle\ntype Text4 again\npress Command10\ndump\n");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.lines.at(0), "0") << "the picture shows the text";
+    ASSERT_EQ(r.lastDump()["histcount"].integer(), 1);
+    EXPECT_FALSE(folder.exists("again.cube"));
+}
 
 // A save says why it failed, and keeps the file that was there; settings
 // saved say so too.

@@ -266,22 +266,19 @@ std::string valueText(const std::string& key, const nlohmann::ordered_json& v) {
 // each changed property on a line of its own.
 void addDump(std::string& out, const nlohmann::ordered_json& d, const nlohmann::ordered_json& before) {
     out += "dump\n";
+    const nlohmann::ordered_json none;
     for (const auto& [key, v] : d.items()) {
-        const nlohmann::ordered_json old = before.contains(key) ? before[key] : nlohmann::ordered_json();
+        const auto& old = before.contains(key) ? before[key] : none;
         if (old == v) continue;
         if (!v.is_object() || (key != "menu" && key != "controls")) {
             out += "  " + key + " " + valueText(key, v) + "\n";
             continue;
         }
         for (const auto& [name, item] : v.items()) {
-            const nlohmann::ordered_json oldItem =
-                old.is_object() && old.contains(name) ? old[name] : nlohmann::ordered_json();
-            if (!oldItem.is_object()) {
-                out += "  " + key + "." + name + " " + item.dump() + "\n";
-                continue;
-            }
+            const auto& was = old.is_object() && old.contains(name) ? old[name] : none;
+            if (!was.is_object()) out += "  " + key + "." + name + " " + item.dump() + "\n";
             for (const auto& [property, value] : item.items())
-                if (!oldItem.contains(property) || oldItem[property] != value)
+                if (was.is_object() && (!was.contains(property) || was[property] != value))
                     out += "  " + key + "." + name + "." + property + " " + value.dump() + "\n";
         }
     }

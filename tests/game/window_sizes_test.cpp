@@ -1,9 +1,11 @@
 // The picture in every client area a player can give the window: a size
 // reached through others shows what that size shows on its own, a loaded
-// puzzle keeps its place, and below 800 x 560 the cube fits beside the side
-// panel with both texts whole.
+// puzzle keeps its place, and the cube fits beside the side panel with both
+// "Solved Cube!" texts whole, each on its row.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
 #include <utility>
 
 #include "files/puzzle_file.h"
@@ -106,13 +108,14 @@ std::string pixels(const SideBox& b, int step) {
     return script;
 }
 
-// Below 800 x 560 (and at the sizes a player makes below it in one side):
-// the cube of every size lies whole in the free area right of the side
-// panel, the side panel and the left-hand text show exactly what they show
-// at 800 x 560, and the right-hand text stands whole inside the width, on
-// its band, clear of the cube.
-TEST(WindowSizes, SmallClientAreasKeepTheSidePanelAndFitTheCube) {
-    const Size sizes[] = {{660, 440}, {683, 450}, {700, 500}, {799, 559}, {1366, 440}, {660, 768}, {1, 1}};
+// At every size (below 800 x 560 too, and below it in one side only): the
+// cube of every size lies whole in the free area right of the side panel,
+// the side panel and the left-hand text show exactly what they show at
+// 800 x 560, and the right-hand text stands whole inside the width, on its
+// band (moved as far as the middle of the window), clear of the cube.
+TEST(WindowSizes, EveryClientAreaKeepsTheSidePanelAndFitsTheCube) {
+    const Size sizes[] = {{660, 440}, {683, 450},  {700, 500},  {799, 559},   {1366, 440}, {660, 768},
+                          {1, 1},     {1024, 768}, {1366, 768}, {1910, 1000}, {2560, 1440}};
     const SideBox side{0, 0, kSidePanelRight, 400};
     // A turn of the view after the solve repaints the cube with both texts up.
     const std::string solve = "menu csolve\nsettle\nmenu usolve\nkey left\nwait\n";
@@ -146,6 +149,30 @@ TEST(WindowSizes, SmallClientAreasKeepTheSidePanelAndFitTheCube) {
                                                  r.lines.end());
             EXPECT_EQ(shown, usual.lines) << where;
         }
+}
+
+// The left-hand text stands two rows into its band when a cube is solved,
+// three when switching draw-mode off finds a cube with no move since it was
+// built (its own short way to show the texts); the right-hand one two rows
+// into its band either way. Compared row by row with the right-hand band.
+TEST(WindowSizes, TheLeftTextStandsOnItsRowInEitherWay) {
+    const std::size_t row = 194, rows = 42;
+    for (const auto& [way, settings, script, lower] :
+         {std::tuple{"solved", std::string(), std::string("menu csolve\nsettle\n"), 0},
+          std::tuple{"draw-mode off", solvedStart(), std::string("menu createp\nmenu messup\n"), 1}}) {
+        const ScriptResult r =
+            ScriptFolder(settings).run(script + "wait\n" + pixels(kLeftSolvedBand, 1) + pixels(kRightSolvedBand800, 1));
+        ASSERT_EQ(r.lines.size(), 2 * row * rows) << way;
+        const auto line = [&](std::size_t first, std::size_t y) {
+            const auto from = r.lines.begin() + static_cast<std::ptrdiff_t>(first + y * row);
+            return std::vector<std::string>(from, from + static_cast<std::ptrdiff_t>(row));
+        };
+        if (std::count(r.lines.begin(), r.lines.end(), "10") == static_cast<std::ptrdiff_t>(r.lines.size()))
+            GTEST_SKIP() << "texts are blank without the window's fonts";
+        ASSERT_GT(std::count(r.lines.begin(), r.lines.end(), "10"), 0) << way << ": no band";
+        for (std::size_t y = 0; y + 1 < rows; ++y)
+            EXPECT_EQ(line(0, y + static_cast<std::size_t>(lower)), line(row * rows, y)) << way << ", row " << y;
+    }
 }
 
 }  // namespace

@@ -17,18 +17,6 @@
 namespace vx::test {
 namespace {
 
-// Every click that turns a layer: columns from rows 1 and n, rows from
-// columns n and 1.
-std::vector<ScreenMove> allTurns(int n) {
-    std::vector<ScreenMove> moves;
-    for (int line = 1; line <= n; ++line)
-        for (int edge : {1, n}) {
-            moves.push_back({1, line, edge});
-            moves.push_back({2, edge, line});
-        }
-    return moves;
-}
-
 // Worked out by hand on a 3-cube from the entries' own views (convert.h).
 TEST(TurnForms, ClicksFromOtherViewsGiveTheEntriesOfTheirOwnLayers) {
     struct Case {
@@ -54,7 +42,7 @@ TEST(TurnForms, ClicksFromOtherViewsGiveTheEntriesOfTheirOwnLayers) {
 TEST(TurnForms, AnEntryTurnsTheSameLayersFromEveryView) {
     for (int n : {2, 3, 4}) {
         for (const View v : allViews())
-            for (const ScreenMove m : allTurns(n)) {
+            for (const ScreenMove m : edgeMoves(n)) {
                 const HistEntry e = toAbsolute(v, m, n);
                 ASSERT_TRUE(validEntry(e, n));
                 LabelledCube want(n);

@@ -32,11 +32,7 @@ public:
         for (Cube* c : {&byA_, &byB_, &byF_}) dir = vx::layerTurn(*c, v, m, n_);
         return dir;
     }
-    bool unchanged() const {
-        bool same = true;
-        forEachSquare([&](int a, int b, int f) { same = same && origin(a, b, f) == Origin{a, b, f}; });
-        return same;
-    }
+    bool unchanged() const { return *this == LabelledCube(n_); }
     friend bool operator==(const LabelledCube& x, const LabelledCube& y) {
         bool same = true;
         x.forEachSquare([&](int a, int b, int f) { same = same && x.origin(a, b, f) == y.origin(a, b, f); });

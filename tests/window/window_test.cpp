@@ -1,18 +1,26 @@
-// The game in its real window: the picture, the keys, the menus, the
-// controls, a load while the computer thinks and the end of the program.
+// The game in its real window: the picture, the keys, the menus (and the
+// menu bar's "more items" arrow), the controls, the computer's plan (read
+// from the colours on a thread of its own while events go on, the same plan
+// the solver gives the cube anywhere else, its first move the hint's), a
+// load while the computer thinks and the end of the program.
 #include <filesystem>
 #include <fstream>
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
+#include <QToolButton>
 
 #include "files/puzzle_file.h"
 #include "history/plan.h"
 #include "shell/game.h"
+#include "shell/hint.h"
+#include "solver/solver.h"
 #include "support/solved_cube.h"
 #include "window/window_fixture.h"
 
@@ -138,6 +146,61 @@ TEST_F(window, APuzzleLoadedWhileTheComputerThinksGetsAPlanOfItsOwn) {
     });
     EXPECT_TRUE(play());
 }
+
+TEST_F(window, AMenuBarTooNarrowForItsMenusShowsTheMoreItemsArrow) {
+    start();
+    then([&] {
+        QMenuBar& bar = *mainWindow().menuBar();
+        bar.setFixedWidth(40);
+        QApplication::processEvents();
+        const auto* more = bar.findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+        ASSERT_NE(more, nullptr);
+        EXPECT_TRUE(more->isVisible());
+        // Two arrowheads: some of the picture is ink, most of it is clear.
+        const QImage arrow = more->icon().pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+        int ink = 0;
+        for (int y = 0; y < arrow.height(); ++y)
+            for (int x = 0; x < arrow.width(); ++x) ink += qAlpha(arrow.pixel(x, y)) > 128;
+        EXPECT_GT(ink, 10);
+        EXPECT_LT(ink, arrow.width() * arrow.height() / 3);
+        bar.setMinimumWidth(0);
+        bar.setMaximumWidth(QWIDGETSIZE_MAX);
+    });
+    EXPECT_TRUE(play());
+}
+
+class windowPlan : public WindowTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(windowPlan, TakesTheSolversPlanForTheCubeAndHintsItsFirstMove) {
+    const int n = GetParam();
+    std::ofstream("vexelcz.settings") << " 10  9  12  13  14  15  " << n << "  40  0  0 \r\n";
+    start();
+    Cube asked;
+    std::optional<History> plan;
+    then([&] {
+        asked = game().s.play.cube;
+        choose("shortest");
+        key(Qt::Key_H);
+    });
+    then([&] {
+        plan = historyOfPlan(solver::solve(asked, n).moves, n);
+        ASSERT_TRUE(plan && plan->histcount > 0);
+        const std::optional<HintMove> first = hintMove(plan->top(), game().s.play.view, n);
+        ASSERT_TRUE(first);
+        EXPECT_EQ(game().form[ControlId::Notice].text, hintText(*first)) << n;
+        EXPECT_TRUE(asked.sameSquares(game().s.play.cube, n)) << "the hint turned nothing";
+        choose("csolve");
+    });
+    then([&] {
+        EXPECT_TRUE(game().s.play.cube.solved(n));
+        const History& taken = game().s.play.computerplan.planned;
+        ASSERT_EQ(taken.histcount, plan->histcount) << n;
+        for (int i = 1; i <= taken.histcount; ++i) EXPECT_EQ(taken.at(i), plan->at(i)) << n << " entry " << i;
+    });
+    EXPECT_TRUE(play());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, windowPlan, ::testing::Values(2, 3));
 
 }  // namespace
 }  // namespace vx::test
