@@ -329,10 +329,10 @@ std::vector<CentresWay> searchCentres(const SquareSet& centres, const Colours& c
     // Each kept end finished with a share of the work; a 5-cube end whose
     // last stage is not found within it is finished by the greedy stage.
     std::vector<CentresWay> ways;
-    const std::int64_t cap = search.nodes() + work;
+    const std::int64_t cap = search.nodes() + 2 * work;
     for (const Candidate& c : search.kept) {
         std::vector<Move> all = c.moves, rest;
-        const bool finished = search.finish(c.end, rest, std::min(cap, search.nodes() + work / 4));
+        const bool finished = search.finish(c.end, rest, std::min(cap, search.nodes() + work / 2));
         if (!finished && n == 4) continue;
         all.insert(all.end(), rest.begin(), rest.end());
         CentresWay way{{}, colours};
