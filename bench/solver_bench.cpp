@@ -13,6 +13,7 @@
 
 #include "bench_support.h"
 #include "history/scrambler.h"
+#include "solver/big/orbit_tables.h"
 #include "solver/random_states.h"
 #include "solver/solver.h"
 #include "solver/three/tables.h"
@@ -115,6 +116,23 @@ void BM_ThreeSetUp(benchmark::State& state) {
     state.counters["peak_MB"] = vx::bench::peakMegabytes();
 }
 BENCHMARK(BM_ThreeSetUp)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The tables of the 4- and 5-cube's centre searches.
+void BM_SmallCentresSetUp(benchmark::State& state) {
+    using vx::solver::big::OrbitKind;
+    const OrbitKind kind = state.range(0) == 4 ? OrbitKind::fourCentres : OrbitKind::fiveNextToMiddle;
+    vx::solver::big::orbitTables(OrbitKind::fiveNextToCorner);  // what the 5-cube's kind uses
+    std::size_t bytes = 0;
+    double cpu = 0;
+    for (auto _ : state) {
+        const double start = threadMillis();
+        bytes = vx::solver::big::orbitTableBytes(vx::solver::big::buildOrbitTables(kind));
+        cpu += threadMillis() - start;
+    }
+    state.counters["table_MB"] = static_cast<double>(bytes) / 1e6;
+    state.counters["cpu_ms"] = cpu / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_SmallCentresSetUp)->Arg(4)->Arg(5)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // What the history replay makes after a 99-turn scramble: the entries left
 // once the scrambler's turns are merged.

@@ -169,7 +169,9 @@ void buildSplit(OrbitTables& t, const OrbitTables& other) {
     t.split = pairTable(t, other, 0, steps);
 }
 
-OrbitTables build(OrbitKind kind) {
+}  // namespace
+
+OrbitTables buildOrbitTables(OrbitKind kind) {
     OrbitTables t;
     t.n = kind == OrbitKind::fourCentres ? 4 : 5;
     const int n = t.n;
@@ -346,8 +348,6 @@ OrbitTables build(OrbitKind kind) {
     return t;
 }
 
-}  // namespace
-
 int OrbitTables::firstIndex(Mask axis0) const { return rankOf(axis0); }
 
 int OrbitTables::secondIndex(Mask axis1, int spin) const {
@@ -381,12 +381,19 @@ int OrbitTables::pairIndex(int axis, Mask otherPositive, Mask positiveColours, i
     return ((a * 70 + b) * (axis == 0 ? 8 : 4) + k) * 2 + (odd ? 1 : 0);
 }
 
+std::size_t orbitTableBytes(const OrbitTables& t) {
+    std::size_t k = sizeof t + t.spinAfter.size() * sizeof t.spinAfter[0];
+    for (const auto* v : {&t.first, &t.second, &t.third, &t.split, &t.last, &t.lastPair[1], &t.lastPair[2]})
+        k += v->size();
+    return k;
+}
+
 const OrbitTables& orbitTables(OrbitKind kind) {
-    static const OrbitTables four = build(OrbitKind::fourCentres);
+    static const OrbitTables four = buildOrbitTables(OrbitKind::fourCentres);
     if (kind == OrbitKind::fourCentres) return four;
-    static const OrbitTables corner = build(OrbitKind::fiveNextToCorner);
+    static const OrbitTables corner = buildOrbitTables(OrbitKind::fiveNextToCorner);
     if (kind == OrbitKind::fiveNextToCorner) return corner;
-    static const OrbitTables middle = build(OrbitKind::fiveNextToMiddle);
+    static const OrbitTables middle = buildOrbitTables(OrbitKind::fiveNextToMiddle);
     return middle;
 }
 

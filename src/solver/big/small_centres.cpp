@@ -48,7 +48,12 @@ constexpr std::size_t kKept = 12;
 // are kept by their length plus the last stage's bound, the best kKept.
 class Search {
 public:
-    Search(std::vector<Stage> stages, const OrbitTables& lead) : stages_(std::move(stages)), lead_(lead) {}
+    // `tables`: one an orbit; the last tells every move apart (and tracks
+    // the middle centres).
+    Search(std::vector<Stage> stages, const std::vector<const OrbitTables*>& tables)
+        : stages_(std::move(stages)), lead_(*tables.back()), orbits_(tables.size()) {
+        for (std::size_t k = 0; k < orbits_; ++k) tables_[k] = tables[k];
+    }
 
     void enumerate(const std::vector<State>& starts, std::int64_t limit) {
         std::vector<int> base;
@@ -71,7 +76,7 @@ public:
         const std::size_t last = stages_.size() - 1;
         for (int b = stages_[last].bound(s); b < 40 && nodes_ < limit; ++b) {
             path_.clear();
-                    if (last_(s, 0, b, -1, -1)) {
+            if (last_(s, 0, b, -1, -1)) {
                 out = path_;
                 return true;
             }
@@ -163,13 +168,10 @@ private:
         if (kept.size() > kKept) kept.pop_back();
     }
 
-public:
-    std::array<const OrbitTables*, 2> tables_{};
-    std::size_t orbits_ = 1;
-
-private:
     std::vector<Stage> stages_;
     const OrbitTables& lead_;
+    std::array<const OrbitTables*, 2> tables_{};
+    std::size_t orbits_;
     std::int64_t nodes_ = 0, passLimit_ = 0;
     std::vector<Move> path_;
     std::array<int, 8> found_{};
@@ -322,17 +324,15 @@ std::vector<CentresWay> searchCentres(const SquareSet& centres, const Colours& c
         starts.push_back(s);
     }
 
-    Search search(n == 4 ? fourStages(*tables[0]) : fiveStages(*tables[0], *tables[1]), lead);
-    for (std::size_t k = 0; k < tables.size(); ++k) search.tables_[k] = tables[k];
-    search.orbits_ = tables.size();
+    Search search(n == 4 ? fourStages(*tables[0]) : fiveStages(*tables[0], *tables[1]), tables);
     search.enumerate(starts, work * 2 / 3);
     // Each kept end finished with a share of the work; a 5-cube end whose
     // last stage is not found within it is finished by the greedy stage.
     std::vector<CentresWay> ways;
-    const std::int64_t cap = search.nodes() + work;
+    const std::int64_t cap = search.nodes() + 2 * work;
     for (const Candidate& c : search.kept) {
         std::vector<Move> all = c.moves, rest;
-        const bool finished = search.finish(c.end, rest, std::min(cap, search.nodes() + work / 4));
+        const bool finished = search.finish(c.end, rest, std::min(cap, search.nodes() + work / 2));
         if (!finished && n == 4) continue;
         all.insert(all.end(), rest.begin(), rest.end());
         CentresWay way{{}, colours};
