@@ -657,13 +657,13 @@ private:
 
 std::vector<CentresWay> centresWays(const SquareSet& centres, const Colours& colours, const FaceColours& target,
                                     std::size_t most) {
-    // Cubes to 15 try several first faces (and the smallest several
-    // weights of a piece next to the face being built) and keep the shortest.
+    // Cubes to 15 try several first faces (and those to 10 several weights
+    // of a piece next to the face being built) and keep the shortest.
     const int n = centres.n();
-    const std::size_t tries = n <= 7 ? 6 : n <= 10 ? 4 : n <= 15 ? 2 : 1;
-    const std::vector<int> nears = n <= 5   ? std::vector<int>{1, 0, 4, 2, 16}
-                                   : n <= 7 ? std::vector<int>{1, 0}
-                                            : std::vector<int>{1};
+    const std::size_t tries = n <= 10 ? 6 : n <= 15 ? 2 : 1;
+    const std::vector<int> nears = n <= 7    ? std::vector<int>{1, 0, 4, 2, 16}
+                                   : n <= 10 ? std::vector<int>{1, 0}
+                                             : std::vector<int>{1};
     MoveList scratch;
     Colours look = colours;
     const std::vector<int> firsts = CentreSolver(centres, look, target, scratch).facesByMissing();
