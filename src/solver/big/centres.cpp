@@ -253,8 +253,9 @@ private:
             if (a == X || !freeRing(a)) continue;
             for (int dir : {1, -1, 2}) {
                 // A quarter turn of an inner slice changes the parity of its
-                // wing orbit, which only the first face can mend (run).
-                if (dir != 2 && firstDone_) continue;
+                // wing orbit, which is mended only after the second face
+                // (run).
+                if (dir != 2 && parityMended_) continue;
                 const int y = dir == 2 ? opposite(x_) : turnedFace(x_, a, -dir);
                 const PhysicalMove in{a, 0, dir == 2 ? 1 : dir};
                 auto term = [&](int i, int colour) {
