@@ -59,6 +59,7 @@ public:
     CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out, int near = kNear)
         : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()), near_(near) {
         if (n_ >= 8) later_ = 6 * 16;
+        if (n_ >= 6) sourceShare_ = n_ <= 10 ? 1 : 2;
         if (n_ <= 15)
             seedCells_ = 24, seeds_ = 64;
         else
@@ -252,8 +253,9 @@ private:
             if (a == X || !freeRing(a)) continue;
             for (int dir : {1, -1, 2}) {
                 // A quarter turn of an inner slice changes the parity of its
-                // wing orbit, which only the first face can mend (run).
-                if (dir != 2 && firstDone_) continue;
+                // wing orbit, which is mended only after the second face
+                // (run).
+                if (dir != 2 && parityMended_) continue;
                 const int y = dir == 2 ? opposite(x_) : turnedFace(x_, a, -dir);
                 const PhysicalMove in{a, 0, dir == 2 ? 1 : dir};
                 auto term = [&](int i, int colour) {
@@ -401,24 +403,31 @@ private:
     }
 
     // Pieces into face z one three-cycle (or one block of them) at a time.
+    // With `sources`, z is a neighbour of the face being built and the
+    // cycles start from its pieces of that face's colour (fewer of them on
+    // the biggest cubes, for time); otherwise from the places of z that
+    // lack it.
     struct Single {
         int gain = 0, cost = 1, a, s, t, q1, q2, y, j;
         PhysicalMove zk;
     };
-    Candidate cycles(int z) {
+    Candidate cycles(int z, bool sources = false) {
         std::vector<Single> found;
         // The places to start from, spread over the whole face.
         std::vector<int> open;
         for (int p : faceCells_[static_cast<std::size_t>(z)])
-            if (col_[static_cast<std::size_t>(p)] != target_[static_cast<std::size_t>(x_)]) open.push_back(p);
-        const std::size_t stride = std::max<std::size_t>(1, open.size() / static_cast<std::size_t>(seedCells_ + 1));
+            if ((col_[static_cast<std::size_t>(p)] == target_[static_cast<std::size_t>(x_)]) == sources)
+                open.push_back(p);
+        const int cells = sources ? seedCells_ / sourceShare_ : seedCells_;
+        const std::size_t grown = sources ? seeds_ / static_cast<std::size_t>(sourceShare_) : seeds_;
+        const std::size_t stride = std::max<std::size_t>(1, open.size() / static_cast<std::size_t>(cells + 1));
         std::vector<int> starts;
         for (std::size_t i = 0; i < open.size(); i += stride) starts.push_back(open[i]);
         for (std::size_t i = 1; i < stride; ++i)
             for (std::size_t j = i; j < open.size(); j += stride) starts.push_back(open[j]);
         int tried = 0;
         for (int p : starts) {
-            if (!found.empty() && ++tried > seedCells_) break;
+            if (!found.empty() && ++tried > cells) break;
             for (int a = 0; a < 3; ++a) {
                 if (a == faceAxis(z)) continue;
                 const int s = cs_.layer(p, a);
@@ -444,7 +453,7 @@ private:
         std::sort(found.begin(), found.end(),
                   [this](const Single& u, const Single& v) { return worthier(u.gain, u.cost, v.gain, v.cost, later_); });
         Candidate best;
-        for (std::size_t i = 0; i < found.size() && i < seeds_; ++i) {
+        for (std::size_t i = 0; i < found.size() && i < grown; ++i) {
             const Single& f = found[i];
             Candidate c = grow(f.a, f.s, f.t, f.q1, f.q2, f.zk, z, f.y, f.j, preimage(f.y == 0 ? z : f.y, f.j));
             if (c.better(best, later_)) best = std::move(c);
@@ -618,6 +627,12 @@ private:
             if (best.gain * 10 < kBuilt * best.cost) {
                 Candidate c = cycles(x);
                 if (c.better(best, later_)) best = std::move(c);
+                // Commutators about a neighbour face, which take its pieces
+                // of this face's colour in whole rows more often.
+                if (sourceShare_ > 0)
+                    for (int z = 1; z <= 6; ++z)
+                        if (!built_[static_cast<std::size_t>(z)] && adjacent(z, x))
+                            if (Candidate d = cycles(z, true); d.better(best, later_)) best = std::move(d);
             }
             if (best.gain <= 0)
                 for (int z = 1; z <= 6 && best.gain <= 0; ++z)
@@ -648,6 +663,7 @@ private:
     // How widely a step looks for three-cycles to grow into blocks: small
     // cubes can afford to look at more of them.
     int seedCells_ = 6;
+    int sourceShare_ = 0;  // the share of those for cycles about a neighbour face (0: none)
     std::size_t seeds_ = 6;
     std::vector<std::pair<bool, Pairs>> lineCache_;  // for the face being built
     std::map<std::tuple<int, int, int>, std::vector<int>> crossings_;
@@ -657,13 +673,13 @@ private:
 
 std::vector<CentresWay> centresWays(const SquareSet& centres, const Colours& colours, const FaceColours& target,
                                     std::size_t most) {
-    // Cubes to 15 try several first faces (and the smallest several
-    // weights of a piece next to the face being built) and keep the shortest.
+    // Cubes to 15 try several first faces (and those to 10 several weights
+    // of a piece next to the face being built) and keep the shortest.
     const int n = centres.n();
-    const std::size_t tries = n <= 7 ? 6 : n <= 10 ? 4 : n <= 15 ? 2 : 1;
-    const std::vector<int> nears = n <= 5   ? std::vector<int>{1, 0, 4, 2, 16}
-                                   : n <= 7 ? std::vector<int>{1, 0}
-                                            : std::vector<int>{1};
+    const std::size_t tries = n <= 10 ? 6 : n <= 15 ? 2 : 1;
+    const std::vector<int> nears = n <= 7    ? std::vector<int>{1, 0, 4, 2, 16}
+                                   : n <= 10 ? std::vector<int>{1, 0}
+                                             : std::vector<int>{1};
     MoveList scratch;
     Colours look = colours;
     const std::vector<int> firsts = CentreSolver(centres, look, target, scratch).facesByMissing();
