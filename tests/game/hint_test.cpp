@@ -109,20 +109,5 @@ TEST(Hint, TheRingLastsUntilTheNextEvent) {
     EXPECT_EQ(r.surfaceHash, folder.run("settle\n").surfaceHash);
 }
 
-// Where there is nothing to hint, the notice says why and nothing is ringed.
-TEST(Hint, SaysWhyWhenThereIsNoHint) {
-    const std::pair<std::string, const char*> cases[] = {
-        {"key h\n", "The cube is solved."},
-        {"menu hint\n", "The cube is solved."},
-        {"menu createp\nkey h\n", "There is no hint in draw-mode."},
-    };
-    ScriptFolder folder(solvedStart());
-    for (const auto& [script, notice] : cases) {
-        const ScriptResult r = folder.run("settle\n" + script + "dump\n");
-        EXPECT_EQ(caption(r.lastDump(), "Notice"), notice) << script;
-        EXPECT_EQ(r.surfaceHash, folder.run("settle\n" + script).surfaceHash);
-    }
-}
-
 }  // namespace
 }  // namespace vx::test

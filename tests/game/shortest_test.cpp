@@ -99,25 +99,5 @@ TEST(Shortest, TheSolutionTakesThePlaceOfALongerHistory) {
     }
 }
 
-// "b" takes one step of the plan; the next "b" goes on with the same plan
-// instead of reading the colours again, while only the view has changed.
-TEST(Shortest, OneMoveAtATimeKeepsThePlan) {
-    ScriptFolder folder(scrambledStart(3, 60));
-    std::string script = "menu shortest\n";
-    for (int i = 0; i < 6; ++i) script += "key b\ndump\nkey left\n";
-    const std::vector<Json> d = folder.run(script).dumps();
-    const int planned = d[0]["computerplan"]["moves"].integer();
-    EXPECT_EQ(d[0]["computerplan"]["source"].string(), "colors");
-    for (std::size_t i = 1; i < d.size(); ++i) {
-        EXPECT_EQ(d[i]["computersolves"].integer(), 0);
-        EXPECT_EQ(d[i]["computerplan"]["moves"].integer(), planned);
-        const int left = d[i]["histcount"].integer();
-        EXPECT_LE(d[i - 1]["histcount"].integer() - left, 1);
-        // What is left is the bottom of the plan the first "b" put in place.
-        EXPECT_TRUE(bottomOf(d[i]["history"], d[0]["history"])) << i;
-    }
-    EXPECT_LT(d.back()["histcount"].integer(), d[0]["histcount"].integer());
-}
-
 }  // namespace
 }  // namespace vx::test
