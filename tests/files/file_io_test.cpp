@@ -14,8 +14,6 @@
 #include <string>
 #include <tuple>
 
-#include "support/small_disk.h"
-
 namespace vx {
 namespace {
 
@@ -84,15 +82,6 @@ TEST_F(FileIo, AMissingFolderOrAFolderInTheWayFailsAndLeavesNoTemporaryFile) {
     EXPECT_EQ(writeFileReplacing(at("a.cube"), "x"), WriteStatus::NotAFile);
     EXPECT_EQ(names(), std::vector<std::string>{"a.cube"});
     EXPECT_EQ(contents(at("a.cube") / "inside"), "kept");
-}
-
-// A save on a full disk says so, and leaves nothing behind; a tmpfs of a few
-// kilobytes stands for a full disk where one can be mounted (as root).
-TEST_F(FileIo, AFullDiskIsToldAsSuch) {
-    const test::SmallDisk disk(at("small"));
-    if (!disk.mounted()) GTEST_SKIP() << "no tmpfs can be mounted here";
-    EXPECT_EQ(writeFileReplacing(at("small") / "a.cube", std::string(1 << 20, 'x')), WriteStatus::DiskFull);
-    EXPECT_TRUE(fs::is_empty(at("small")));
 }
 
 // What cannot be read is told apart: the player learns which it was.

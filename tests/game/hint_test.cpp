@@ -1,14 +1,64 @@
-// The hint: key h (or the menu item "Hint") tells the first move of the
-// computer's plan as the click that makes it and rings that square until the
-// next event. It makes no move and records nothing.
+// The computer's plan: with "Shortest solution (computer reads the colors)"
+// ticked it solves from the colours when that is shorter or the history does
+// not solve the cube. The hint, key h (or the menu item "Hint"), tells the
+// first move of the plan as the click that makes it and rings that square
+// until the next event; it makes no move and records nothing.
 #include <gtest/gtest.h>
 
 #include <regex>
 
+#include "cube/random.h"
+#include "files/puzzle_file.h"
 #include "game/game_support.h"
+#include "support/solved_cube.h"
 
 namespace vx::test {
 namespace {
+
+Cube turnedAtRandom(int n, int turns, unsigned seed) {
+    Cube c = solvedCube(n);
+    Random rnd;
+    rnd.seed(seed);
+    for (int i = 0; i < turns; ++i) c.turn({rnd.upTo(3) - 1, rnd.upTo(n), rnd.upTo(2) == 1 ? 1 : -1}, n);
+    return c;
+}
+
+// A puzzle with no history: unticked the computer cannot solve it, ticked
+// it solves it from the colours. A painted cube that no turns can solve
+// keeps its history, and a notice says why.
+TEST(Shortest, AHandMadePuzzleIsSolvedFromItsColoursOnlyWhenTicked) {
+    ScriptFolder folder(solvedStart());
+    Cube flipped = solvedCube(3);  // the edge of face 1's top row and face 2's front row
+    flipped.setSquarecolor(2, 1, 1, kGameColours[2]);
+    flipped.setSquarecolor(2, 3, 2, kGameColours[1]);
+    const struct {
+        int n;
+        Cube cube;
+        bool solvable;
+    } puzzles[] = {{2, turnedAtRandom(2, 40, 9), true}, {3, turnedAtRandom(3, 40, 10), true}, {3, flipped, false}};
+    for (const auto& [n, cube, solvable] : puzzles) {
+        folder.write("p.cube", formatPuzzle(n, {1, 1}, History{}, cube));
+        const std::vector<Json> d =
+            folder
+                .run(
+                    "menu loadpuzzle\nselect File2 p.cube\npress Command8\ndump\nmenu csolve\nsettle\ndump\nmenu "
+                    "usolve\nmenu shortest\nmenu csolve\nsettle\ndump\n")
+                .dumps();
+        ASSERT_EQ(d.size(), 3u);
+        EXPECT_FALSE(solved(d[0]) || solved(d[1])) << n << ": the history alone cannot solve it";
+        EXPECT_EQ(d[1]["computerplan"]["source"].string(), "history");
+        EXPECT_EQ(d[1]["computerplan"]["moves"].integer(), 0);
+        EXPECT_EQ(d[2]["shortest"].integer(), 1);
+        EXPECT_EQ(solved(d[2]), solvable) << n;
+        EXPECT_EQ(d[2]["histcount"].integer(), 0);
+        EXPECT_EQ(d[2]["solvewasnew"].integer(), solvable ? 0 : 1) << "a solve clears the mark of a loaded cube";
+        EXPECT_EQ(d[2]["computerplan"]["source"].string(), solvable ? "colors" : "history");
+        EXPECT_EQ(d[2]["computerplan"]["moves"].integer() > 0, solvable);
+        EXPECT_LE(d[2]["computerplan"]["moves"].integer(), n == 2 ? 14 : 30);
+        EXPECT_EQ(visible(d[2], "Notice"), !solvable);
+        EXPECT_TRUE(solvable || caption(d[2], "Notice").find("cannot solve") != std::string::npos);
+    }
+}
 
 struct Told {
     bool arrow = false;
@@ -107,21 +157,6 @@ TEST(Hint, TheRingLastsUntilTheNextEvent) {
     EXPECT_EQ(r.lines[5], r.lines[1]);
     EXPECT_FALSE(visible(r.lastDump(), "Notice"));
     EXPECT_EQ(r.surfaceHash, folder.run("settle\n").surfaceHash);
-}
-
-// Where there is nothing to hint, the notice says why and nothing is ringed.
-TEST(Hint, SaysWhyWhenThereIsNoHint) {
-    const std::pair<std::string, const char*> cases[] = {
-        {"key h\n", "The cube is solved."},
-        {"menu hint\n", "The cube is solved."},
-        {"menu createp\nkey h\n", "There is no hint in draw-mode."},
-    };
-    ScriptFolder folder(solvedStart());
-    for (const auto& [script, notice] : cases) {
-        const ScriptResult r = folder.run("settle\n" + script + "dump\n");
-        EXPECT_EQ(caption(r.lastDump(), "Notice"), notice) << script;
-        EXPECT_EQ(r.surfaceHash, folder.run("settle\n" + script).surfaceHash);
-    }
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include "files/puzzle_file.h"
 #include "game/game_support.h"
 #include "render/geometry.h"
-#include "shell/form.h"
 #include "shell/layout.h"
 #include "shell/side_panel.h"
 #include "support/solved_cube.h"
@@ -85,18 +84,6 @@ TEST(WindowSizes, ALoadedPuzzleKeepsItsPlaceThroughResizes) {
             EXPECT_EQ(before["geometry"]["cubeleft"].integer(), 234);
         }
     }
-}
-
-// The smallest client area holds every control of every panel whole.
-TEST(WindowSizes, EveryPanelFitsTheSmallestClientArea) {
-    const Form form = makeMainForm();
-    for (std::size_t i = 0; i < form.controls.size(); ++i) {
-        const Control& c = form.controls[i];
-        EXPECT_LE(c.left + c.width, kSmallestClient.width) << c.name;
-        EXPECT_LE(c.top + c.height, kSmallestClient.height) << c.name;
-    }
-    EXPECT_LT(kSmallestClient.width, 683) << "half of a 1366-pixel screen";
-    EXPECT_LT(kSmallestClient.height, 460) << "960 x 540 less a desktop panel, a title bar and the menus";
 }
 
 // Pixel queries of a box, every `step` pixels.
