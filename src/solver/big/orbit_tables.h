@@ -14,12 +14,14 @@
 // Three orbits: the 4-cube's centres; the same orbit on the 5-cube (the
 // pieces next to the corners, which the middle layers do not move; its
 // tables are the 4-cube's); and the 5-cube's pieces next to the middle of
-// an edge, of which only the first stage is searched, keeping the other
-// orbit's first stage (axis 0 turns any way, the middle layers of the
-// others quarter turns, their inner layers halves); see `split` for what
-// follows. Middle layers move the middle centres too, which must end
-// where they began: their arrangement (`spin`, one of the cube's 24
-// orientations) is tracked.
+// an edge, whose stages keep what the other orbit's reached: `first` with
+// axis 0 turned any way, the other middle layers by quarters and inner
+// layers by halves; then `split` (both orbits) finishes axis 0's faces;
+// `second` with axis 0's faces and middle layer by quarters, its inner
+// layers by halves and the other faces; `last` and `lastPair` the rest.
+// Middle layers move the middle centres too, which must end where they
+// began: their arrangement (`spin`, one of the cube's 24 orientations) is
+// tracked, and `second` counts it (its 8 that keep axis 0).
 //
 // Each table holds the fewest game moves to the stage's goal (255: not
 // reachable with the stage's moves). Places and faces are the cube's own:
