@@ -208,7 +208,8 @@ TEST(BigCubeStages, CentreSearchesOfTheSmallCubes) {
                 for (int f = 1; f <= 6; ++f) {
                     bool all = true;
                     for (int i = 0; i < centres.size(); ++i)
-                        all = all && (centres.face(i) != f || w.colours[static_cast<std::size_t>(i)] == target[static_cast<std::size_t>(f)]);
+                        all = all && (centres.face(i) != f ||
+                                      w.colours[static_cast<std::size_t>(i)] == target[static_cast<std::size_t>(f)]);
                     if (all) done.push_back(f);
                 }
                 return done;

@@ -112,7 +112,8 @@ std::vector<std::uint8_t> pairTable(const OrbitTables& t, const OrbitTables& oth
     const int spins = axis == 0 ? 8 : 4;
     std::array<int, 8> spinOf{};  // the spins by their index
     for (int k = 0; k < t.spins; ++k)
-        if (index[static_cast<std::size_t>(k)] >= 0) spinOf[static_cast<std::size_t>(index[static_cast<std::size_t>(k)])] = k;
+        if (index[static_cast<std::size_t>(k)] >= 0)
+            spinOf[static_cast<std::size_t>(index[static_cast<std::size_t>(k)])] = k;
     const auto a = static_cast<std::size_t>(axis);
     std::vector<std::uint8_t> d(static_cast<std::size_t>(70 * 70 * spins * 2), 255);
     const int goal = t.pairIndex(axis, other.positive, t.positive, 0, false);
@@ -190,7 +191,8 @@ OrbitTables buildOrbitTables(OrbitKind kind) {
             for (int dir : {1, -1}) {
                 const auto q = static_cast<std::size_t>(quarterMove(axis, li, dir));
                 const PhysicalMove m{axis, li + 1, dir};
-                for (int i = 0; i < 24; ++i) t.perm[q][static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(places.image(m, i));
+                for (int i = 0; i < 24; ++i)
+                    t.perm[q][static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(places.image(m, i));
                 for (std::size_t byte = 0; byte < 3; ++byte)
                     for (Mask v = 0; v < 256; ++v) {
                         Mask out = 0;
@@ -205,8 +207,8 @@ OrbitTables buildOrbitTables(OrbitKind kind) {
         const int axis = faceAxis(t.face[static_cast<std::size_t>(i)]);
         t.onAxis[static_cast<std::size_t>(axis)] |= Mask{1} << i;
         if (faceSign(t.face[static_cast<std::size_t>(i)]) > 0) t.positive |= Mask{1} << i;
-        t.axisPlaces[static_cast<std::size_t>(axis)][static_cast<std::size_t>(filled[static_cast<std::size_t>(axis)]++)] =
-            static_cast<std::uint8_t>(i);
+        t.axisPlaces[static_cast<std::size_t>(axis)]
+                    [static_cast<std::size_t>(filled[static_cast<std::size_t>(axis)]++)] = static_cast<std::uint8_t>(i);
         if (axis != 0) t.offAxis0[static_cast<std::size_t>(off++)] = static_cast<std::uint8_t>(i);
     }
     for (std::size_t a = 0; a < 3; ++a) t.onAxisBits[a] = MaskGather(t.axisPlaces[a]);
@@ -257,7 +259,7 @@ OrbitTables buildOrbitTables(OrbitKind kind) {
         }
         t.spins = static_cast<int>(arrangements.size());
         t.spinAfter.resize(arrangements.size());
-        std::array<std::int8_t, 2> counts{};
+        std::array<int, 2> counts{};
         for (std::size_t k = 0; k < arrangements.size(); ++k) {
             bool axis0 = true, axes = true;
             for (std::size_t i = 0; i < 6; ++i) {
@@ -275,7 +277,8 @@ OrbitTables buildOrbitTables(OrbitKind kind) {
             for (int li = 0; li < 5; ++li)
                 if (kind != OrbitKind::fiveNextToMiddle || li != 2)
                     for (int dir : {1, -1})
-                        t.spinAfter[k][static_cast<std::size_t>(quarterMove(axis, li, dir))] = static_cast<std::uint8_t>(k);
+                        t.spinAfter[k][static_cast<std::size_t>(quarterMove(axis, li, dir))] =
+                            static_cast<std::uint8_t>(k);
 
     std::vector<Step> last;
     for (int axis = 0; axis < 3; ++axis)
@@ -309,7 +312,8 @@ OrbitTables buildOrbitTables(OrbitKind kind) {
         t.first = distances(735471, {{t.onAxis[0], 0}}, first, t, [&t](Node m) { return t.firstIndex(m.mask); });
         buildSplit(t, orbitTables(OrbitKind::fiveNextToCorner));
         for (int axis = 1; axis < 3; ++axis)
-            t.lastPair[static_cast<std::size_t>(axis)] = pairTable(t, orbitTables(OrbitKind::fiveNextToCorner), axis, last);
+            t.lastPair[static_cast<std::size_t>(axis)] =
+                pairTable(t, orbitTables(OrbitKind::fiveNextToCorner), axis, last);
         // Stage two with axis 0's faces finished: axis 0's faces and middle
         // layer by quarters, its inner layers by halves, the other faces.
         std::vector<Step> second;
@@ -322,8 +326,8 @@ OrbitTables buildOrbitTables(OrbitKind kind) {
                     second.push_back({quarterMove(axis, li, 1), true});
                 }
             }
-        t.second = distances(12870 * 8, {{t.onAxis[1], 0}}, second, t,
-                             [&t](Node m) { return t.secondIndex(m.mask, m.spin); });
+        t.second =
+            distances(12870 * 8, {{t.onAxis[1], 0}}, second, t, [&t](Node m) { return t.secondIndex(m.mask, m.spin); });
         return t;
     }
     std::vector<Step> first, second, third;

@@ -70,14 +70,14 @@ struct OrbitTables {
     std::array<FaceSquare, 24> at{};  // each place's square on that cube
     std::array<std::array<std::uint8_t, 24>, kOrbitMoves> perm{};
     std::array<MaskTurn, kOrbitMoves> turn{};
-    std::array<Mask, 3> onAxis{};  // the places on each axis's two faces
-    Mask positive = 0;             // the places on the faces towards +axis
+    std::array<Mask, 3> onAxis{};                             // the places on each axis's two faces
+    Mask positive = 0;                                        // the places on the faces towards +axis
     std::array<std::array<std::uint8_t, 24>, 24> rotation{};  // the cube's 24 orientations
     // The middle centres' arrangements (0: at home) and where each move takes them.
     int spins = 1;
     std::vector<std::array<std::uint8_t, kOrbitMoves>> spinAfter;
-    std::array<std::int8_t, 24> keepsAxis0{};  // index among those keeping axis 0, or -1
-    std::array<std::int8_t, 24> keepsAxes{};   // index among those keeping every axis, or -1
+    std::array<int, 24> keepsAxis0{};  // index among those keeping axis 0, or -1
+    std::array<int, 24> keepsAxes{};   // index among those keeping every axis, or -1
     std::vector<std::uint8_t> first, second, third;
     // The 5-cube's pieces next to the middles only: after the first stage of
     // both orbits, the fewest moves that put each of axis 0's two colours
@@ -95,17 +95,17 @@ struct OrbitTables {
     // orbit's 4 of 8, the 4 arrangements, as `split`.
     std::array<std::vector<std::uint8_t>, 3> lastPair;
     std::array<std::array<std::uint8_t, 8>, 3> otherPlaces{};  // the other orbit's places, axis by axis
-    std::array<std::uint8_t, 16> offAxis0{};                 // the places stage 2 works on
-    std::array<std::array<std::uint8_t, 8>, 3> axisPlaces{};  // each axis's places
-    std::array<MaskGather, 3> onAxisBits, otherBits;            // those places' bits
+    std::array<std::uint8_t, 16> offAxis0{};                   // the places stage 2 works on
+    std::array<std::array<std::uint8_t, 8>, 3> axisPlaces{};   // each axis's places
+    std::array<MaskGather, 3> onAxisBits, otherBits;           // those places' bits
     MaskGather offAxis0Bits;
 
     bool outer(int li) const { return li == 0 || li == n - 1; }
     bool middle(int li) const { return 2 * li == n - 1; }
     int firstIndex(Mask axis0) const;
-    int secondIndex(Mask axis1, int spin) const;  // -1: the spin leaves axis 0
+    int secondIndex(Mask axis1, int spin) const;           // -1: the spin leaves axis 0
     int thirdIndex(Mask positiveColours, int spin) const;  // -1: it leaves an axis
-    int lastIndex(Mask positiveColours, int spin) const;  // -1: the spin leaves an axis
+    int lastIndex(Mask positiveColours, int spin) const;   // -1: the spin leaves an axis
     // split (axis 0) and lastPair (1, 2); -1: the spin leaves the axis (or any, for 1 and 2)
     int pairIndex(int axis, Mask otherPositive, Mask positiveColours, int spin, bool odd) const;
 };

@@ -94,7 +94,8 @@ private:
         const int times = m.quarters == 2 ? 2 : 1;
         for (std::size_t k = 0; k < orbits_; ++k) {
             const MaskTurn& turn = tables_[k]->turn[q];
-            for (int i = 0; i < times; ++i) r.orbit[k] = {turn(r.orbit[k].axis0), turn(r.orbit[k].axis1), turn(r.orbit[k].positive)};
+            for (int i = 0; i < times; ++i)
+                r.orbit[k] = {turn(r.orbit[k].axis0), turn(r.orbit[k].axis1), turn(r.orbit[k].positive)};
         }
         for (int i = 0; i < times; ++i) r.spin = lead_.spinAfter[r.spin][q];
         if (!lead_.outer(m.li) && !lead_.middle(m.li) && m.quarters != 2) r.odd = !r.odd;
@@ -285,7 +286,8 @@ std::vector<CentresWay> searchCentres(const SquareSet& centres, const Colours& c
     std::vector<std::pair<int, int>> seen;
     for (std::size_t r = 0; r < 24; ++r) {
         Frame fr{r, {}, {}};
-        for (std::size_t i = 0; i < 24; ++i) fr.face[static_cast<std::size_t>(lead.face[i])] = lead.face[lead.rotation[r][i]];
+        for (std::size_t i = 0; i < 24; ++i)
+            fr.face[static_cast<std::size_t>(lead.face[i])] = lead.face[lead.rotation[r][i]];
         std::pair<int, int> key{-1, -1};
         for (int f = 1; f <= 6; ++f) {
             if (axisOf(fr.face[static_cast<std::size_t>(f)]) == 0) key.first = axisOf(f);
@@ -337,7 +339,8 @@ std::vector<CentresWay> searchCentres(const SquareSet& centres, const Colours& c
         all.insert(all.end(), rest.begin(), rest.end());
         CentresWay way{{}, colours};
         for (const Move& m : all) {
-            const int q = frames[c.frame].back[static_cast<std::size_t>(quarterMove(m.axis, m.li, m.quarters == 3 ? -1 : 1))];
+            const int q =
+                frames[c.frame].back[static_cast<std::size_t>(quarterMove(m.axis, m.li, m.quarters == 3 ? -1 : 1))];
             const PhysicalMove pm{q / 10, (q / 2) % 5 + 1, q % 2 == 0 ? 1 : -1};
             for (int i = 0; i < (m.quarters == 2 ? 2 : 1); ++i) {
                 way.moves.add(pm);
