@@ -58,7 +58,7 @@ class CentreSolver {
 public:
     CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out, int near = kNear)
         : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()), near_(near) {
-        if (n_ >= 8) later_ = 6 * 16;
+        later_ = n_ >= 8 ? 6 * 16 : n_ >= 6 ? 5 * 16 : 0;
         if (n_ >= 6) sourceShare_ = n_ <= 10 ? 1 : 2;
         if (n_ <= 15)
             seedCells_ = 24, seeds_ = 64;
