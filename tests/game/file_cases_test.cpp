@@ -58,8 +58,6 @@ std::map<std::string, std::string> puzzleFolder() {
         {"header.cube", " 3  1  1  0  0 \r\n"},
         {"cut.cube", firstValues(three, 118)},  // the last entry and a half cut off
         {"size.cube", withValue(three, 1, "21")},
-        {"view.cube", withValue(three, 2, "9")},
-        {"length.cube", withValue(three, 4, "-5")},
         {"color.cube", withValue(three, 6, "7")},
         {"history.cube", withValue(three, 114, "5")},
         {"word.cube", withValue(three, 3, "one")},
@@ -119,8 +117,6 @@ INSTANTIATE_TEST_SUITE_P(Files, Load,
                              LoadCase{"cut.cube", 0, 0, " is cut short: it ends after 118 of the 122 values"},
                              // One value out of range of each kind, and one that is no number.
                              LoadCase{"size.cube", 0, 0, "value 1 (the size) is 21, not 2..20."},
-                             LoadCase{"view.cube", 0, 0, "value 2 (the view's front face) is 9, not 1..6."},
-                             LoadCase{"length.cube", 0, 0, "value 4 (the history's length) is -5, not 0..1000000."},
                              LoadCase{"color.cube", 0, 0, "value 6 (a square's color) is 7, not 1..6 or 8..15."},
                              LoadCase{"history.cube", 0, 0, "value 114 (a history entry's axis) is 5, not 1..3."},
                              LoadCase{"word.cube", 0, 0, "value 3 is not a number."},

@@ -1,19 +1,17 @@
 // The picture in every client area a player can give the window: a size
-// reached through others shows what that size shows on its own, a loaded
-// puzzle keeps its place, and the cube fits beside the side panel with both
-// "Solved Cube!" texts whole, each on its row.
+// reached through others shows what that size shows on its own, and the cube
+// fits beside the side panel with both "Solved Cube!" texts whole, each on
+// its row.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <tuple>
 #include <utility>
 
-#include "files/puzzle_file.h"
 #include "game/game_support.h"
 #include "render/geometry.h"
 #include "shell/layout.h"
 #include "shell/side_panel.h"
-#include "support/solved_cube.h"
 
 namespace vx::test {
 namespace {
@@ -57,33 +55,6 @@ TEST(WindowSizes, ARoundTripShowsWhatTheLastSizeShowsOnItsOwn) {
             EXPECT_EQ(travelled.surfaceHash, own.surfaceHash)
                 << name << ": from " << client(trip.start) << " to " << client(trip.through.back());
         }
-}
-
-// A 9-cube puzzle loaded after the start-up's 3-cube keeps the 3-cube's
-// place (on its grid), and a resize and back gives it the same place and the
-// same picture.
-TEST(WindowSizes, ALoadedPuzzleKeepsItsPlaceThroughResizes) {
-    const std::string load = "menu loadpuzzle\nselect File2 nine.cube\npress Command8\nsettle\ndump\n";
-    for (const Size& home : {Size{800, 560}, Size{660, 440}, Size{1366, 768}}) {
-        ScriptFolder folder;
-        Cube nine = solvedCube(9);
-        nine.setSquarecolor(1, 1, 1, kGameColours[2]);
-        folder.write("nine.cube", formatPuzzle(9, {1, 1}, History{}, nine));
-        const std::vector<std::string> args = {"--clock", "7", "--client", client(home)};
-        const ScriptResult still = folder.run(load, args);
-        const ScriptResult moved =
-            folder.run(load + resize({1000, 700}) + resize({700, 450}) + resize(home) + "dump\n", args);
-        ASSERT_EQ(moved.status, 0) << moved.errors;
-        const Json before = still.lastDump(), after = moved.lastDump();
-        ASSERT_EQ(after["cubesize"].integer(), 9);
-        for (const char* key : {"squarewidth", "depthsize", "cubeleft", "cubetop", "cuberight", "cubebottom"})
-            EXPECT_EQ(after["geometry"][key].number(), before["geometry"][key].number()) << client(home) << " " << key;
-        EXPECT_EQ(moved.surfaceHash, still.surfaceHash) << client(home);
-        if (home == Size{800, 560}) {
-            EXPECT_EQ(before["geometry"]["cubetop"].integer(), 213);
-            EXPECT_EQ(before["geometry"]["cubeleft"].integer(), 234);
-        }
-    }
 }
 
 // Pixel queries of a box, every `step` pixels.
