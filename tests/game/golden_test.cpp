@@ -349,8 +349,6 @@ std::string firstDifference(const std::string& want, const std::string& got) {
     return "line " + std::to_string(i + 1) + "\n  was: " + at(a) + "\n  now: " + at(b);
 }
 
-void PrintTo(const Scenario& s, std::ostream* out) { *out << s.name; }
-
 class Golden : public testing::TestWithParam<Scenario> {};
 
 TEST_P(Golden, PlaysAsBefore) {
@@ -361,9 +359,7 @@ TEST_P(Golden, PlaysAsBefore) {
     ASSERT_EQ(r.status, 0) << r.errors;
     // At each of the random player's checkpoints the computer has solved the cube.
     for (std::size_t i = 1; i < r.lines.size(); ++i)
-        if (r.lines[i] == "checkpoint") {
-            EXPECT_TRUE(solved(Json::parse(r.lines[i - 1]))) << "line " << i;
-        }
+        if (r.lines[i] == "checkpoint") EXPECT_TRUE(solved(Json::parse(r.lines[i - 1]))) << "line " << i;
     const std::string got = transcript(folder, r);
     const std::filesystem::path file = std::filesystem::path(VEXEL_GOLDEN_DIR) / (std::string(sc.name) + ".txt");
     if (std::getenv("VEXEL_GOLDEN_UPDATE")) {

@@ -109,9 +109,7 @@ TEST(Hint, NamesTheMoveTheComputerThenMakes) {
                         .lastDump();
                 EXPECT_EQ(player["faces"], computer["faces"]) << where;
                 EXPECT_NE(player["faces"], d["faces"]) << where;
-                if (!shortest) {
-                    EXPECT_EQ(player["history"], computer["history"]) << where;
-                }
+                if (!shortest) EXPECT_EQ(player["history"], computer["history"]) << where;
             }
         }
     }

@@ -15,9 +15,7 @@ public:
         mounted_ = std::system(mount.c_str()) == 0;
     }
     ~SmallDisk() {
-        if (!mounted_) return;
-        const int status = std::system(("umount '" + folder_.string() + "'").c_str());
-        static_cast<void>(status);
+        if (mounted_) static_cast<void>(std::system(("umount '" + folder_.string() + "'").c_str()));
     }
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
