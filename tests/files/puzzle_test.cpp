@@ -4,10 +4,8 @@
 // game's save and load panels: file_cases_test.cpp and the golden games.)
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "files/fields.h"

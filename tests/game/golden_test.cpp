@@ -343,8 +343,7 @@ std::string transcript(const ScriptFolder& folder, const ScriptResult& r) {
 // The first line where two transcripts differ, to show in a failure.
 std::string firstDifference(const std::string& want, const std::string& got) {
     const std::vector<std::string> a = linesOf(want), b = linesOf(got);
-    std::size_t i = 0;
-    while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
+    const auto i = static_cast<std::size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
     const auto at = [i](const std::vector<std::string>& v) { return i < v.size() ? v[i] : "(the end)"; };
     return "line " + std::to_string(i + 1) + "\n  was: " + at(a) + "\n  now: " + at(b);
 }
@@ -359,7 +358,9 @@ TEST_P(Golden, PlaysAsBefore) {
     ASSERT_EQ(r.status, 0) << r.errors;
     // At each of the random player's checkpoints the computer has solved the cube.
     for (std::size_t i = 1; i < r.lines.size(); ++i)
-        if (r.lines[i] == "checkpoint") EXPECT_TRUE(solved(Json::parse(r.lines[i - 1]))) << "line " << i;
+        if (r.lines[i] == "checkpoint") {
+            EXPECT_TRUE(solved(Json::parse(r.lines[i - 1]))) << "line " << i;
+        }
     const std::string got = transcript(folder, r);
     const std::filesystem::path file = std::filesystem::path(VEXEL_GOLDEN_DIR) / (std::string(sc.name) + ".txt");
     if (std::getenv("VEXEL_GOLDEN_UPDATE")) {

@@ -109,7 +109,9 @@ TEST(Hint, NamesTheMoveTheComputerThenMakes) {
                         .lastDump();
                 EXPECT_EQ(player["faces"], computer["faces"]) << where;
                 EXPECT_NE(player["faces"], d["faces"]) << where;
-                if (!shortest) EXPECT_EQ(player["history"], computer["history"]) << where;
+                if (!shortest) {
+                    EXPECT_EQ(player["history"], computer["history"]) << where;
+                }
             }
         }
     }

@@ -37,11 +37,9 @@ const Trip kTrips[] = {
 // After the same game, the picture at the size the trip ends at is the
 // picture that size gets when the game runs there from the start.
 TEST(WindowSizes, ARoundTripShowsWhatTheLastSizeShowsOnItsOwn) {
-    const std::pair<const char*, std::string> games[] = {
-        {"solved", "menu csolve\nsettle\n"},
-        {"unsolved", "key left\n"},
-        {"solved in a game", "menu gamemode\nmenu csolve\nsettle\n"},
-    };
+    const std::pair<const char*, std::string> games[] = {{"solved", "menu csolve\nsettle\n"},
+                                                         {"unsolved", "key left\n"},
+                                                         {"solved in a game", "menu gamemode\nmenu csolve\nsettle\n"}};
     for (const auto& [name, game] : games)
         for (const Trip& trip : kTrips) {
             std::string moves = game;

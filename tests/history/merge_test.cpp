@@ -95,7 +95,9 @@ TEST(Merge, ARunBecomesItsShortForm) {
         for (int i = 3; i <= m.h.histcount; ++i) {
             const HistEntry a = m.h.at(i - 1), b = m.h.at(i);
             EXPECT_LE(layerOf(a), layerOf(b));
-            if (layerOf(a) == layerOf(b)) EXPECT_EQ(a, b) << "a half turn is two quarters one way";
+            if (layerOf(a) == layerOf(b)) {
+                EXPECT_EQ(a, b) << "a half turn is two quarters one way";
+            }
             if (i >= 4 && layerOf(m.h.at(i - 2)) == layerOf(b)) ADD_FAILURE() << "three entries on one layer";
         }
     }

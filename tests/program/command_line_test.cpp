@@ -274,7 +274,6 @@ TEST(NoDisplay, OneLineAndStatusOne) {
         const char* args;
     } cases[] = {
         {"-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM", "", ""},
-        {"-u DISPLAY -u WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb", ""},
         {"-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM", std::string("DISPLAY=") + kUnreachable, ""},
         {"-u WAYLAND_DISPLAY", std::string("DISPLAY=") + kUnreachable + " QT_QPA_PLATFORM=xcb", ""},
         {"-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM", "", "--data-folder"},

@@ -2,7 +2,6 @@
 // every size: the golden games' pictures.)
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <random>
 #include <vector>

@@ -15,7 +15,9 @@ public:
         mounted_ = std::system(mount.c_str()) == 0;
     }
     ~SmallDisk() {
-        if (mounted_) static_cast<void>(std::system(("umount '" + folder_.string() + "'").c_str()));
+        if (!mounted_) return;
+        const int status = std::system(("umount '" + folder_.string() + "'").c_str());
+        static_cast<void>(status);
     }
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
