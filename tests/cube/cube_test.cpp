@@ -9,14 +9,8 @@
 #include "support/all_views.h"
 #include "support/labelled_cube.h"
 
-namespace vx {
+namespace vx::test {
 namespace {
-
-using test::allViews;
-using test::edgeMoves;
-
-using test::LabelledCube;
-using test::Origin;
 
 enum class Kind { ColumnUp, ColumnDown, RowRight, RowLeft };
 
@@ -148,4 +142,4 @@ TEST(Solved, OnlyWhenEveryFaceIsOfOneColour) {
 }
 
 }  // namespace
-}  // namespace vx
+}  // namespace vx::test

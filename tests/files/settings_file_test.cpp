@@ -25,8 +25,6 @@ const Settings kDefaults{};
 // Failures name the values, not the bytes.
 void PrintTo(const Settings& s, std::ostream* out) { *out << formatSettings(s); }
 
-namespace {
-
 TEST(SettingsFile, DefaultLineByteForByte) {
     EXPECT_EQ(formatSettings(kDefaults), " 10  9  12  13  14  15  3  3  0  0  0 \r\n");
     EXPECT_EQ(formatSettings(make({1, 2, 3, 4, 5, 6}, 12, 0.5, -3, 1, 1)), " 1  2  3  4  5  6  12  .5 -3  1  1 \r\n");
@@ -66,5 +64,4 @@ TEST(SettingsFile, ReadsWhatItCanUse) {
     for (const ReadCase& c : cases) EXPECT_EQ(parseSettings(c.text), c.want) << c.what;
 }
 
-}  // namespace
 }  // namespace vx

@@ -343,13 +343,10 @@ std::string transcript(const ScriptFolder& folder, const ScriptResult& r) {
 // The first line where two transcripts differ, to show in a failure.
 std::string firstDifference(const std::string& want, const std::string& got) {
     const std::vector<std::string> a = linesOf(want), b = linesOf(got);
-    std::size_t i = 0;
-    while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
+    const auto i = static_cast<std::size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
     const auto at = [i](const std::vector<std::string>& v) { return i < v.size() ? v[i] : "(the end)"; };
     return "line " + std::to_string(i + 1) + "\n  was: " + at(a) + "\n  now: " + at(b);
 }
-
-void PrintTo(const Scenario& s, std::ostream* out) { *out << s.name; }
 
 class Golden : public testing::TestWithParam<Scenario> {};
 

@@ -14,12 +14,10 @@ namespace {
 // the cube or the mode boxes do nothing; a panel also closes the menus that
 // open other panels, their items with them.
 TEST(Clicks, KeysAndMenusThatMustWait) {
-    const std::vector<Json> d = ScriptFolder(solvedStart())
-                                    .run(
-                                        "menu csolve\nsettle\ndump\nkey left\nkey r\nkey b\nclick 272 251 left\ndump\n"
-                                        "menu usolve\nmenu choosecolors\nclick 50 110 left\nkey left\nmenu csolve\n"
-                                        "click 272 251 left\ndump\n")
-                                    .dumps();
+    const std::string script =
+        "menu csolve\nsettle\ndump\nkey left\nkey r\nkey b\nclick 272 251 left\ndump\nmenu usolve\n"
+        "menu choosecolors\nclick 50 110 left\nkey left\nmenu csolve\nclick 272 251 left\ndump\n";
+    const std::vector<Json> d = ScriptFolder(solvedStart()).run(script).dumps();
     ASSERT_EQ(d.size(), 3u);
     EXPECT_EQ(d[1]["frontface"].integer(), d[0]["frontface"].integer());
     EXPECT_EQ(d[1]["frontturn"].integer(), d[0]["frontturn"].integer());

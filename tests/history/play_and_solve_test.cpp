@@ -4,8 +4,6 @@
 // longer than the turns made.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "cube/layer_turn.h"
 #include "cube/view.h"
 #include "history/computer_step.h"

@@ -153,13 +153,6 @@ INSTANTIATE_TEST_SUITE_P(
                     FolderCase{"EmptyXdgIsIgnored", "XDG_DATA_HOME=", "home/.local/share/vexelcube"}),
     [](const testing::TestParamInfo<FolderCase>& info) { return info.param.name; });
 
-TEST(DataFolder, WithoutTheOptionTheWorkingDirectoryHoldsTheFiles) {
-    const Scratch scratch;
-    ASSERT_EQ(scratch.run("", "--script - --clock 5", "menu savesettings\n").status, 0);
-    EXPECT_TRUE(fs::exists(scratch.work() / "vexelcz.settings"));
-    EXPECT_FALSE(fs::exists(scratch.home() / ".local"));
-}
-
 TEST(DataFolder, ThatCannotBeMadeIsRefusedWithTheReason) {
     const Scratch scratch;
     put(scratch.home() / ".local", "a file where a folder should be");
@@ -281,7 +274,6 @@ TEST(NoDisplay, OneLineAndStatusOne) {
         const char* args;
     } cases[] = {
         {"-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM", "", ""},
-        {"-u DISPLAY -u WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb", ""},
         {"-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM", std::string("DISPLAY=") + kUnreachable, ""},
         {"-u WAYLAND_DISPLAY", std::string("DISPLAY=") + kUnreachable + " QT_QPA_PLATFORM=xcb", ""},
         {"-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM", "", "--data-folder"},

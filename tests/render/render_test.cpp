@@ -1,12 +1,11 @@
-// The drawing surface, the flood fill, the painted cube and its PNG file.
+// The drawing surface: its flood fill and its PNG file. (Repaints of cubes of
+// every size: the golden games' pictures.)
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <random>
 #include <vector>
 
-#include "render/painter.h"
 #include "render/palette.h"
 #include "render/png.h"
 
@@ -51,40 +50,6 @@ TEST(FloodFill, AgreesWithAPlainFillOnRandomPictures) {
         const auto want = referenceFill(s, x, y, fill, border);
         s.floodFill(x, y, fill, border);
         ASSERT_EQ(pixels(s), want) << "round " << round;
-    }
-}
-
-Cube manyColouredCube(int n) {
-    constexpr int kColours[14] = {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15};
-    Cube cube;
-    for (int f = 1; f <= 6; ++f)
-        for (int b = 1; b <= n; ++b)
-            for (int a = 1; a <= n; ++a) cube.setSquarecolor(a, b, f, kColours[(a + 2 * b + 3 * f) % 14]);
-    return cube;
-}
-
-// A repaint leaves nothing of an earlier picture, whatever its size and
-// place: the surface is as if the window had just been opened.
-TEST(PaintCube, RepaintLeavesNothingBehind) {
-    // The first picture's size and width, then the second's.
-    for (const auto& [firstN, firstWidth, secondN, secondWidth] : {std::array{20, 800, 2, 800},
-                                                                   {2, 800, 20, 800},
-                                                                   {3, 1400, 3, 800},
-                                                                   {2, 1400, 20, 1400},
-                                                                   {20, 1400, 2, 1400}}) {
-        const auto paint = [](Surface& s, Geometry& g, PaintedArea& last, int n, int width) {
-            s.resize(width, 900);
-            setUpGeometry(g, n, width, 900);
-            paintCube(s, g, manyColouredCube(n), {2, 3}, n, last);
-        };
-        Surface s, fresh;
-        Geometry g, freshG;
-        PaintedArea last, freshLast;
-        paint(s, g, last, firstN, firstWidth);
-        paint(s, g, last, secondN, secondWidth);
-        paint(fresh, freshG, freshLast, secondN, secondWidth);
-        EXPECT_TRUE(s == fresh) << firstN << " at " << firstWidth << " then " << secondN;
-        EXPECT_EQ(last, pictureArea(g));
     }
 }
 

@@ -36,10 +36,9 @@ GlyphSource& testGlyphs() {
     static int argc = 1;
     static char name[] = "vexel-test";
     static char* argv[] = {name, nullptr};
-    static const bool offscreen = setenv("QT_QPA_PLATFORM", "offscreen", 1) == 0;
+    [[maybe_unused]] static const bool offscreen = setenv("QT_QPA_PLATFORM", "offscreen", 1) == 0;
     static QGuiApplication app(argc, argv);
     static QtGlyphs glyphs;
-    (void)offscreen;
     return glyphs;
 }
 #else
