@@ -97,7 +97,8 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     // The 4- and 5-cube's are searched (with at least a little work, so
     // that the first solution is found whatever the budget).
     std::vector<CentresWay> ways;
-    if (n <= 5) ways = searchedCentres(centres, centres.read(w.cube), r.target, 4, std::max<std::int64_t>(budget.work, 50'000));
+    if (n <= 5)
+        ways = searchedCentres(centres, centres.read(w.cube), r.target, 4, std::max<std::int64_t>(budget.work, 50'000));
     if (ways.empty()) ways = centresWays(centres, centres.read(w.cube), r.target, n <= 5 ? 4 : n <= 10 ? 2 : 1);
     if (ways.empty()) return refused(Refusal::unsupportedSize, lost);
 

@@ -219,8 +219,9 @@ private:
                 }
             }
         }
-        std::sort(found.begin(), found.end(),
-                  [this](const Estimate& p, const Estimate& q) { return worthier(p.gain, p.cost, q.gain, q.cost, later_); });
+        std::sort(found.begin(), found.end(), [this](const Estimate& p, const Estimate& q) {
+            return worthier(p.gain, p.cost, q.gain, q.cost, later_);
+        });
         Candidate best;
         for (std::size_t i = 0; i < found.size() && i < seeds_; ++i) {
             const Estimate& e = found[i];
@@ -450,8 +451,9 @@ private:
                 }
             }
         }
-        std::sort(found.begin(), found.end(),
-                  [this](const Single& u, const Single& v) { return worthier(u.gain, u.cost, v.gain, v.cost, later_); });
+        std::sort(found.begin(), found.end(), [this](const Single& u, const Single& v) {
+            return worthier(u.gain, u.cost, v.gain, v.cost, later_);
+        });
         Candidate best;
         for (std::size_t i = 0; i < found.size() && i < grown; ++i) {
             const Single& f = found[i];
@@ -655,7 +657,7 @@ private:
     int x_ = 1;
     std::array<bool, 7> built_{};
     bool firstDone_ = false;
-    bool parityMended_ = false;  // after the second face: slices are turned by halves only
+    bool parityMended_ = false;        // after the second face: slices are turned by halves only
     std::array<bool, 21> oddOrbit_{};  // by orbit: the quarter turns of its slices so far
     std::array<std::vector<int>, 7> faceCells_;
     std::array<std::array<std::vector<int>, 21>, 3> layerCells_;
