@@ -1,6 +1,7 @@
 #include "solver/big/edges.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <tuple>
@@ -14,14 +15,16 @@ using Pairs = std::vector<std::pair<int, int>>;
 // edge, F2 the face across the axis that F1's turn brings the edge to. The
 // slices and the conjugated turn share one piece of the edge in each slice,
 // so every slice three-cycles the edge pieces of its layer and nothing else
-// moves; the centres the slices carry away come back unturned.
+// moves; the centres the slices carry away come back unturned. Each slice
+// meets the conjugated turn in that one piece alone, so each may turn either
+// way: a slice given as -s turns against q1.
 std::vector<PhysicalMove> wingCommutator(int axis, const std::vector<int>& S, int q1, const PhysicalMove& f1,
                                          const PhysicalMove& f2) {
     const PhysicalMove f1b{f1.axis, f1.layer, -f1.quarter}, f2b{f2.axis, f2.layer, -f2.quarter};
     std::vector<PhysicalMove> ms;
-    for (int s : S) ms.push_back({axis, s, q1});
+    for (int s : S) ms.push_back({axis, std::abs(s), s > 0 ? q1 : -q1});
     ms.insert(ms.end(), {f1, f2, f1b});
-    for (int s : S) ms.push_back({axis, s, -q1});
+    for (int s : S) ms.push_back({axis, std::abs(s), s > 0 ? -q1 : q1});
     ms.insert(ms.end(), {f1, f2b, f1b});
     return ms;
 }
@@ -244,6 +247,21 @@ private:
                     if (gi * static_cast<int>(S.size() + 3) > g * static_cast<int>(choice.size() + 3)) {
                         S = choice;
                         g = gi;
+                    }
+                }
+            } else if (shape < 16) {
+                // Each slice the way that pairs more (shape and shape ^ 1
+                // differ only in the slices' direction: the even shape
+                // takes the mixed choices, the odd one only its own way).
+                for (int l : active_) {
+                    const int gi = leadGain(cycle(edge, shape, l), c);
+                    const int go = shape & 1 ? 0 : leadGain(cycle(edge, shape ^ 1, l), c);
+                    if (gi > 0 && gi >= go) {
+                        S.push_back(l);
+                        g += gi;
+                    } else if (go > 0) {
+                        S.push_back(-l);
+                        g += go;
                     }
                 }
             } else {
