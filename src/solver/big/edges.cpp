@@ -292,7 +292,7 @@ private:
 
     // Turns made first (and not undone: they move whole edges): nothing, or
     // one turn of a face the edge is not on.
-    std::vector<std::vector<PhysicalMove>> setups(int edge) const {
+    std::vector<std::vector<PhysicalMove>> setups(int edge, bool deep) const {
         const EdgeSlot& e = slots_[static_cast<std::size_t>(slot(edge, 2))];
         std::vector<std::vector<PhysicalMove>> all{{}};
         for (int f = 1; f <= 6; ++f) {
@@ -301,8 +301,9 @@ private:
             all.push_back({faceTurn(f, 1, n_), faceTurn(f, 1, n_)});
             all.push_back({faceTurn(f, -1, n_)});
         }
-        if (n_ <= 7) {
-            // Small cubes can afford two turns of faces the edge is not on.
+        if (deep) {
+            // Two turns of faces the edge is not on: always on small cubes,
+            // on big ones where one turn finds nothing.
             const std::size_t one = all.size();
             for (std::size_t i = 1; i < one; ++i)
                 for (std::size_t j = 1; j < one; ++j) {
@@ -482,9 +483,12 @@ private:
             if (++guard > 40 * n_ * n_) return false;
             Option best;
             auto now = [&](int i) { return col_[static_cast<std::size_t>(i)]; };
-            for (int edge = 0; edge < 12; ++edge)
-                if (edgeScore(edge, now) < edgeFull())
-                    for (const auto& setup : setups(edge)) consider(edge, setup, best);
+            for (bool deep : {n_ <= 7, true}) {
+                for (int edge = 0; edge < 12; ++edge)
+                    if (edgeScore(edge, now) < edgeFull())
+                        for (const auto& setup : setups(edge, deep)) consider(edge, setup, best);
+                if (best.gain > 0 || deep) break;
+            }
             if (best.gain > 0) {
                 Colours after = col_;
                 ws_.turn(after, best.moves);
