@@ -1,6 +1,7 @@
 #include "solver/big/edges.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <tuple>
@@ -14,14 +15,16 @@ using Pairs = std::vector<std::pair<int, int>>;
 // edge, F2 the face across the axis that F1's turn brings the edge to. The
 // slices and the conjugated turn share one piece of the edge in each slice,
 // so every slice three-cycles the edge pieces of its layer and nothing else
-// moves; the centres the slices carry away come back unturned.
+// moves; the centres the slices carry away come back unturned. Each slice
+// meets the conjugated turn in that one piece alone, so each may turn either
+// way: a slice given as -s turns against q1.
 std::vector<PhysicalMove> wingCommutator(int axis, const std::vector<int>& S, int q1, const PhysicalMove& f1,
                                          const PhysicalMove& f2) {
     const PhysicalMove f1b{f1.axis, f1.layer, -f1.quarter}, f2b{f2.axis, f2.layer, -f2.quarter};
     std::vector<PhysicalMove> ms;
-    for (int s : S) ms.push_back({axis, s, q1});
+    for (int s : S) ms.push_back({axis, std::abs(s), s > 0 ? q1 : -q1});
     ms.insert(ms.end(), {f1, f2, f1b});
-    for (int s : S) ms.push_back({axis, s, -q1});
+    for (int s : S) ms.push_back({axis, std::abs(s), s > 0 ? -q1 : q1});
     ms.insert(ms.end(), {f1, f2b, f1b});
     return ms;
 }
@@ -246,6 +249,21 @@ private:
                         g = gi;
                     }
                 }
+            } else if (shape < 16) {
+                // Each slice the way that pairs more (shape and shape ^ 1
+                // differ only in the slices' direction: the even shape
+                // takes the mixed choices, the odd one only its own way).
+                for (int l : active_) {
+                    const int gi = leadGain(cycle(edge, shape, l), c);
+                    const int go = shape & 1 ? 0 : leadGain(cycle(edge, shape ^ 1, l), c);
+                    if (gi > 0 && gi >= go) {
+                        S.push_back(l);
+                        g += gi;
+                    } else if (go > 0) {
+                        S.push_back(-l);
+                        g += go;
+                    }
+                }
             } else {
                 for (int l : active_) {
                     const int gi = leadGain(cycle(edge, shape, l), c);
@@ -274,7 +292,7 @@ private:
 
     // Turns made first (and not undone: they move whole edges): nothing, or
     // one turn of a face the edge is not on.
-    std::vector<std::vector<PhysicalMove>> setups(int edge) const {
+    std::vector<std::vector<PhysicalMove>> setups(int edge, bool deep) const {
         const EdgeSlot& e = slots_[static_cast<std::size_t>(slot(edge, 2))];
         std::vector<std::vector<PhysicalMove>> all{{}};
         for (int f = 1; f <= 6; ++f) {
@@ -283,8 +301,9 @@ private:
             all.push_back({faceTurn(f, 1, n_), faceTurn(f, 1, n_)});
             all.push_back({faceTurn(f, -1, n_)});
         }
-        if (n_ <= 7) {
-            // Small cubes can afford two turns of faces the edge is not on.
+        if (deep) {
+            // Two turns of faces the edge is not on: always on small cubes,
+            // on big ones where one turn finds nothing.
             const std::size_t one = all.size();
             for (std::size_t i = 1; i < one; ++i)
                 for (std::size_t j = 1; j < one; ++j) {
@@ -464,9 +483,12 @@ private:
             if (++guard > 40 * n_ * n_) return false;
             Option best;
             auto now = [&](int i) { return col_[static_cast<std::size_t>(i)]; };
-            for (int edge = 0; edge < 12; ++edge)
-                if (edgeScore(edge, now) < edgeFull())
-                    for (const auto& setup : setups(edge)) consider(edge, setup, best);
+            for (bool deep : {n_ <= 7, true}) {
+                for (int edge = 0; edge < 12; ++edge)
+                    if (edgeScore(edge, now) < edgeFull())
+                        for (const auto& setup : setups(edge, deep)) consider(edge, setup, best);
+                if (best.gain > 0 || deep) break;
+            }
             if (best.gain > 0) {
                 Colours after = col_;
                 ws_.turn(after, best.moves);
