@@ -1,6 +1,7 @@
 #include "solver/big/centres.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <tuple>
@@ -397,10 +398,40 @@ private:
         }
         return table[static_cast<std::size_t>(s * (n_ + 1) + t)];
     }
+    // The squares the commutator of slices s and t about face z moves, kept
+    // once worked out: they depend on the turns only, never on the colours.
+    struct Cycle {
+        std::array<std::pair<std::uint16_t, std::uint16_t>, 6> pairs{};
+        int count = -1;  // -1: not worked out yet
+    };
+    const Cycle& cycleOf(int z, int a, int kq, int q1, int q2, int s, int t) {
+        const auto key = static_cast<std::size_t>(
+            (((((z - 1) * 3 + a) * 2 + (kq > 0)) * 2 + (q1 > 0)) * 2 + (q2 > 0)) * (n_ + 1) * (n_ + 1) +
+            s * (n_ + 1) + t);
+        if (cycleCache_.empty()) cycleCache_.resize(static_cast<std::size_t>(6 * 3 * 8 * (n_ + 1) * (n_ + 1)));
+        Cycle& c = cycleCache_[key];
+        if (c.count >= 0) return c;
+        c.count = 0;
+        const PhysicalMove zk = faceTurn(z, kq, n_);
+        const int p = s == t ? -1 : crossing(z, a, zk, s, t);
+        if (p < 0) return c;
+        for (auto [from, to] : cycleThrough(p, a, s, t, q1, q2, zk))
+            if (c.count < 6)
+                c.pairs[static_cast<std::size_t>(c.count++)] = {static_cast<std::uint16_t>(from),
+                                                                 static_cast<std::uint16_t>(to)};
+        return c;
+    }
+    int gain(const Cycle& cyc, const std::vector<int>& pre) const {
+        int g = 0;
+        for (int i = 0; i < cyc.count; ++i) {
+            const auto [from, to] = cyc.pairs[static_cast<std::size_t>(i)];
+            const int c = col_[static_cast<std::size_t>(pre[from])];
+            g += weight(cs_.face(to), c) - weight(cs_.face(from), c);
+        }
+        return g;
+    }
     int cycleGain(int a, int s, int t, int q1, int q2, const PhysicalMove& zk, int z, const std::vector<int>& pre) {
-        if (s == t) return 0;
-        const int p = crossing(z, a, zk, s, t);
-        return p < 0 ? 0 : gain(cycleThrough(p, a, s, t, q1, q2, zk), pre);
+        return gain(cycleOf(z, a, zk.quarter, q1, q2, s, t), pre);
     }
 
     // Pieces into face z one three-cycle (or one block of them) at a time.
@@ -438,7 +469,7 @@ private:
                     if (t == s) continue;
                     for (int q1 : {1, -1})
                         for (int q2 : {1, -1}) {
-                            const Pairs pairs = cycleThrough(p, a, s, t, q1, q2, zk);
+                            const Cycle& pairs = cycleOf(z, a, kq, q1, q2, s, t);
                             for (int y = 0; y <= 6; ++y) {
                                 if (y != 0 && (y == z || y == opposite(z) || built_[static_cast<std::size_t>(y)]))
                                     continue;
@@ -669,6 +700,7 @@ private:
     std::size_t seeds_ = 6;
     std::vector<std::pair<bool, Pairs>> lineCache_;  // for the face being built
     std::map<std::tuple<int, int, int>, std::vector<int>> crossings_;
+    std::vector<Cycle> cycleCache_;
 };
 
 }  // namespace
