@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <map>
 #include <tuple>
 
@@ -16,6 +17,8 @@ constexpr int kKept = 1 << 20;
 constexpr int kBuilt = 64;
 // (kNear is the default; the tries of small cubes vary it.)
 constexpr int kNear = 1;
+// A piece on its own face not yet built, in the estimates of blocks().
+constexpr int kOwn = 8;
 
 int opposite(int f) {
     constexpr std::array<int, 7> kOpposite = {0, 3, 4, 1, 2, 6, 5};
@@ -405,9 +408,9 @@ private:
         int count = -1;  // -1: not worked out yet
     };
     const Cycle& cycleOf(int z, int a, int kq, int q1, int q2, int s, int t) {
-        const auto key = static_cast<std::size_t>(
-            (((((z - 1) * 3 + a) * 2 + (kq > 0)) * 2 + (q1 > 0)) * 2 + (q2 > 0)) * (n_ + 1) * (n_ + 1) +
-            s * (n_ + 1) + t);
+        const auto key = static_cast<std::size_t>((((((z - 1) * 3 + a) * 2 + (kq > 0)) * 2 + (q1 > 0)) * 2 + (q2 > 0)) *
+                                                      (n_ + 1) * (n_ + 1) +
+                                                  s * (n_ + 1) + t);
         if (cycleCache_.empty()) cycleCache_.resize(static_cast<std::size_t>(6 * 3 * 8 * (n_ + 1) * (n_ + 1)));
         Cycle& c = cycleCache_[key];
         if (c.count >= 0) return c;
@@ -418,8 +421,20 @@ private:
         for (auto [from, to] : cycleThrough(p, a, s, t, q1, q2, zk))
             if (c.count < 6)
                 c.pairs[static_cast<std::size_t>(c.count++)] = {static_cast<std::uint16_t>(from),
-                                                                 static_cast<std::uint16_t>(to)};
+                                                                static_cast<std::uint16_t>(to)};
         return c;
+    }
+    // The cycles of every pair of slices for one way of turning, by s * (n + 1) + t.
+    const Cycle* cycleTable(int z, int a, int kq, int q1, int q2) {
+        const Cycle* first = &cycleOf(z, a, kq, q1, q2, 0, 0);
+        auto& done = rowsDone_[static_cast<std::size_t>(first - cycleCache_.data()) /
+                               static_cast<std::size_t>((n_ + 1) * (n_ + 1))];
+        if (!done) {
+            done = true;
+            for (int s = 2; s < n_; ++s)
+                for (int t = 2; t < n_; ++t) cycleOf(z, a, kq, q1, q2, s, t);
+        }
+        return first;
     }
     int gain(const Cycle& cyc, const std::vector<int>& pre) const {
         int g = 0;
@@ -489,6 +504,127 @@ private:
         for (std::size_t i = 0; i < found.size() && i < grown; ++i) {
             const Single& f = found[i];
             Candidate c = grow(f.a, f.s, f.t, f.q1, f.q2, f.zk, z, f.y, f.j, preimage(f.y == 0 ? z : f.y, f.j));
+            if (c.better(best, later_)) best = std::move(c);
+        }
+        return best;
+    }
+
+    // Whole blocks of the commutator [slices S, face z, slices T, face z back]
+    // chosen at once, for every axis, way of turning and set-up: a turn of a
+    // face the slices cross or of z itself. The gain of every pair of
+    // slices is tabled; from each row with a gain the columns worth their two
+    // moves against the rows are taken, then the rows against those columns,
+    // and so on twice. A piece the cycle takes to its own unbuilt face counts
+    // a little in the estimate, which favours the cycles that also help the
+    // faces built later.
+    Candidate blocks(int z) {
+        auto& w = weights_;
+        for (int f = 1; f <= 6; ++f)
+            for (int g = 1; g <= 6; ++g) {
+                const int c = target_[static_cast<std::size_t>(g)];
+                const bool own = f == g && f != x_ && !built_[static_cast<std::size_t>(f)];
+                w[static_cast<std::size_t>(f)][static_cast<std::size_t>(c & 255)] = weight(f, c) + (own ? kOwn : 0);
+            }
+        const int m = n_ - 2;
+        const long slice = 2L * kBuilt * 16;  // a slice more, in the units of `value`
+        struct Estimate {
+            long value = 0;
+            int a, kq, q1, q2, y, j, k;
+            std::vector<int> S, T;
+        };
+        std::vector<Estimate> top;
+        const std::size_t keep = 4;
+        auto floor = [&] { return top.size() < keep ? std::numeric_limits<long>::min() : top.back().value; };
+        struct SetUp {
+            int y, j, k;
+            std::vector<int> pre;  // where each square's colour comes from after the set-up
+        };
+        std::vector<SetUp> setUps;
+        for (int y = 0; y <= 6; ++y) {
+            if (y != 0 && (y == z || y == opposite(z) || built_[static_cast<std::size_t>(y)])) continue;
+            for (int j = y == 0 ? 0 : 1; j < (y == 0 ? 1 : 4); ++j)
+                for (int k = 0; k < (y == 0 ? 4 : 1); ++k) {
+                    SetUp u{y, j, k, preimage(z, k)};
+                    if (y != 0)
+                        for (auto& i : u.pre) i = preimage(y, j)[static_cast<std::size_t>(i)];
+                    setUps.push_back(std::move(u));
+                }
+        }
+        std::vector<int> G(static_cast<std::size_t>(m * m)), seeds, S, T, bestS, bestT;
+        std::vector<long> sums(static_cast<std::size_t>(m));
+        for (const SetUp& u : setUps)
+            for (int a = 0; a < 3; ++a) {
+                if (a == faceAxis(z) || (u.y != 0 && faceAxis(u.y) == a)) continue;
+                const int setUpCost = turnCost(u.j) + turnCost(u.k);
+                for (int kq : {1, -1})
+                    for (int q1 : {1, -1})
+                        for (int q2 : {1, -1}) {
+                            long bound = 0;
+                            seeds.clear();
+                            const Cycle* table = cycleTable(z, a, kq, q1, q2);
+                            for (int s = 0; s < m; ++s) {
+                                bool any = false;
+                                for (int t = 0; t < m; ++t) {
+                                    const Cycle& cyc = table[(s + 2) * (n_ + 1) + t + 2];
+                                    int g = 0;
+                                    for (int i = 0; i < cyc.count; ++i) {
+                                        const auto [from, to] = cyc.pairs[static_cast<std::size_t>(i)];
+                                        const auto c = col_[static_cast<std::size_t>(u.pre[from])];
+                                        g += w[static_cast<std::size_t>(cs_.face(to))][c] -
+                                             w[static_cast<std::size_t>(cs_.face(from))][c];
+                                    }
+                                    G[static_cast<std::size_t>(s * m + t)] = g;
+                                    if (g > 0) bound += g, any = true;
+                                }
+                                if (any) seeds.push_back(s);
+                            }
+                            if (bound == 0 || bound * later_ - (8L + setUpCost) * kBuilt * 16 <= floor()) continue;
+                            for (int s0 : seeds) {
+                                S.assign(1, s0);
+                                T.clear();
+                                long bestValue = std::numeric_limits<long>::min();
+                                for (int round = 0; round < 4; ++round) {
+                                    const bool forT = round % 2 == 0;
+                                    auto& set = forT ? T : S;
+                                    const auto& other = forT ? S : T;
+                                    set.clear();
+                                    long total = 0;
+                                    for (int v = 0; v < m; ++v) {
+                                        if (std::find(other.begin(), other.end(), v) != other.end()) continue;
+                                        long sum = 0;
+                                        for (int o : other)
+                                            sum += G[static_cast<std::size_t>(forT ? o * m + v : v * m + o)];
+                                        if (sum * later_ > slice) set.push_back(v), total += sum;
+                                    }
+                                    if (set.empty()) break;
+                                    const long size = static_cast<long>(S.size() + T.size());
+                                    const long value = total * later_ - (2 * size + 4 + setUpCost) * kBuilt * 16;
+                                    if (value > bestValue) bestValue = value, bestS = S, bestT = T;
+                                }
+                                if (bestValue <= floor()) continue;
+                                Estimate e{bestValue, a, kq, q1, q2, u.y, u.j, u.k, bestS, bestT};
+                                for (auto* l : {&e.S, &e.T})
+                                    for (int& v : *l) v += 2;
+                                const bool same = std::any_of(top.begin(), top.end(), [&](const Estimate& o) {
+                                    return o.value == e.value && o.S == e.S && o.T == e.T;
+                                });
+                                if (same) continue;
+                                top.push_back(std::move(e));
+                                std::stable_sort(top.begin(), top.end(), [](const Estimate& p, const Estimate& q) {
+                                    return p.value > q.value;
+                                });
+                                if (top.size() > keep) top.pop_back();
+                            }
+                        }
+            }
+        Candidate best;
+        for (const Estimate& e : top) {
+            std::vector<PhysicalMove> ms;
+            if (e.y != 0) addTurns(ms, faceTurn(e.y, 1, n_), e.j);
+            addTurns(ms, faceTurn(z, 1, n_), e.k);
+            const auto comm = blockCommutator(e.a, e.S, e.T, e.q1, e.q2, faceTurn(z, e.kq, n_));
+            ms.insert(ms.end(), comm.begin(), comm.end());
+            Candidate c = exact(std::move(ms));
             if (c.better(best, later_)) best = std::move(c);
         }
         return best;
@@ -658,8 +794,9 @@ private:
             if (!parityMended_)
                 if (Candidate b = bars(); b.better(best, later_)) best = std::move(b);
             if (best.gain * 10 < kBuilt * best.cost) {
-                Candidate c = cycles(x);
-                if (c.better(best, later_)) best = std::move(c);
+                // Once the first two faces stand, whole blocks about this face.
+                if (Candidate c = parityMended_ && n_ >= 7 ? blocks(x) : cycles(x); c.better(best, later_))
+                    best = std::move(c);
                 // Commutators about a neighbour face, which take its pieces
                 // of this face's colour in whole rows more often.
                 if (sourceShare_ > 0)
@@ -701,6 +838,8 @@ private:
     std::vector<std::pair<bool, Pairs>> lineCache_;  // for the face being built
     std::map<std::tuple<int, int, int>, std::vector<int>> crossings_;
     std::vector<Cycle> cycleCache_;
+    std::array<bool, 6 * 3 * 8> rowsDone_{};         // cycleTable: the ways of turning worked out in full
+    std::array<std::array<int, 256>, 7> weights_{};  // blocks: weight by face and colour
 };
 
 }  // namespace
