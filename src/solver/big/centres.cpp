@@ -794,15 +794,17 @@ private:
             if (!parityMended_)
                 if (Candidate b = bars(); b.better(best, later_)) best = std::move(b);
             if (best.gain * 10 < kBuilt * best.cost) {
-                // Once the first two faces stand, whole blocks about this face.
-                if (Candidate c = parityMended_ && n_ >= 7 ? blocks(x) : cycles(x); c.better(best, later_))
-                    best = std::move(c);
+                // Once the first two faces stand (7 and up), whole blocks,
+                // about this face and about each neighbour face.
+                const bool blocksNow = parityMended_ && n_ >= 7;
+                if (Candidate c = blocksNow ? blocks(x) : cycles(x); c.better(best, later_)) best = std::move(c);
                 // Commutators about a neighbour face, which take its pieces
                 // of this face's colour in whole rows more often.
                 if (sourceShare_ > 0)
                     for (int z = 1; z <= 6; ++z)
                         if (!built_[static_cast<std::size_t>(z)] && adjacent(z, x))
-                            if (Candidate d = cycles(z, true); d.better(best, later_)) best = std::move(d);
+                            if (Candidate d = blocksNow ? blocks(z) : cycles(z, true); d.better(best, later_))
+                                best = std::move(d);
             }
             if (best.gain <= 0)
                 for (int z = 1; z <= 6 && best.gain <= 0; ++z)
