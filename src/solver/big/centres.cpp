@@ -680,12 +680,14 @@ private:
 std::vector<CentresWay> centresWays(const SquareSet& centres, const Colours& colours, const FaceColours& target,
                                     std::size_t most) {
     // Cubes to 15 try several first faces (and those to 10 several weights
-    // of a piece next to the face being built) and keep the shortest.
+    // of a piece next to the face being built) and keep the shortest. Above
+    // 10 such a piece counts nothing: the steps then take the face's colour
+    // off its neighbours freely, which comes out shorter there.
     const int n = centres.n();
     const std::size_t tries = n <= 10 ? 6 : n <= 15 ? 2 : 1;
     const std::vector<int> nears = n <= 7    ? std::vector<int>{1, 0, 4, 2, 16}
                                    : n <= 10 ? std::vector<int>{1, 0}
-                                             : std::vector<int>{1};
+                                             : std::vector<int>{0};
     MoveList scratch;
     Colours look = colours;
     const std::vector<int> firsts = CentreSolver(centres, look, target, scratch).facesByMissing();
