@@ -377,12 +377,19 @@ private:
     // The three squares the commutator of slices s and t moves, found from
     // the square p of face z they share: the others are one turn from it.
     Pairs cycleThrough(int p, int a, int s, int t, int q1, int q2, const PhysicalMove& zk) const {
-        const auto seq = blockCommutator(a, {s}, {t}, q1, q2, zk);
+        // The commutator of the two slices, spelt out in place: this runs
+        // for every cycle a step looks at.
         const PhysicalMove zb{zk.axis, zk.layer, -zk.quarter};
+        const std::array<PhysicalMove, 8> seq{PhysicalMove{a, s, q1},  zk, PhysicalMove{a, t, q2},  zb,
+                                              PhysicalMove{a, s, -q1}, zk, PhysicalMove{a, t, -q2}, zb};
         Pairs pairs;
-        for (const PhysicalMove& m : {PhysicalMove{a, s, 1}, PhysicalMove{a, s, -1}}) {
-            for (int c : {p, cs_.image(m, p), cs_.image({zk, {a, t, m.quarter}, zb}, p)}) {
-                const int to = cs_.image(seq, c);
+        pairs.reserve(6);
+        for (int q : {1, -1}) {
+            const std::array<int, 3> from{p, cs_.image({a, s, q}, p),
+                                          cs_.image(zb, cs_.image({a, t, q}, cs_.image(zk, p)))};
+            for (int c : from) {
+                int to = c;
+                for (const PhysicalMove& m : seq) to = cs_.image(m, to);
                 if (to != c && std::find(pairs.begin(), pairs.end(), std::pair{c, to}) == pairs.end())
                     pairs.emplace_back(c, to);
             }
