@@ -691,7 +691,7 @@ std::vector<CentresWay> centresWays(const SquareSet& centres, const Colours& col
     // 10 such a piece counts nothing: the steps then take the face's colour
     // off its neighbours freely, which comes out shorter there.
     const int n = centres.n();
-    const std::size_t tries = n <= 10 ? 6 : n <= 15 ? 2 : 1;
+    const std::size_t tries = n <= 10 ? 6 : n <= 15 ? 3 : 1;
     const std::vector<int> nears = n <= 7    ? std::vector<int>{1, 0, 4, 2, 16}
                                    : n <= 10 ? std::vector<int>{1, 0}
                                              : std::vector<int>{0};
