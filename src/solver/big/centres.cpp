@@ -135,11 +135,6 @@ private:
         if (colour != target_[static_cast<std::size_t>(x_)]) return 0;
         return face == x_ ? kBuilt : adjacent(face, x_) ? near_ : 0;
     }
-    int score(const Colours& c) const {
-        int s = 0;
-        for (int i = 0; i < cs_.size(); ++i) s += weight(cs_.face(i), c[static_cast<std::size_t>(i)]);
-        return s;
-    }
     bool isMiddle(int layer) const { return n_ % 2 == 1 && 2 * layer == n_ + 1; }
 
     // The colour that a turn of face `y` by `j` quarters brings to square i.
@@ -183,7 +178,12 @@ private:
         Colours c = col_;
         cs_.turn(c, moves);
         Candidate k;
-        k.gain = score(c) - score(col_);
+        // Only the squares the moves changed change the score.
+        for (std::size_t i = 0; i < c.size(); ++i)
+            if (c[i] != col_[i]) {
+                const int f = cs_.face(static_cast<int>(i));
+                k.gain += weight(f, c[i]) - weight(f, col_[i]);
+            }
         k.cost = static_cast<int>(moves.size());
         k.moves = std::move(moves);
         return k;
@@ -191,7 +191,9 @@ private:
 
     // Rows of pieces from a neighbour face swapped into this one: the slices
     // carry a row of the neighbour in, the face turns it aside, the slices
-    // go back (taking one of the face's own rows out).
+    // go back (taking one of the face's own rows out). As every slice goes
+    // back, an odd cube's middle slice may take part: its fixed centres
+    // return.
     Candidate lineSwaps() {
         struct Estimate {
             int gain, cost, axis, dir, k, y, j;
@@ -206,7 +208,7 @@ private:
                 for (int k = 1; k <= 3; ++k) {
                     std::vector<const Pairs*> pairs(static_cast<std::size_t>(n_ + 1), nullptr);
                     for (int s = 2; s < n_; ++s)
-                        if (!isMiddle(s)) pairs[static_cast<std::size_t>(s)] = &linePairs(a, dir, k, s);
+                        pairs[static_cast<std::size_t>(s)] = &linePairs(a, dir, k, s);
                     for (int j = 0; j < 4; ++j) {
                         const auto& pre = preimage(y, j);
                         Estimate e{0, turnCost(j) + turnCost(k), a, dir, k, y, j, {}};
@@ -379,12 +381,19 @@ private:
     // The three squares the commutator of slices s and t moves, found from
     // the square p of face z they share: the others are one turn from it.
     Pairs cycleThrough(int p, int a, int s, int t, int q1, int q2, const PhysicalMove& zk) const {
-        const auto seq = blockCommutator(a, {s}, {t}, q1, q2, zk);
+        // The commutator of the two slices, spelt out in place: this runs
+        // for every cycle a step looks at.
         const PhysicalMove zb{zk.axis, zk.layer, -zk.quarter};
+        const std::array<PhysicalMove, 8> seq{PhysicalMove{a, s, q1},  zk, PhysicalMove{a, t, q2},  zb,
+                                              PhysicalMove{a, s, -q1}, zk, PhysicalMove{a, t, -q2}, zb};
         Pairs pairs;
-        for (const PhysicalMove& m : {PhysicalMove{a, s, 1}, PhysicalMove{a, s, -1}}) {
-            for (int c : {p, cs_.image(m, p), cs_.image({zk, {a, t, m.quarter}, zb}, p)}) {
-                const int to = cs_.image(seq, c);
+        pairs.reserve(6);
+        for (int q : {1, -1}) {
+            const std::array<int, 3> from{p, cs_.image({a, s, q}, p),
+                                          cs_.image(zb, cs_.image({a, t, q}, cs_.image(zk, p)))};
+            for (int c : from) {
+                int to = c;
+                for (const PhysicalMove& m : seq) to = cs_.image(m, to);
                 if (to != c && std::find(pairs.begin(), pairs.end(), std::pair{c, to}) == pairs.end())
                     pairs.emplace_back(c, to);
             }
@@ -685,7 +694,9 @@ private:
             for (int dir : {1, -1}) {
                 const int y = turnedFace(x_, a, -dir);
                 for (int s = 2; s < n_; ++s) {
-                    if (isMiddle(s)) continue;
+                    // The middle slice of an odd cube carries the fixed
+                    // centres: it always goes back.
+                    const bool back = firstDone_ || isMiddle(s);
                     std::vector<int> bar, home;
                     for (int i : layerCells_[static_cast<std::size_t>(a)][static_cast<std::size_t>(s)]) {
                         if (cs_.face(i) == y) bar.push_back(i);
@@ -703,7 +714,7 @@ private:
                         for (int i : bar) have += c[static_cast<std::size_t>(i)] == xc;
                         for (int k = 0; k < 4; ++k) {
                             int lost = 0;
-                            if (!firstDone_) {
+                            if (!back) {
                                 for (int i : home)
                                     lost +=
                                         c[static_cast<std::size_t>(preimage(x_, k)[static_cast<std::size_t>(i)])] == xc;
@@ -718,7 +729,7 @@ private:
                                     lost += c[static_cast<std::size_t>(d)] == xc;
                                 }
                             }
-                            const int gain = have - lost, cost = fillCost + turnCost(k) + (firstDone_ ? 2 : 1);
+                            const int gain = have - lost, cost = fillCost + turnCost(k) + (back ? 2 : 1);
                             if (worthier(gain * kBuilt, cost, bestGain * kBuilt, bestCost, later_)) {
                                 bestGain = gain, bestCost = cost, bestK = k, bestFills = static_cast<int>(fills.size());
                                 bestQuarters = quarters;
@@ -758,7 +769,7 @@ private:
                     cand.cost = bestCost;
                     if (!cand.better(best, later_)) continue;
                     std::vector<PhysicalMove> ms(fills.begin(), fills.begin() + bestFills);
-                    if (firstDone_) {
+                    if (back) {
                         ms.push_back({a, s, dir});
                         addTurns(ms, faceTurn(x_, 1, n_), bestK);
                         ms.push_back({a, s, -dir});
@@ -769,7 +780,7 @@ private:
                     cand = exact(std::move(ms));
                     if (!cand.better(best, later_)) continue;
                     cand.quarterSlices = bestQuarters;
-                    if (!firstDone_) cand.quarterSlices.push_back(s);
+                    if (!back) cand.quarterSlices.push_back(s);
                     best = std::move(cand);
                 }
             }
@@ -849,12 +860,14 @@ private:
 std::vector<CentresWay> centresWays(const SquareSet& centres, const Colours& colours, const FaceColours& target,
                                     std::size_t most) {
     // Cubes to 15 try several first faces (and those to 10 several weights
-    // of a piece next to the face being built) and keep the shortest.
+    // of a piece next to the face being built) and keep the shortest. Above
+    // 10 such a piece counts nothing: the steps then take the face's colour
+    // off its neighbours freely, which comes out shorter there.
     const int n = centres.n();
-    const std::size_t tries = n <= 10 ? 6 : n <= 15 ? 2 : 1;
+    const std::size_t tries = n <= 10 ? 6 : n <= 15 ? 3 : 1;
     const std::vector<int> nears = n <= 7    ? std::vector<int>{1, 0, 4, 2, 16}
                                    : n <= 10 ? std::vector<int>{1, 0}
-                                             : std::vector<int>{1};
+                                             : std::vector<int>{0};
     MoveList scratch;
     Colours look = colours;
     const std::vector<int> firsts = CentreSolver(centres, look, target, scratch).facesByMissing();
