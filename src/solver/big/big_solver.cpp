@@ -124,7 +124,17 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
             Cube cube = built;
             for (const auto& m : starts[t]) cube.turn(m, n);
             Colours c = wings.read(cube);
-            if (!pairEdges(wings, c, phase)) continue;
+            LeadParity parity;
+            if (n % 2 == 0) {
+                parity.swapLength = static_cast<int>(edgeSwap(n).size());
+                parity.odd = [&](const MoveList& sofar) {
+                    Cube paired = built;
+                    for (const auto& m : sofar.moves()) paired.turn(m, n);
+                    Pieces pieces;
+                    return readPieces(threeCube(paired, n), 3, faces, pieces).refusal == Refusal::oddParity;
+                };
+            }
+            if (!pairEdges(wings, c, phase, parity)) continue;
             cube = built;
             for (const auto& m : phase.moves()) cube.turn(m, n);
             Pieces pieces;

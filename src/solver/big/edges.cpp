@@ -65,10 +65,11 @@ std::vector<PhysicalMove> flipInPlace(const EdgeSlot& e, int n) {
 
 class EdgeSolver {
 public:
-    EdgeSolver(const SquareSet& ws, Colours& col, MoveList& out)
+    EdgeSolver(const SquareSet& ws, Colours& col, MoveList& out, const LeadParity& parity)
         : ws_(ws),
           col_(col),
           out_(out),
+          parity_(parity),
           n_(ws.n()),
           slots_(edgeSlots(n_)),
           slotOf_(static_cast<std::size_t>(ws.size()), -1) {
@@ -88,6 +89,7 @@ public:
             pairing_ = true;
             active_ = {n_ / 2, n_ / 2 + 1};
             if (!stage()) return false;
+            if (parity_.odd && parity_.odd(out_)) swapLeads();
         }
         pairing_ = false;
         active_.clear();
@@ -372,11 +374,14 @@ private:
     // Where each piece of the layers being paired has to go: dest[s] is the
     // place the piece now at s belongs in (-1 for places not paired now).
     std::vector<int> destinations(const std::vector<std::array<int, 2>>& want) const {
+        return destinations(want, col_);
+    }
+    std::vector<int> destinations(const std::vector<std::array<int, 2>>& want, const Colours& col) const {
         std::vector<int> dest(slots_.size(), -1);
         for (std::size_t s = 0; s < slots_.size(); ++s) {
             if (want[s][0] < 0) continue;
-            const int x = col_[static_cast<std::size_t>(stickers_[s][0])],
-                      y = col_[static_cast<std::size_t>(stickers_[s][1])];
+            const int x = col[static_cast<std::size_t>(stickers_[s][0])],
+                      y = col[static_cast<std::size_t>(stickers_[s][1])];
             const int k = std::min(slots_[s].layer, n_ + 1 - slots_[s].layer);
             for (std::size_t t = 0; t < slots_.size(); ++t)
                 if (want[t][0] >= 0 && (slots_[t].layer == k || slots_[t].layer == n_ + 1 - k) &&
@@ -394,23 +399,17 @@ private:
     // commutator that does it for three other places, moved onto these by
     // turns made before and undone after.
     bool threeCycle(int x, int y, int z, Option& out) {
-        std::map<std::array<int, 3>, std::tuple<int, int, int>> base;
-        for (int edge = 0; edge < 12; ++edge)
-            for (int shape = 0; shape < kShapes; ++shape)
-                for (int l = 2; l < n_; ++l) {
-                    if (n_ % 2 == 1 && 2 * l == n_ + 1) continue;
-                    const Pairs& p = cyclePairs(edge, shape, l);
-                    if (p.size() != 6) continue;
-                    std::map<int, int> next;
-                    for (auto [from, to] : p)
-                        next[slotOf_[static_cast<std::size_t>(from)]] = slotOf_[static_cast<std::size_t>(to)];
-                    const int u = next.begin()->first, v = next[u], w = next[v];
-                    for (const auto& key : {std::array{u, v, w}, std::array{v, w, u}, std::array{w, u, v}})
-                        base.emplace(key, std::make_tuple(edge, shape, l));
-                }
+        std::vector<int> layers(static_cast<std::size_t>(n_));
+        for (int l = 1; l <= n_; ++l) layers[static_cast<std::size_t>(l - 1)] = l;
+        return threeCycle(x, y, z, out, 3, layers);
+    }
+    // The same with set-ups of at most `most` turns of the given layers.
+    bool threeCycle(int x, int y, int z, Option& out, int most, const std::vector<int>& layers) {
+        if (base_.empty()) buildBase();
+        const auto& base = base_;
         std::vector<PhysicalMove> all;
         for (int axis = 0; axis < 3; ++axis)
-            for (int layer = 1; layer <= n_; ++layer)
+            for (int layer : layers)
                 for (int q : {1, -1}) all.push_back({axis, layer, q});
         std::vector<PhysicalMove> setup;
         std::function<bool(std::array<int, 3>, int)> search = [&](std::array<int, 3> at, int depth) {
@@ -432,9 +431,88 @@ private:
             }
             return false;
         };
-        for (int depth = 0; depth <= 3; ++depth)
+        for (int depth = 0; depth <= most; ++depth)
             if (search({x, y, z}, depth)) return true;
         return false;
+    }
+
+    // Every three places one slice's commutator cycles, in each of its
+    // three readings, and the commutator (edge, shape, layer).
+    void buildBase() {
+        auto& base = base_;
+        for (int edge = 0; edge < 12; ++edge)
+            for (int shape = 0; shape < kShapes; ++shape)
+                for (int l = 2; l < n_; ++l) {
+                    if (n_ % 2 == 1 && 2 * l == n_ + 1) continue;
+                    const Pairs& p = cyclePairs(edge, shape, l);
+                    if (p.size() != 6) continue;
+                    std::map<int, int> next;
+                    for (auto [from, to] : p)
+                        next[slotOf_[static_cast<std::size_t>(from)]] = slotOf_[static_cast<std::size_t>(to)];
+                    const int u = next.begin()->first, v = next[u], w = next[v];
+                    for (const auto& key : {std::array{u, v, w}, std::array{v, w, u}, std::array{w, u, v}})
+                        base.emplace(key, std::make_tuple(edge, shape, l));
+                }
+    }
+
+    // The inner pairs of an even cube are paired but leave the reduced cube
+    // needing two edges swapped: two of the pairs exchanged instead (two
+    // three-cycles of their pieces, each set up by turns of the layers that
+    // hold them), the cheapest exchange found, where it is shorter than the
+    // swap.
+    void swapLeads() {
+        // Two commutators of eight turns at least.
+        if (parity_.swapLength <= 16) return;
+        const int lo = n_ / 2, hi = lo + 1;
+        const std::vector<int> layers = {1, lo, hi, n_};
+        std::vector<std::array<int, 2>> shows(12);
+        for (int e = 0; e < 12; ++e) {
+            const auto& st = stickers_[static_cast<std::size_t>(slot(e, lo))];
+            shows[static_cast<std::size_t>(e)] = {col_[static_cast<std::size_t>(st[0])],
+                                                  col_[static_cast<std::size_t>(st[1])]};
+        }
+        std::vector<PhysicalMove> best;
+        std::size_t limit = static_cast<std::size_t>(parity_.swapLength);
+        for (int a = 0; a < 12; ++a)
+            for (int b = a + 1; b < 12; ++b)
+                for (int turned = 0; turned < 4; ++turned) {
+                    std::vector<std::array<int, 2>> want(slots_.size(), {-1, -1});
+                    for (int e = 0; e < 12; ++e) {
+                        auto w = shows[static_cast<std::size_t>(e == a ? b : e == b ? a : e)];
+                        if ((e == a && turned & 1) || (e == b && turned & 2)) std::swap(w[0], w[1]);
+                        for (int l : {lo, hi}) want[static_cast<std::size_t>(slot(e, l))] = w;
+                    }
+                    Colours c = col_;
+                    std::vector<PhysicalMove> ms;
+                    bool done = false;
+                    for (int round = 0; round < 3 && ms.size() < limit; ++round) {
+                        const std::vector<int> dest = destinations(want, c);
+                        std::vector<int> wrong;
+                        for (std::size_t s = 0; s < slots_.size(); ++s)
+                            if (dest[s] >= 0 && dest[s] != static_cast<int>(s)) wrong.push_back(static_cast<int>(s));
+                        if (wrong.empty()) {
+                            done = true;
+                            break;
+                        }
+                        if (wrong.size() < 3) break;
+                        const int x = wrong[0], y = dest[static_cast<std::size_t>(x)];
+                        int z = dest[static_cast<std::size_t>(y)];
+                        if (z == x || z < 0)
+                            for (int s : wrong)
+                                if (s != x && s != y) z = s;
+                        Option o;
+                        if (!threeCycle(x, y, z, o, 2, layers)) break;
+                        ms.insert(ms.end(), o.moves.begin(), o.moves.end());
+                        ws_.turn(c, o.moves);
+                    }
+                    if (done && ms.size() < limit) {
+                        best = ms;
+                        limit = ms.size();
+                    }
+                }
+        if (best.empty()) return;
+        out_.add(best);
+        ws_.turn(col_, best);
     }
 
     // When no commutator gains as it stands: the pieces that are not yet
@@ -504,6 +582,7 @@ private:
     const SquareSet& ws_;
     Colours& col_;
     MoveList& out_;
+    const LeadParity& parity_;
     int n_;
     std::vector<EdgeSlot> slots_;
     std::vector<std::array<int, 2>> stickers_;
@@ -513,12 +592,13 @@ private:
     std::vector<int> active_;
     std::vector<std::vector<PhysicalMove>> flips_;
     std::vector<Cycle> cache_;
+    std::map<std::array<int, 3>, std::tuple<int, int, int>> base_;
 };
 
 }  // namespace
 
-bool pairEdges(const SquareSet& wings, Colours& colours, MoveList& out) {
-    return EdgeSolver(wings, colours, out).run();
+bool pairEdges(const SquareSet& wings, Colours& colours, MoveList& out, const LeadParity& parity) {
+    return EdgeSolver(wings, colours, out, parity).run();
 }
 
 }  // namespace vx::solver::big
