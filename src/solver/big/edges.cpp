@@ -276,11 +276,14 @@ private:
                 }
             }
             if (g <= 0) continue;
-            const int cost = static_cast<int>(setup.size()) + 2 * static_cast<int>(S.size()) + (shape >= 16 ? 10 : 6);
-            if (best.gain > 0 && g * best.cost <= best.gain * cost) continue;
+            const int raw = static_cast<int>(setup.size()) + 2 * static_cast<int>(S.size()) + (shape >= 16 ? 10 : 6);
+            // The set-up may cancel against the turns the last step ended with.
+            if (best.gain > 0 && g * best.cost <= best.gain * (raw - kMerge)) continue;
             std::vector<PhysicalMove> ms = setup;
             const auto comm = commutator(edge, shape, S);
             ms.insert(ms.end(), comm.begin(), comm.end());
+            const int cost = addedLength(ms);
+            if (best.gain > 0 && g * best.cost <= best.gain * cost) continue;
             int exact = g;
             if (pairing_) {
                 // The two inner layers' cycles may meet on an edge: counted on the whole.
@@ -290,6 +293,22 @@ private:
             }
             if (exact > 0 && (best.gain <= 0 || exact * best.cost > best.gain * cost)) best = {exact, cost, ms};
         }
+    }
+
+    // What the moves add to the solution, after those that cancel or merge
+    // with the turns about one axis it ends with.
+    static constexpr int kMerge = 4;
+    int addedLength(const std::vector<PhysicalMove>& ms) const {
+        MoveList t = tail_;
+        t.add(ms);
+        return t.length() - tail_.length();
+    }
+    void keepTail() {
+        const auto done = out_.moves();
+        std::size_t k = done.size();
+        while (k > 0 && done[k - 1].axis == done.back().axis) --k;
+        tail_ = MoveList();
+        for (std::size_t i = k; i < done.size(); ++i) tail_.add(done[i]);
     }
 
     // Turns made first (and not undone: they move whole edges): nothing, or
@@ -560,6 +579,7 @@ private:
         while (score(col_) < full()) {
             if (++guard > 40 * n_ * n_) return false;
             Option best;
+            keepTail();
             auto now = [&](int i) { return col_[static_cast<std::size_t>(i)]; };
             for (bool deep : {n_ <= 7, true}) {
                 for (int edge = 0; edge < 12; ++edge)
@@ -592,6 +612,7 @@ private:
     std::vector<int> active_;
     std::vector<std::vector<PhysicalMove>> flips_;
     std::vector<Cycle> cache_;
+    MoveList tail_;
     std::map<std::array<int, 3>, std::tuple<int, int, int>> base_;
 };
 
