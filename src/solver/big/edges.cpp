@@ -229,9 +229,21 @@ private:
     }
 
     void consider(int edge, const std::vector<PhysicalMove>& setup, Option& best) {
-        Colours c = col_;
+        Colours& c = work_;
+        c = col_;
         ws_.turn(c, setup);
         auto pre = [&](int i) { return c[static_cast<std::size_t>(i)]; };
+        const auto stride = static_cast<std::size_t>(n_ + 1);
+        if (!pairing_) {
+            gains_.assign(kShapes * stride, 0);
+            for (int shape = 0; shape < kShapes; ++shape)
+                for (int l : active_)
+                    gains_[static_cast<std::size_t>(shape) * stride + static_cast<std::size_t>(l)] =
+                        leadGain(cycle(edge, shape, l), c);
+        }
+        auto gain = [&](int shape, int l) {
+            return gains_[static_cast<std::size_t>(shape) * stride + static_cast<std::size_t>(l)];
+        };
         for (int shape = 0; shape < kShapes; ++shape) {
             std::vector<int> S;
             int g = 0;
@@ -256,8 +268,8 @@ private:
                 // differ only in the slices' direction: the even shape
                 // takes the mixed choices, the odd one only its own way).
                 for (int l : active_) {
-                    const int gi = leadGain(cycle(edge, shape, l), c);
-                    const int go = shape & 1 ? 0 : leadGain(cycle(edge, shape ^ 1, l), c);
+                    const int gi = gain(shape, l);
+                    const int go = shape & 1 ? 0 : gain(shape ^ 1, l);
                     if (gi > 0 && gi >= go) {
                         S.push_back(l);
                         g += gi;
@@ -268,7 +280,7 @@ private:
                 }
             } else {
                 for (int l : active_) {
-                    const int gi = leadGain(cycle(edge, shape, l), c);
+                    const int gi = gain(shape, l);
                     if (gi > 0) {
                         S.push_back(l);
                         g += gi;
@@ -295,8 +307,16 @@ private:
         }
     }
 
+    // Cubes up to 15 also look at two set-up turns where the best with one
+    // costs this many moves a piece or more, for at most deepLeft_ edges in
+    // all (a count of work, so that a solve stays within its time). The
+    // set-ups of one turn: nothing and twelve single turns.
+    static constexpr int kPoor = 4, kDeepUpTo = 15;
+    static constexpr std::size_t kSingleSetups = 13;
+    int deepLeft_ = 24;
+
     // What the moves add to the solution, after those that cancel or merge
-    // with the turns about one axis it ends with.
+    // with the turns about one axis it ends with (by kMerge moves at most).
     static constexpr int kMerge = 4;
     int addedLength(const std::vector<PhysicalMove>& ms) const {
         MoveList t = tail_;
@@ -324,7 +344,7 @@ private:
         }
         if (deep) {
             // Two turns of faces the edge is not on: always on small cubes,
-            // on big ones where one turn finds nothing.
+            // on big ones where one turn finds nothing or little.
             const std::size_t one = all.size();
             for (std::size_t i = 1; i < one; ++i)
                 for (std::size_t j = 1; j < one; ++j) {
@@ -581,11 +601,19 @@ private:
             Option best;
             keepTail();
             auto now = [&](int i) { return col_[static_cast<std::size_t>(i)]; };
+            int open = 0;
+            for (int edge = 0; edge < 12; ++edge) open += edgeScore(edge, now) < edgeFull();
             for (bool deep : {n_ <= 7, true}) {
                 for (int edge = 0; edge < 12; ++edge)
-                    if (edgeScore(edge, now) < edgeFull())
-                        for (const auto& setup : setups(edge, deep)) consider(edge, setup, best);
-                if (best.gain > 0 || deep) break;
+                    if (edgeScore(edge, now) < edgeFull()) {
+                        const auto all = setups(edge, deep);
+                        // The second look skips the single turns the first made.
+                        for (std::size_t i = deep && n_ > 7 ? kSingleSetups : 0; i < all.size(); ++i)
+                            consider(edge, all[i], best);
+                    }
+                if (deep || (best.gain > 0 && !(n_ <= kDeepUpTo && best.cost >= kPoor * best.gain && open <= deepLeft_)))
+                    break;
+                if (best.gain > 0) deepLeft_ -= open;
             }
             if (best.gain > 0) {
                 Colours after = col_;
@@ -612,6 +640,8 @@ private:
     std::vector<int> active_;
     std::vector<std::vector<PhysicalMove>> flips_;
     std::vector<Cycle> cache_;
+    Colours work_;
+    std::vector<int> gains_;
     MoveList tail_;
     std::map<std::array<int, 3>, std::tuple<int, int, int>> base_;
 };
