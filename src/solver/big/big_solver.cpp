@@ -111,7 +111,7 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     for (int f = 1; f <= 6; ++f) faces[static_cast<std::size_t>(r.target[static_cast<std::size_t>(f)])] = f;
     const std::vector<std::vector<PhysicalMove>> starts = {{},          {{1, n, 1}}, {{1, 1, 1}},
                                                            {{0, n, 1}}, {{2, n, 1}}, {{1, n, -1}}};
-    const std::size_t tries = n <= 9 ? starts.size() : n <= 15 ? 3 : n % 2 == 0 ? 2 : 1;
+    const std::size_t tries = n <= 9 ? starts.size() : n <= 10 ? 2 : n <= 15 ? 3 : n % 2 == 0 ? 2 : 1;
     int shortest = -1;
     const MoveList* centreMoves = nullptr;
     MoveList edges;
@@ -124,7 +124,17 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
             Cube cube = built;
             for (const auto& m : starts[t]) cube.turn(m, n);
             Colours c = wings.read(cube);
-            if (!pairEdges(wings, c, phase)) continue;
+            LeadParity parity;
+            if (n % 2 == 0) {
+                parity.swapLength = static_cast<int>(edgeSwap(n).size());
+                parity.odd = [&](const MoveList& sofar) {
+                    Cube paired = built;
+                    for (const auto& m : sofar.moves()) paired.turn(m, n);
+                    Pieces pieces;
+                    return readPieces(threeCube(paired, n), 3, faces, pieces).refusal == Refusal::oddParity;
+                };
+            }
+            if (!pairEdges(wings, c, phase, parity)) continue;
             cube = built;
             for (const auto& m : phase.moves()) cube.turn(m, n);
             Pieces pieces;

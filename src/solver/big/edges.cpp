@@ -65,10 +65,11 @@ std::vector<PhysicalMove> flipInPlace(const EdgeSlot& e, int n) {
 
 class EdgeSolver {
 public:
-    EdgeSolver(const SquareSet& ws, Colours& col, MoveList& out)
+    EdgeSolver(const SquareSet& ws, Colours& col, MoveList& out, const LeadParity& parity)
         : ws_(ws),
           col_(col),
           out_(out),
+          parity_(parity),
           n_(ws.n()),
           slots_(edgeSlots(n_)),
           slotOf_(static_cast<std::size_t>(ws.size()), -1) {
@@ -88,6 +89,7 @@ public:
             pairing_ = true;
             active_ = {n_ / 2, n_ / 2 + 1};
             if (!stage()) return false;
+            if (parity_.odd && parity_.odd(out_)) swapLeads();
         }
         pairing_ = false;
         active_.clear();
@@ -227,9 +229,21 @@ private:
     }
 
     void consider(int edge, const std::vector<PhysicalMove>& setup, Option& best) {
-        Colours c = col_;
+        Colours& c = work_;
+        c = col_;
         ws_.turn(c, setup);
         auto pre = [&](int i) { return c[static_cast<std::size_t>(i)]; };
+        const auto stride = static_cast<std::size_t>(n_ + 1);
+        if (!pairing_) {
+            gains_.assign(kShapes * stride, 0);
+            for (int shape = 0; shape < kShapes; ++shape)
+                for (int l : active_)
+                    gains_[static_cast<std::size_t>(shape) * stride + static_cast<std::size_t>(l)] =
+                        leadGain(cycle(edge, shape, l), c);
+        }
+        auto gain = [&](int shape, int l) {
+            return gains_[static_cast<std::size_t>(shape) * stride + static_cast<std::size_t>(l)];
+        };
         for (int shape = 0; shape < kShapes; ++shape) {
             std::vector<int> S;
             int g = 0;
@@ -254,8 +268,8 @@ private:
                 // differ only in the slices' direction: the even shape
                 // takes the mixed choices, the odd one only its own way).
                 for (int l : active_) {
-                    const int gi = leadGain(cycle(edge, shape, l), c);
-                    const int go = shape & 1 ? 0 : leadGain(cycle(edge, shape ^ 1, l), c);
+                    const int gi = gain(shape, l);
+                    const int go = shape & 1 ? 0 : gain(shape ^ 1, l);
                     if (gi > 0 && gi >= go) {
                         S.push_back(l);
                         g += gi;
@@ -266,7 +280,7 @@ private:
                 }
             } else {
                 for (int l : active_) {
-                    const int gi = leadGain(cycle(edge, shape, l), c);
+                    const int gi = gain(shape, l);
                     if (gi > 0) {
                         S.push_back(l);
                         g += gi;
@@ -274,11 +288,14 @@ private:
                 }
             }
             if (g <= 0) continue;
-            const int cost = static_cast<int>(setup.size()) + 2 * static_cast<int>(S.size()) + (shape >= 16 ? 10 : 6);
-            if (best.gain > 0 && g * best.cost <= best.gain * cost) continue;
+            const int raw = static_cast<int>(setup.size()) + 2 * static_cast<int>(S.size()) + (shape >= 16 ? 10 : 6);
+            // The set-up may cancel against the turns the last step ended with.
+            if (best.gain > 0 && g * best.cost <= best.gain * (raw - kMerge)) continue;
             std::vector<PhysicalMove> ms = setup;
             const auto comm = commutator(edge, shape, S);
             ms.insert(ms.end(), comm.begin(), comm.end());
+            const int cost = addedLength(ms);
+            if (best.gain > 0 && g * best.cost <= best.gain * cost) continue;
             int exact = g;
             if (pairing_) {
                 // The two inner layers' cycles may meet on an edge: counted on the whole.
@@ -288,6 +305,30 @@ private:
             }
             if (exact > 0 && (best.gain <= 0 || exact * best.cost > best.gain * cost)) best = {exact, cost, ms};
         }
+    }
+
+    // Cubes up to 15 also look at two set-up turns where the best with one
+    // costs this many moves a piece or more, for at most deepLeft_ edges in
+    // all (a count of work, so that a solve stays within its time). The
+    // set-ups of one turn: nothing and twelve single turns.
+    static constexpr int kPoor = 4, kDeepUpTo = 15;
+    static constexpr std::size_t kSingleSetups = 13;
+    int deepLeft_ = 24;
+
+    // What the moves add to the solution, after those that cancel or merge
+    // with the turns about one axis it ends with (by kMerge moves at most).
+    static constexpr int kMerge = 4;
+    int addedLength(const std::vector<PhysicalMove>& ms) const {
+        MoveList t = tail_;
+        t.add(ms);
+        return t.length() - tail_.length();
+    }
+    void keepTail() {
+        const auto done = out_.moves();
+        std::size_t k = done.size();
+        while (k > 0 && done[k - 1].axis == done.back().axis) --k;
+        tail_ = MoveList();
+        for (std::size_t i = k; i < done.size(); ++i) tail_.add(done[i]);
     }
 
     // Turns made first (and not undone: they move whole edges): nothing, or
@@ -303,7 +344,7 @@ private:
         }
         if (deep) {
             // Two turns of faces the edge is not on: always on small cubes,
-            // on big ones where one turn finds nothing.
+            // on big ones where one turn finds nothing or little.
             const std::size_t one = all.size();
             for (std::size_t i = 1; i < one; ++i)
                 for (std::size_t j = 1; j < one; ++j) {
@@ -372,11 +413,14 @@ private:
     // Where each piece of the layers being paired has to go: dest[s] is the
     // place the piece now at s belongs in (-1 for places not paired now).
     std::vector<int> destinations(const std::vector<std::array<int, 2>>& want) const {
+        return destinations(want, col_);
+    }
+    std::vector<int> destinations(const std::vector<std::array<int, 2>>& want, const Colours& col) const {
         std::vector<int> dest(slots_.size(), -1);
         for (std::size_t s = 0; s < slots_.size(); ++s) {
             if (want[s][0] < 0) continue;
-            const int x = col_[static_cast<std::size_t>(stickers_[s][0])],
-                      y = col_[static_cast<std::size_t>(stickers_[s][1])];
+            const int x = col[static_cast<std::size_t>(stickers_[s][0])],
+                      y = col[static_cast<std::size_t>(stickers_[s][1])];
             const int k = std::min(slots_[s].layer, n_ + 1 - slots_[s].layer);
             for (std::size_t t = 0; t < slots_.size(); ++t)
                 if (want[t][0] >= 0 && (slots_[t].layer == k || slots_[t].layer == n_ + 1 - k) &&
@@ -394,23 +438,17 @@ private:
     // commutator that does it for three other places, moved onto these by
     // turns made before and undone after.
     bool threeCycle(int x, int y, int z, Option& out) {
-        std::map<std::array<int, 3>, std::tuple<int, int, int>> base;
-        for (int edge = 0; edge < 12; ++edge)
-            for (int shape = 0; shape < kShapes; ++shape)
-                for (int l = 2; l < n_; ++l) {
-                    if (n_ % 2 == 1 && 2 * l == n_ + 1) continue;
-                    const Pairs& p = cyclePairs(edge, shape, l);
-                    if (p.size() != 6) continue;
-                    std::map<int, int> next;
-                    for (auto [from, to] : p)
-                        next[slotOf_[static_cast<std::size_t>(from)]] = slotOf_[static_cast<std::size_t>(to)];
-                    const int u = next.begin()->first, v = next[u], w = next[v];
-                    for (const auto& key : {std::array{u, v, w}, std::array{v, w, u}, std::array{w, u, v}})
-                        base.emplace(key, std::make_tuple(edge, shape, l));
-                }
+        std::vector<int> layers(static_cast<std::size_t>(n_));
+        for (int l = 1; l <= n_; ++l) layers[static_cast<std::size_t>(l - 1)] = l;
+        return threeCycle(x, y, z, out, 3, layers);
+    }
+    // The same with set-ups of at most `most` turns of the given layers.
+    bool threeCycle(int x, int y, int z, Option& out, int most, const std::vector<int>& layers) {
+        if (base_.empty()) buildBase();
+        const auto& base = base_;
         std::vector<PhysicalMove> all;
         for (int axis = 0; axis < 3; ++axis)
-            for (int layer = 1; layer <= n_; ++layer)
+            for (int layer : layers)
                 for (int q : {1, -1}) all.push_back({axis, layer, q});
         std::vector<PhysicalMove> setup;
         std::function<bool(std::array<int, 3>, int)> search = [&](std::array<int, 3> at, int depth) {
@@ -432,9 +470,88 @@ private:
             }
             return false;
         };
-        for (int depth = 0; depth <= 3; ++depth)
+        for (int depth = 0; depth <= most; ++depth)
             if (search({x, y, z}, depth)) return true;
         return false;
+    }
+
+    // Every three places one slice's commutator cycles, in each of its
+    // three readings, and the commutator (edge, shape, layer).
+    void buildBase() {
+        auto& base = base_;
+        for (int edge = 0; edge < 12; ++edge)
+            for (int shape = 0; shape < kShapes; ++shape)
+                for (int l = 2; l < n_; ++l) {
+                    if (n_ % 2 == 1 && 2 * l == n_ + 1) continue;
+                    const Pairs& p = cyclePairs(edge, shape, l);
+                    if (p.size() != 6) continue;
+                    std::map<int, int> next;
+                    for (auto [from, to] : p)
+                        next[slotOf_[static_cast<std::size_t>(from)]] = slotOf_[static_cast<std::size_t>(to)];
+                    const int u = next.begin()->first, v = next[u], w = next[v];
+                    for (const auto& key : {std::array{u, v, w}, std::array{v, w, u}, std::array{w, u, v}})
+                        base.emplace(key, std::make_tuple(edge, shape, l));
+                }
+    }
+
+    // The inner pairs of an even cube are paired but leave the reduced cube
+    // needing two edges swapped: two of the pairs exchanged instead (two
+    // three-cycles of their pieces, each set up by turns of the layers that
+    // hold them), the cheapest exchange found, where it is shorter than the
+    // swap.
+    void swapLeads() {
+        // Two commutators of eight turns at least.
+        if (parity_.swapLength <= 16) return;
+        const int lo = n_ / 2, hi = lo + 1;
+        const std::vector<int> layers = {1, lo, hi, n_};
+        std::vector<std::array<int, 2>> shows(12);
+        for (int e = 0; e < 12; ++e) {
+            const auto& st = stickers_[static_cast<std::size_t>(slot(e, lo))];
+            shows[static_cast<std::size_t>(e)] = {col_[static_cast<std::size_t>(st[0])],
+                                                  col_[static_cast<std::size_t>(st[1])]};
+        }
+        std::vector<PhysicalMove> best;
+        std::size_t limit = static_cast<std::size_t>(parity_.swapLength);
+        for (int a = 0; a < 12; ++a)
+            for (int b = a + 1; b < 12; ++b)
+                for (int turned = 0; turned < 4; ++turned) {
+                    std::vector<std::array<int, 2>> want(slots_.size(), {-1, -1});
+                    for (int e = 0; e < 12; ++e) {
+                        auto w = shows[static_cast<std::size_t>(e == a ? b : e == b ? a : e)];
+                        if ((e == a && turned & 1) || (e == b && turned & 2)) std::swap(w[0], w[1]);
+                        for (int l : {lo, hi}) want[static_cast<std::size_t>(slot(e, l))] = w;
+                    }
+                    Colours c = col_;
+                    std::vector<PhysicalMove> ms;
+                    bool done = false;
+                    for (int round = 0; round < 3 && ms.size() < limit; ++round) {
+                        const std::vector<int> dest = destinations(want, c);
+                        std::vector<int> wrong;
+                        for (std::size_t s = 0; s < slots_.size(); ++s)
+                            if (dest[s] >= 0 && dest[s] != static_cast<int>(s)) wrong.push_back(static_cast<int>(s));
+                        if (wrong.empty()) {
+                            done = true;
+                            break;
+                        }
+                        if (wrong.size() < 3) break;
+                        const int x = wrong[0], y = dest[static_cast<std::size_t>(x)];
+                        int z = dest[static_cast<std::size_t>(y)];
+                        if (z == x || z < 0)
+                            for (int s : wrong)
+                                if (s != x && s != y) z = s;
+                        Option o;
+                        if (!threeCycle(x, y, z, o, 2, layers)) break;
+                        ms.insert(ms.end(), o.moves.begin(), o.moves.end());
+                        ws_.turn(c, o.moves);
+                    }
+                    if (done && ms.size() < limit) {
+                        best = ms;
+                        limit = ms.size();
+                    }
+                }
+        if (best.empty()) return;
+        out_.add(best);
+        ws_.turn(col_, best);
     }
 
     // When no commutator gains as it stands: the pieces that are not yet
@@ -482,12 +599,21 @@ private:
         while (score(col_) < full()) {
             if (++guard > 40 * n_ * n_) return false;
             Option best;
+            keepTail();
             auto now = [&](int i) { return col_[static_cast<std::size_t>(i)]; };
+            int open = 0;
+            for (int edge = 0; edge < 12; ++edge) open += edgeScore(edge, now) < edgeFull();
             for (bool deep : {n_ <= 7, true}) {
                 for (int edge = 0; edge < 12; ++edge)
-                    if (edgeScore(edge, now) < edgeFull())
-                        for (const auto& setup : setups(edge, deep)) consider(edge, setup, best);
-                if (best.gain > 0 || deep) break;
+                    if (edgeScore(edge, now) < edgeFull()) {
+                        const auto all = setups(edge, deep);
+                        // The second look skips the single turns the first made.
+                        for (std::size_t i = deep && n_ > 7 ? kSingleSetups : 0; i < all.size(); ++i)
+                            consider(edge, all[i], best);
+                    }
+                if (deep || (best.gain > 0 && !(n_ <= kDeepUpTo && best.cost >= kPoor * best.gain && open <= deepLeft_)))
+                    break;
+                if (best.gain > 0) deepLeft_ -= open;
             }
             if (best.gain > 0) {
                 Colours after = col_;
@@ -504,6 +630,7 @@ private:
     const SquareSet& ws_;
     Colours& col_;
     MoveList& out_;
+    const LeadParity& parity_;
     int n_;
     std::vector<EdgeSlot> slots_;
     std::vector<std::array<int, 2>> stickers_;
@@ -513,12 +640,16 @@ private:
     std::vector<int> active_;
     std::vector<std::vector<PhysicalMove>> flips_;
     std::vector<Cycle> cache_;
+    Colours work_;
+    std::vector<int> gains_;
+    MoveList tail_;
+    std::map<std::array<int, 3>, std::tuple<int, int, int>> base_;
 };
 
 }  // namespace
 
-bool pairEdges(const SquareSet& wings, Colours& colours, MoveList& out) {
-    return EdgeSolver(wings, colours, out).run();
+bool pairEdges(const SquareSet& wings, Colours& colours, MoveList& out, const LeadParity& parity) {
+    return EdgeSolver(wings, colours, out, parity).run();
 }
 
 }  // namespace vx::solver::big
