@@ -804,10 +804,11 @@ private:
             }
             if (!parityMended_)
                 if (Candidate b = bars(); b.better(best, later_)) best = std::move(b);
-            if (best.gain * 10 < kBuilt * best.cost) {
-                // Once the first two faces stand (7 and up), whole blocks,
-                // about this face and about each neighbour face.
-                const bool blocksNow = parityMended_ && n_ >= 7;
+            // Once the first two faces stand (7 and up), whole blocks, about
+            // this face and about each neighbour face, looked for whenever
+            // the best step so far costs more than three moves a piece.
+            const bool blocksNow = parityMended_ && n_ >= 7;
+            if (best.gain * (blocksNow ? 3 : 10) < kBuilt * best.cost) {
                 if (Candidate c = blocksNow ? blocks(x) : cycles(x); c.better(best, later_)) best = std::move(c);
                 // Commutators about a neighbour face, which take its pieces
                 // of this face's colour in whole rows more often.
