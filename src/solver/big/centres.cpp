@@ -207,8 +207,7 @@ private:
                 if (built_[static_cast<std::size_t>(y)]) continue;
                 for (int k = 1; k <= 3; ++k) {
                     std::vector<const Pairs*> pairs(static_cast<std::size_t>(n_ + 1), nullptr);
-                    for (int s = 2; s < n_; ++s)
-                        pairs[static_cast<std::size_t>(s)] = &linePairs(a, dir, k, s);
+                    for (int s = 2; s < n_; ++s) pairs[static_cast<std::size_t>(s)] = &linePairs(a, dir, k, s);
                     for (int j = 0; j < 4; ++j) {
                         const auto& pre = preimage(y, j);
                         Estimate e{0, turnCost(j) + turnCost(k), a, dir, k, y, j, {}};
