@@ -611,7 +611,8 @@ private:
                         for (std::size_t i = deep && n_ > 7 ? kSingleSetups : 0; i < all.size(); ++i)
                             consider(edge, all[i], best);
                     }
-                if (deep || (best.gain > 0 && !(n_ <= kDeepUpTo && best.cost >= kPoor * best.gain && open <= deepLeft_)))
+                if (deep ||
+                    (best.gain > 0 && !(n_ <= kDeepUpTo && best.cost >= kPoor * best.gain && open <= deepLeft_)))
                     break;
                 if (best.gain > 0) deepLeft_ -= open;
             }
