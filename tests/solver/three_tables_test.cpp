@@ -81,7 +81,7 @@ TEST(ThreeTables, MoveTablesFollowThePieces) {
 template <std::size_t T, class Costs>
 void expectDistances(const Costs& cost, const std::vector<std::uint16_t>& aMove,
                      const std::vector<std::uint16_t>& bMove, int bCount, const std::array<int, T>& moves,
-                     std::size_t step, const char* name) {
+                     std::size_t step, bool slices, const char* name) {
     std::size_t zeros = 0;
     for (std::size_t s = 0; s < cost.size(); s += step) {
         const std::size_t a = s / static_cast<std::size_t>(bCount), b = s % static_cast<std::size_t>(bCount);
@@ -89,7 +89,7 @@ void expectDistances(const Costs& cost, const std::vector<std::uint16_t>& aMove,
         zeros += cost[s] == 0;
         for (std::size_t m = 0; m < T; ++m) {
             const std::size_t next = aMove[a * T + m] * static_cast<std::size_t>(bCount) + bMove[b * T + m];
-            const int c = comboCost(moves[m], true);
+            const int c = comboCost(moves[m], slices);
             ASSERT_LE(cost[next], cost[s] + c) << name << " entry " << s;
             reached |= cost[next] + c == cost[s];
         }
@@ -98,15 +98,21 @@ void expectDistances(const Costs& cost, const std::vector<std::uint16_t>& aMove,
     EXPECT_LE(zeros, 1u) << name;
 }
 
+// Both counts: with middle layers, and outer layers only (the big cubes').
 TEST(ThreeTables, PruningTablesHoldTheFewestMoves) {
     const Tables& t = tables();
     std::array<int, kCombos> all{};
     for (int c = 0; c < kCombos; ++c) all[static_cast<std::size_t>(c)] = c;
-    expectDistances(t.twistSliceCost, t.twistMove, t.sliceMove, kSlices, all, 1, "twist, slice");
-    expectDistances(t.flipSliceCost, t.flipMove, t.sliceMove, kSlices, all, 1, "flip, slice");
-    expectDistances(t.twistFlipCost, t.twistMove, t.flipMove, kFlips, all, 7, "twist, flip");
-    expectDistances(t.cornerSliceCost, t.cornerMove, t.slicePermMove, kSlicePerms, kPhaseTwoMoves, 1, "corners");
-    expectDistances(t.edgeSliceCost, t.edgeMove, t.slicePermMove, kSlicePerms, kPhaseTwoMoves, 1, "edges");
+    for (const bool slices : {true, false}) {
+        const Bounds& b = t.bounds(slices);
+        expectDistances(b.twistSliceCost, t.twistMove, t.sliceMove, kSlices, all, 1, slices, "twist, slice");
+        expectDistances(b.flipSliceCost, t.flipMove, t.sliceMove, kSlices, all, 1, slices, "flip, slice");
+        expectDistances(b.twistFlipCost, t.twistMove, t.flipMove, kFlips, all, 7, slices, "twist, flip");
+        expectDistances(b.cornerSliceCost, t.cornerMove, t.slicePermMove, kSlicePerms, kPhaseTwoMoves, 1, slices,
+                        "corners");
+        expectDistances(b.edgeSliceCost, t.edgeMove, t.slicePermMove, kSlicePerms, kPhaseTwoMoves, 1, slices,
+                        "edges");
+    }
 }
 
 TEST(ThreeSolverSetUp, TheSameCubeGetsTheSameSolution) {

@@ -33,9 +33,9 @@ struct Shared {
 class Search {
 public:
     Search(const Pieces& start, std::size_t index, Shared& shared)
-        : t_(tables()), start_(start), index_(index), s_(shared) {
+        : t_(tables()), b_(t_.bounds(shared.goal.slices)), start_(start), index_(index), s_(shared) {
         tw_ = twist(start_), fl_ = flip(start_), sl_ = slice(start_);
-        h_ = t_.phaseOneBound(tw_, fl_, sl_);
+        h_ = b_.phaseOneBound(tw_, fl_, sl_);
     }
 
     // Looks at every first phase of exactly `bound` moves.
@@ -65,7 +65,7 @@ private:
             if (next > bound) continue;
             const std::size_t i = static_cast<std::size_t>(m);
             const int ntw = t_.twistMove[twRow + i], nfl = t_.flipMove[flRow + i], nsl = t_.sliceMove[slRow + i];
-            const int nh = t_.phaseOneBound(ntw, nfl, nsl, bound - next);
+            const int nh = b_.phaseOneBound(ntw, nfl, nsl, bound - next);
             if (next + nh > bound) continue;
             path_.push_back(m);
             phaseOne(ntw, nfl, nsl, nh, next, bound);
@@ -77,7 +77,7 @@ private:
         Pieces p = start_;
         for (int m : path_) p = apply(p, comboMove(m));
         const int cp = cornerPerm(p), ep = edgePerm(p), sp = slicePerm(p);
-        const int h = t_.phaseTwoBound(cp, ep, sp);
+        const int h = b_.phaseTwoBound(cp, ep, sp);
         // Any second phase short enough to improve will do (one is found
         // soon when the limit is loose), and each one found tightens it.
         int bound = s_.best - 1 - costOne;
@@ -108,7 +108,7 @@ private:
             const int next = cost + s_.cost[static_cast<std::size_t>(m)];
             if (!follows(last, m) || next > bound) continue;
             const int ncp = t_.cornerMove[cpRow + k], nep = t_.edgeMove[epRow + k], nsp = t_.slicePermMove[spRow + k];
-            const int nh = t_.phaseTwoBound(ncp, nep, nsp, bound - next);
+            const int nh = b_.phaseTwoBound(ncp, nep, nsp, bound - next);
             if (next + nh > bound) continue;
             path_.push_back(m);
             ++phaseTwoMoves_;
@@ -135,6 +135,7 @@ private:
     }
 
     const Tables& t_;
+    const Bounds& b_;  // in the search's count
     Pieces start_;
     std::size_t index_;
     Shared& s_;

@@ -1,7 +1,7 @@
 #pragma once
 // Move tables (what each move does to each number) and pruning tables (how
-// many moves, in the game's count with middle layers, each pair of numbers
-// needs at least; the count with outer layers only is never smaller).
+// many moves each pair of numbers needs at least, in the game's count with
+// middle layers and in the count with outer layers only).
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -25,11 +25,8 @@ private:
     std::size_t size_ = 0;
 };
 
-struct Tables {
-    // Phase one, indexed [number * kCombos + move].
-    std::vector<std::uint16_t> twistMove, flipMove, sliceMove;
-    // Phase two, indexed [number * kPhaseTwoCombos + phase-two move].
-    std::vector<std::uint16_t> cornerMove, edgeMove, slicePermMove;
+// Lower bounds on the moves still needed, in one way of counting them.
+struct Bounds {
     // Phase one: [twist * kSlices + slice], [flip * kSlices + slice].
     Nibbles twistSliceCost, flipSliceCost;
     // And [twist * kFlips + flip].
@@ -37,8 +34,8 @@ struct Tables {
     // Phase two: [corner perm * 24 + slice perm], [edge perm * 24 + slice perm].
     std::vector<std::uint8_t> cornerSliceCost, edgeSliceCost;
 
-    // Lower bounds on the moves still needed; `limit` lets the dearer
-    // lookups be skipped once one bound is already above it.
+    // `limit` lets the dearer lookups be skipped once one bound is already
+    // above it.
     int phaseOneBound(int tw, int fl, int sl, int limit = 0xff) const {
         const int a = twistSliceCost[static_cast<std::size_t>(tw * kSlices + sl)];
         if (a > limit) return a;
@@ -51,6 +48,20 @@ struct Tables {
         if (a > limit) return a;
         return std::max<int>(a, edgeSliceCost[static_cast<std::size_t>(ep * kSlicePerms + sp)]);
     }
+    std::size_t bytes() const;
+};
+
+struct Tables {
+    // Phase one, indexed [number * kCombos + move].
+    std::vector<std::uint16_t> twistMove, flipMove, sliceMove;
+    // Phase two, indexed [number * kPhaseTwoCombos + phase-two move].
+    std::vector<std::uint16_t> cornerMove, edgeMove, slicePermMove;
+    // The fewest moves counted with middle layers, and with outer layers
+    // only: a middle layer's turn is two outer ones there, so the second
+    // bounds are often larger and prune more when only outer layers turn.
+    Bounds withSlices, outerOnly;
+
+    const Bounds& bounds(bool slices) const { return slices ? withSlices : outerOnly; }
     std::size_t bytes() const;
 };
 
