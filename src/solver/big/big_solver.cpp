@@ -154,9 +154,9 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     w.make(edges.moves());
     stages.edges = edges.length();
 
-    // The reduced 3-cube is a small share of a big cube's moves: a quarter of
+    // The reduced 3-cube is a small share of a big cube's moves: a fifth of
     // the budget keeps the whole solve within about a second.
-    const Budget threeBudget{budget.work / 4};
+    const Budget threeBudget{budget.work / 5};
     for (int attempt = 0; attempt < 2 && !w.cube.solved(n); ++attempt) {
         const Solution three = solveThree(threeCube(w.cube, n), false, threeBudget);
         if (three.solved()) {
