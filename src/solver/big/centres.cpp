@@ -806,12 +806,20 @@ private:
             // Once the first two faces stand (7 and up), whole blocks, about
             // this face and about each neighbour face, looked for whenever
             // the best step so far costs more than three moves a piece.
-            const bool blocksNow = parityMended_ && n_ >= 7;
-            if (best.gain * (blocksNow ? 3 : 10) < kBuilt * best.cost) {
+            // On the second face of cubes from 8 up they come in too (a
+            // commutator turns each slice back, so no wing orbit changes),
+            // once the best step costs more than eight moves a piece: there
+            // they take the scattered tail the bars leave.
+            // Above 10 the first face has them too, about itself alone (those
+            // about its neighbours cost more time than they save there).
+            const bool firstBlocks = !firstDone_ && n_ >= 11;
+            const bool blocksNow = n_ >= 7 && (parityMended_ || (firstDone_ && n_ >= 8) || firstBlocks);
+            const int dearer = !blocksNow ? 10 : parityMended_ ? 3 : 8;
+            if (best.gain * dearer < kBuilt * best.cost) {
                 if (Candidate c = blocksNow ? blocks(x) : cycles(x); c.better(best, later_)) best = std::move(c);
                 // Commutators about a neighbour face, which take its pieces
                 // of this face's colour in whole rows more often.
-                if (sourceShare_ > 0)
+                if (sourceShare_ > 0 && !firstBlocks)
                     for (int z = 1; z <= 6; ++z)
                         if (!built_[static_cast<std::size_t>(z)] && adjacent(z, x))
                             if (Candidate d = blocksNow ? blocks(z) : cycles(z, true); d.better(best, later_))
