@@ -82,6 +82,7 @@ public:
         }
         ref_ = n_ % 2 == 1 ? (n_ + 1) / 2 : n_ / 2;
         for (int e = 0; e < 12; ++e) flips_.push_back(flipInPlace(slots_[static_cast<std::size_t>(slot(e, 2))], n_));
+        if (n_ >= 10) deepLeft_ = 60;
     }
 
     bool run() {
@@ -309,7 +310,8 @@ private:
 
     // Cubes up to 15 also look at two set-up turns where the best with one
     // costs this many moves a piece or more, for at most deepLeft_ edges in
-    // all (a count of work, so that a solve stays within its time). The
+    // all (a count of work, so that a solve stays within its time: 24 to 9,
+    // 60 from 10, where a step is dearer to look at but the time allows). The
     // set-ups of one turn: nothing and twelve single turns.
     static constexpr int kPoor = 4, kDeepUpTo = 15;
     static constexpr std::size_t kSingleSetups = 13;
