@@ -308,7 +308,8 @@ private:
         }
     }
 
-    // Cubes up to 15 also look at two set-up turns where the best with one
+    // The inner pairs of even cubes (two layers, cheap to look at) always
+    // look at two set-up turns too. Cubes up to 15 also look at them where the best with one
     // costs this many moves a piece or more, for at most deepLeft_ edges in
     // all (a count of work, so that a solve stays within its time: 24 to 9,
     // 60 from 10, where a step is dearer to look at but the time allows). The
@@ -605,7 +606,7 @@ private:
             auto now = [&](int i) { return col_[static_cast<std::size_t>(i)]; };
             int open = 0;
             for (int edge = 0; edge < 12; ++edge) open += edgeScore(edge, now) < edgeFull();
-            for (bool deep : {n_ <= 7, true}) {
+            for (bool deep : {n_ <= 7 || pairing_, true}) {
                 for (int edge = 0; edge < 12; ++edge)
                     if (edgeScore(edge, now) < edgeFull()) {
                         const auto all = setups(edge, deep);
