@@ -82,6 +82,7 @@ public:
         }
         ref_ = n_ % 2 == 1 ? (n_ + 1) / 2 : n_ / 2;
         for (int e = 0; e < 12; ++e) flips_.push_back(flipInPlace(slots_[static_cast<std::size_t>(slot(e, 2))], n_));
+        if (n_ >= 10) deepLeft_ = 60;
     }
 
     bool run() {
@@ -307,9 +308,11 @@ private:
         }
     }
 
-    // Cubes up to 15 also look at two set-up turns where the best with one
+    // The inner pairs of even cubes to 15 (two layers, cheap to look at) always
+    // look at two set-up turns too. Cubes up to 15 also look at them where the best with one
     // costs this many moves a piece or more, for at most deepLeft_ edges in
-    // all (a count of work, so that a solve stays within its time). The
+    // all (a count of work, so that a solve stays within its time: 24 to 9,
+    // 60 from 10, where a step is dearer to look at but the time allows). The
     // set-ups of one turn: nothing and twelve single turns.
     static constexpr int kPoor = 4, kDeepUpTo = 15;
     static constexpr std::size_t kSingleSetups = 13;
@@ -603,12 +606,13 @@ private:
             auto now = [&](int i) { return col_[static_cast<std::size_t>(i)]; };
             int open = 0;
             for (int edge = 0; edge < 12; ++edge) open += edgeScore(edge, now) < edgeFull();
-            for (bool deep : {n_ <= 7, true}) {
+            for (int look = 0; look < 2; ++look) {
+                const bool deep = look == 1 || n_ <= 7 || (pairing_ && n_ <= kDeepUpTo);
                 for (int edge = 0; edge < 12; ++edge)
                     if (edgeScore(edge, now) < edgeFull()) {
                         const auto all = setups(edge, deep);
                         // The second look skips the single turns the first made.
-                        for (std::size_t i = deep && n_ > 7 ? kSingleSetups : 0; i < all.size(); ++i)
+                        for (std::size_t i = look == 1 ? kSingleSetups : 0; i < all.size(); ++i)
                             consider(edge, all[i], best);
                     }
                 if (deep ||
