@@ -110,8 +110,7 @@ TEST(ThreeTables, PruningTablesHoldTheFewestMoves) {
         expectDistances(b.twistFlipCost, t.twistMove, t.flipMove, kFlips, all, 7, slices, "twist, flip");
         expectDistances(b.cornerSliceCost, t.cornerMove, t.slicePermMove, kSlicePerms, kPhaseTwoMoves, 1, slices,
                         "corners");
-        expectDistances(b.edgeSliceCost, t.edgeMove, t.slicePermMove, kSlicePerms, kPhaseTwoMoves, 1, slices,
-                        "edges");
+        expectDistances(b.edgeSliceCost, t.edgeMove, t.slicePermMove, kSlicePerms, kPhaseTwoMoves, 1, slices, "edges");
     }
 }
 
