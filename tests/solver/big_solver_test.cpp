@@ -109,14 +109,16 @@ void swapTwoEdges(Cube& c, int n) {
 
 // Two whole edges exchanged on a solved even cube: the reduced cube's
 // parity. The 4-cube makes the long swap; from 8 up two inner edge pairs are
-// exchanged while the edges are paired, which is shorter.
+// exchanged while the edges are paired, which is shorter; the 6-cube takes
+// whichever is shorter there, so only its solution is checked.
 TEST(BigCube, TwoWholeEdgesExchangedOnAnEvenCube) {
     for (int n : {4, 6, 8, 12}) {
         Cube c = test::solvedCube(n, test::kPlainColours);
         swapTwoEdges(c, n);
         const auto s = expectSolves(c, n, "n = " + std::to_string(n));
-        const int parity = n == 4 ? 5 * n - 4 : n >= 8 ? 0 : s.stages.parity;
-        EXPECT_EQ(s.stages.parity, parity) << n;
+        if (n != 6) {
+            EXPECT_EQ(s.stages.parity, n == 4 ? 5 * n - 4 : 0) << n;
+        }
     }
 }
 

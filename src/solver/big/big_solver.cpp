@@ -112,6 +112,15 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     const std::vector<std::vector<PhysicalMove>> starts = {{},          {{1, n, 1}}, {{1, 1, 1}},
                                                            {{0, n, 1}}, {{2, n, 1}}, {{1, n, -1}}};
     const std::size_t tries = n <= 9 ? starts.size() : n <= 10 ? 3 : n <= 15 ? 4 : n % 2 == 0 ? 2 : 1;
+    // Whether the cube `built` turned by `ms` would need two edges swapped
+    // as a 3-cube (even cubes only; odd ones cannot).
+    const int swapLength = n % 2 == 0 ? static_cast<int>(edgeSwap(n).size()) : 0;
+    auto needsSwap = [&](const Cube& built, const MoveList& ms) {
+        Cube cube = built;
+        for (const auto& m : ms.moves()) cube.turn(m, n);
+        Pieces pieces;
+        return readPieces(threeCube(cube, n), 3, faces, pieces).refusal == Refusal::oddParity;
+    };
     int shortest = -1;
     const MoveList* centreMoves = nullptr;
     MoveList edges;
@@ -126,21 +135,12 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
             Colours c = wings.read(cube);
             LeadParity parity;
             if (n % 2 == 0) {
-                parity.swapLength = static_cast<int>(edgeSwap(n).size());
-                parity.odd = [&](const MoveList& sofar) {
-                    Cube paired = built;
-                    for (const auto& m : sofar.moves()) paired.turn(m, n);
-                    Pieces pieces;
-                    return readPieces(threeCube(paired, n), 3, faces, pieces).refusal == Refusal::oddParity;
-                };
+                parity.swapLength = swapLength;
+                parity.odd = [&](const MoveList& sofar) { return needsSwap(built, sofar); };
             }
             if (!pairEdges(wings, c, phase, parity)) continue;
-            cube = built;
-            for (const auto& m : phase.moves()) cube.turn(m, n);
-            Pieces pieces;
-            const bool swap =
-                n % 2 == 0 && readPieces(threeCube(cube, n), 3, faces, pieces).refusal == Refusal::oddParity;
-            const int length = way.moves.length() + phase.length() + (swap ? static_cast<int>(edgeSwap(n).size()) : 0);
+            const bool swap = n % 2 == 0 && needsSwap(built, phase);
+            const int length = way.moves.length() + phase.length() + (swap ? swapLength : 0);
             if (shortest < 0 || length < shortest) {
                 shortest = length;
                 centreMoves = &way.moves;
