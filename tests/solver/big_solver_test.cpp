@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "random_states.h"
+#include "solver/big/centres.h"
 #include "solver/big/move_list.h"
 #include "solver/big/scheme.h"
 #include "solver/big/small_centres.h"
@@ -236,6 +237,45 @@ TEST(BigCubeStages, CentreSearchesOfTheSmallCubes) {
                 EXPECT_TRUE(std::count(perAxis.begin(), perAxis.end(), 2) > 0) << what;
             }
         }
+}
+
+// Centres two slice commutators [s, z, t, z'] from solved, the second after
+// a turn of z that undoes the first's last: the steps count what they add to
+// the solution, so the centres are rebuilt in no more moves than that (15).
+TEST(BigCubeStages, CentresTwoCommutatorsFromSolved) {
+    struct Comm {
+        int s, t, q1, q2;
+    };
+    struct Case {
+        int n, z, axis;
+        Comm first, second;
+    };
+    for (const Case& k : {Case{7, 5, 1, {3, 5, 1, -1}, {6, 3, -1, 1}}, Case{7, 4, 0, {4, 2, 1, -1}, {6, 5, -1, -1}},
+                          Case{10, 4, 2, {6, 8, 1, 1}, {8, 4, -1, -1}}}) {
+        const int n = k.n;
+        const PhysicalMove zk = solver::big::faceTurn(k.z, 1, n), zb = solver::big::faceTurn(k.z, -1, n);
+        solver::big::MoveList made;
+        for (const Comm* c : {&k.first, &k.second}) {
+            if (c == &k.second) made.add(zk);
+            made.add({{k.axis, c->s, c->q1},
+                      zk,
+                      {k.axis, c->t, c->q2},
+                      zb,
+                      {k.axis, c->s, -c->q1},
+                      zk,
+                      {k.axis, c->t, -c->q2},
+                      zb});
+        }
+        ASSERT_EQ(made.length(), 15);
+        Cube c = test::solvedCube(n);
+        const auto ms = made.moves();
+        for (auto m = ms.rbegin(); m != ms.rend(); ++m) c.turn({m->axis, m->layer, -m->quarter}, n);
+        const solver::big::SquareSet centres(n, [n](int a, int b) { return a > 1 && a < n && b > 1 && b < n; });
+        const auto ways =
+            solver::big::centresWays(centres, centres.read(c), solver::big::readCube(c, n, centres).target, 1);
+        ASSERT_FALSE(ways.empty());
+        EXPECT_LE(ways.front().moves.length(), 15) << "n = " << n << ", face " << k.z;
+    }
 }
 
 TEST(BigCubeMoves, TurnsOfOneLayerMerge) {

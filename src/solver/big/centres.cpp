@@ -101,7 +101,7 @@ public:
                 for (int l = 2; 2 * l < n_ + 1; ++l)
                     if (oddOrbit_[static_cast<std::size_t>(l)]) {
                         const PhysicalMove m{faceAxis(order[0]), l, 1};
-                        out_.add(m);
+                        add({m});
                         cs_.turn(col_, m);
                     }
                 parityMended_ = true;
@@ -184,9 +184,34 @@ private:
                 const int f = cs_.face(static_cast<int>(i));
                 k.gain += weight(f, c[i]) - weight(f, col_[i]);
             }
-        k.cost = static_cast<int>(moves.size());
+        k.cost = merges_ ? std::max(1, addedLength(moves)) : static_cast<int>(moves.size());
         k.moves = std::move(moves);
         return k;
+    }
+
+    // What the moves add to the solution: their first turns may cancel or
+    // merge with the turns about one axis the solution ends with (a set-up
+    // that undoes the last step's last turn costs nothing and saves one).
+    int addedLength(const std::vector<PhysicalMove>& ms) const {
+        MoveList t = tail_;
+        t.add(ms);
+        return t.length() - tail_.length();
+    }
+    // What turning face y by j quarters, then face z by k, adds (0: no turn).
+    int setUpCost(int y, int j, int z, int k) const {
+        if (!merges_) return turnCost(j) + turnCost(k);
+        std::vector<PhysicalMove> ms;
+        if (y != 0) addTurns(ms, faceTurn(y, 1, n_), j);
+        if (z != 0) addTurns(ms, faceTurn(z, 1, n_), k);
+        return addedLength(ms);
+    }
+    // Makes the moves, keeping the turns about one axis they end with.
+    void add(const std::vector<PhysicalMove>& ms) {
+        out_.add(ms);
+        for (const PhysicalMove& m : ms) {
+            if (m.axis != tailAxis_) tail_ = MoveList(), tailAxis_ = m.axis;
+            tail_.add(m);
+        }
     }
 
     // Rows of pieces from a neighbour face swapped into this one: the slices
@@ -210,7 +235,7 @@ private:
                     for (int s = 2; s < n_; ++s) pairs[static_cast<std::size_t>(s)] = &linePairs(a, dir, k, s);
                     for (int j = 0; j < 4; ++j) {
                         const auto& pre = preimage(y, j);
-                        Estimate e{0, turnCost(j) + turnCost(k), a, dir, k, y, j, {}};
+                        Estimate e{0, turnCost(k) + setUpCost(y, j, 0, 0), a, dir, k, y, j, {}};
                         for (int s = 2; s < n_; ++s) {
                             if (!pairs[static_cast<std::size_t>(s)]) continue;
                             const int g = gain(*pairs[static_cast<std::size_t>(s)], pre);
@@ -563,7 +588,7 @@ private:
         for (const SetUp& u : setUps)
             for (int a = 0; a < 3; ++a) {
                 if (a == faceAxis(z) || (u.y != 0 && faceAxis(u.y) == a)) continue;
-                const int setUpCost = turnCost(u.j) + turnCost(u.k);
+                const int setUpCost = this->setUpCost(u.y, u.j, z, u.k);
                 for (int kq : {1, -1})
                     for (int q1 : {1, -1})
                         for (int q2 : {1, -1}) {
@@ -829,7 +854,7 @@ private:
                 for (int z = 1; z <= 6 && best.gain <= 0; ++z)
                     if (!built_[static_cast<std::size_t>(z)] && adjacent(z, x)) best = cycles(z);
             if (best.gain <= 0) return false;
-            out_.add(best.moves);
+            add(best.moves);
             cs_.turn(col_, best.moves);
             for (int sl : best.quarterSlices) oddOrbit_[static_cast<std::size_t>(std::min(sl, n_ + 1 - sl))] ^= true;
         }
@@ -840,8 +865,13 @@ private:
     Colours& col_;
     const FaceColours& target_;
     MoveList& out_;
+    MoveList tail_;      // the turns about one axis the solution ends with
+    int tailAxis_ = -1;  // (their axis)
     int n_;
     int near_;
+    // Whether a step costs what it adds to the solution (7 and up) or all
+    // its moves (the 6-cube's ways are kept as they were).
+    bool merges_ = n_ >= 7;
     int later_ = 0;  // see worthier
     int x_ = 1;
     std::array<bool, 7> built_{};
