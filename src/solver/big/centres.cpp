@@ -62,7 +62,7 @@ class CentreSolver {
 public:
     CentreSolver(const SquareSet& cs, Colours& col, const FaceColours& target, MoveList& out, int near = kNear)
         : cs_(cs), col_(col), target_(target), out_(out), n_(cs.n()), near_(near) {
-        later_ = n_ >= 8 ? 6 * 16 : n_ >= 6 ? 5 * 16 : 0;
+        later_ = n_ >= 6 ? 5 * 16 : 0;
         if (n_ >= 6) sourceShare_ = n_ <= 10 ? 1 : 2;
         if (n_ <= 15)
             seedCells_ = 24, seeds_ = 64;
@@ -850,6 +850,12 @@ private:
                             if (Candidate d = blocksNow ? blocks(z) : cycles(z, true); d.better(best, later_))
                                 best = std::move(d);
             }
+            // Where nothing gains (the last pieces may lie on the opposite
+            // face, which no commutator about this face reaches), commutators
+            // about a neighbour face: whole blocks where blocks are in use.
+            if (best.gain <= 0 && blocksNow)
+                for (int z = 1; z <= 6 && best.gain <= 0; ++z)
+                    if (!built_[static_cast<std::size_t>(z)] && adjacent(z, x)) best = blocks(z);
             if (best.gain <= 0)
                 for (int z = 1; z <= 6 && best.gain <= 0; ++z)
                     if (!built_[static_cast<std::size_t>(z)] && adjacent(z, x)) best = cycles(z);
