@@ -611,7 +611,7 @@ private:
                                 }
                                 if (any) seeds.push_back(s);
                             }
-                            if (bound == 0 || bound * later_ - (8L + setUpCost) * kBuilt * 16 <= floor()) continue;
+                            if (bound == 0 || bound * later_ - (7L + setUpCost) * kBuilt * 16 <= floor()) continue;
                             for (int s0 : seeds) {
                                 S.assign(1, s0);
                                 T.clear();
@@ -631,7 +631,7 @@ private:
                                     }
                                     if (set.empty()) break;
                                     const long size = static_cast<long>(S.size() + T.size());
-                                    const long value = total * later_ - (2 * size + 4 + setUpCost) * kBuilt * 16;
+                                    const long value = total * later_ - (2 * size + 3 + setUpCost) * kBuilt * 16;
                                     if (value > bestValue) bestValue = value, bestS = S, bestT = T;
                                 }
                                 if (bestValue <= floor()) continue;
@@ -655,8 +655,10 @@ private:
             std::vector<PhysicalMove> ms;
             if (e.y != 0) addTurns(ms, faceTurn(e.y, 1, n_), e.j);
             addTurns(ms, faceTurn(z, 1, n_), e.k);
+            // The commutator's last turn (z back) is left out: z is not
+            // built, so its pieces may stay turned.
             const auto comm = blockCommutator(e.a, e.S, e.T, e.q1, e.q2, faceTurn(z, e.kq, n_));
-            ms.insert(ms.end(), comm.begin(), comm.end());
+            ms.insert(ms.end(), comm.begin(), comm.end() - 1);
             Candidate c = exact(std::move(ms));
             if (c.better(best, later_)) best = std::move(c);
         }
@@ -689,14 +691,16 @@ private:
         std::vector<PhysicalMove> ms;
         if (y != 0) addTurns(ms, faceTurn(y, 1, n_), j);
         const std::size_t setup = ms.size();
+        // From 7 up the last turn of z back is left out, as in blocks().
+        const int open = merges_ ? 1 : 0;
         const auto comm = blockCommutator(a, S, T, q1, q2, zk);
-        ms.insert(ms.end(), comm.begin(), comm.end());
+        ms.insert(ms.end(), comm.begin(), comm.end() - open);
         Candidate c = exact(ms);
         if (S.size() + T.size() > 2) {
             // Should the pieces of the block not add up as expected, the single cycle.
             ms.resize(setup);
             const auto one = blockCommutator(a, {s}, {t}, q1, q2, zk);
-            ms.insert(ms.end(), one.begin(), one.end());
+            ms.insert(ms.end(), one.begin(), one.end() - open);
             Candidate single = exact(ms);
             if (single.better(c, later_)) return single;
         }
