@@ -839,8 +839,8 @@ private:
             // commutator turns each slice back, so no wing orbit changes),
             // once the best step costs more than eight moves a piece: there
             // they take the scattered tail the bars leave.
-            // Above 10 the first face has them too, about itself alone (those
-            // about its neighbours cost more time than they save there).
+            // Above 10 the first face has them too, about its neighbours only
+            // to 15 (above, those cost more time than they save).
             const bool firstBlocks = !firstDone_ && n_ >= 11;
             const bool blocksNow = n_ >= 7 && (parityMended_ || (firstDone_ && n_ >= 8) || firstBlocks);
             const int dearer = !blocksNow ? 10 : parityMended_ ? 3 : 8;
@@ -848,7 +848,7 @@ private:
                 if (Candidate c = blocksNow ? blocks(x) : cycles(x); c.better(best, later_)) best = std::move(c);
                 // Commutators about a neighbour face, which take its pieces
                 // of this face's colour in whole rows more often.
-                if (sourceShare_ > 0 && !firstBlocks)
+                if (sourceShare_ > 0 && (!firstBlocks || n_ <= 15))
                     for (int z = 1; z <= 6; ++z)
                         if (!built_[static_cast<std::size_t>(z)] && adjacent(z, x))
                             if (Candidate d = blocksNow ? blocks(z) : cycles(z, true); d.better(best, later_))
@@ -912,7 +912,7 @@ std::vector<CentresWay> centresWays(const SquareSet& centres, const Colours& col
     // 10 such a piece counts nothing: the steps then take the face's colour
     // off its neighbours freely, which comes out shorter there.
     const int n = centres.n();
-    const std::size_t tries = n <= 10 ? 6 : n <= 15 ? 3 : 1;
+    const std::size_t tries = n <= 10 ? 6 : n <= 15 ? 2 : 1;
     const std::vector<int> nears = n <= 7    ? std::vector<int>{1, 0, 4, 2, 16}
                                    : n <= 10 ? std::vector<int>{1, 0}
                                              : std::vector<int>{0};
