@@ -240,8 +240,10 @@ TEST(BigCubeStages, CentreSearchesOfTheSmallCubes) {
 }
 
 // Centres two slice commutators [s, z, t, z'] from solved, the second after
-// a turn of z that undoes the first's last: the steps count what they add to
-// the solution, so the centres are rebuilt in no more moves than that (15).
+// a turn of z that undoes the first's last. The steps count what they add to
+// the solution (turns that cancel where two steps meet are free) and leave
+// out a commutator's last turn of z, which is not built: the centres come
+// back in at least three moves fewer than were made.
 TEST(BigCubeStages, CentresTwoCommutatorsFromSolved) {
     struct Comm {
         int s, t, q1, q2;
@@ -250,7 +252,7 @@ TEST(BigCubeStages, CentresTwoCommutatorsFromSolved) {
         int n, z, axis;
         Comm first, second;
     };
-    for (const Case& k : {Case{7, 5, 1, {3, 5, 1, -1}, {6, 3, -1, 1}}, Case{7, 4, 0, {4, 2, 1, -1}, {6, 5, -1, -1}},
+    for (const Case& k : {Case{7, 5, 1, {6, 4, -1, -1}, {4, 5, 1, 1}}, Case{8, 5, 1, {3, 7, 1, -1}, {7, 6, -1, 1}},
                           Case{10, 4, 2, {6, 8, 1, 1}, {8, 4, -1, -1}}}) {
         const int n = k.n;
         const PhysicalMove zk = solver::big::faceTurn(k.z, 1, n), zb = solver::big::faceTurn(k.z, -1, n);
@@ -266,7 +268,6 @@ TEST(BigCubeStages, CentresTwoCommutatorsFromSolved) {
                       {k.axis, c->t, -c->q2},
                       zb});
         }
-        ASSERT_EQ(made.length(), 15);
         Cube c = test::solvedCube(n);
         const auto ms = made.moves();
         for (auto m = ms.rbegin(); m != ms.rend(); ++m) c.turn({m->axis, m->layer, -m->quarter}, n);
@@ -274,7 +275,7 @@ TEST(BigCubeStages, CentresTwoCommutatorsFromSolved) {
         const auto ways =
             solver::big::centresWays(centres, centres.read(c), solver::big::readCube(c, n, centres).target, 1);
         ASSERT_FALSE(ways.empty());
-        EXPECT_LE(ways.front().moves.length(), 15) << "n = " << n << ", face " << k.z;
+        EXPECT_LE(ways.front().moves.length(), made.length() - 3) << "n = " << n << ", face " << k.z;
     }
 }
 
