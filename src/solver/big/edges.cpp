@@ -289,12 +289,13 @@ private:
                 }
             }
             if (g <= 0) continue;
-            const int raw = static_cast<int>(setup.size()) + 2 * static_cast<int>(S.size()) + (shape >= 16 ? 10 : 6);
+            const int raw = static_cast<int>(setup.size()) + 2 * static_cast<int>(S.size()) + (shape >= 16 ? 5 : 3);
             // The set-up may cancel against the turns the last step ended with.
             if (best.gain > 0 && g * best.cost <= best.gain * (raw - kMerge)) continue;
             std::vector<PhysicalMove> ms = setup;
             const auto comm = commutator(edge, shape, S);
             ms.insert(ms.end(), comm.begin(), comm.end());
+            dropOuterTail(ms);
             const int cost = addedLength(ms);
             if (best.gain > 0 && g * best.cost <= best.gain * cost) continue;
             int exact = g;
@@ -317,6 +318,16 @@ private:
     static constexpr int kPoor = 4, kDeepUpTo = 15;
     static constexpr std::size_t kSingleSetups = 13;
     int deepLeft_ = 24;
+
+    // Turns of outer layers at the end of a step are left out: they move
+    // whole edges (no piece is paired or parted by them) and turn a face's
+    // centres in place, so the step pairs as many pieces without them. A
+    // commutator [slices, F1 F2 F1'] is thus made as slices, F1 F2 F1',
+    // slices back: the centres the slices carry away come back, the edges
+    // F1 F2 F1' moved stay where it left them, for the 3-cube stage.
+    void dropOuterTail(std::vector<PhysicalMove>& ms) const {
+        while (!ms.empty() && (ms.back().layer == 1 || ms.back().layer == n_)) ms.pop_back();
+    }
 
     // What the moves add to the solution, after those that cancel or merge
     // with the turns about one axis it ends with (by kMerge moves at most).
@@ -553,6 +564,7 @@ private:
                     }
                 }
         if (best.empty()) return;
+        dropOuterTail(best);
         out_.add(best);
         ws_.turn(col_, best);
     }
@@ -591,6 +603,7 @@ private:
             if (z < 0) return false;
         }
         if (!threeCycle(x, y, z, best)) return false;
+        dropOuterTail(best.moves);
         Colours after = col_;
         ws_.turn(after, best.moves);
         best.gain = score(after) - score(col_);
