@@ -259,7 +259,7 @@ private:
                                                        Choice{{n_ / 2, n_ / 2 + 1}, &both}};
                 for (const auto& [choice, pairs] : choices) {
                     const int gi = cycleGain(*pairs, pre);
-                    if (gi * static_cast<int>(S.size() + 3) > g * static_cast<int>(choice.size() + 3)) {
+                    if (gi * static_cast<int>(2 * S.size() + 3) > g * static_cast<int>(2 * choice.size() + 3)) {
                         S = choice;
                         g = gi;
                     }
