@@ -703,12 +703,12 @@ private:
     Colours work_;
     std::vector<int> gains_;
     // The steps that were the best in turn while the current step is looked
-    // for. Cubes of 5 to 10 weigh the last kAhead of them by the best step
-    // that follows each (a look two steps ahead, paid for at 7 and 10 with
+    // for. Cubes from 5 up weigh the last kAhead of them by the best step
+    // that follows each (a look two steps ahead, paid for from 7 up with
     // fewer start turns).
     std::vector<Option>* pool_ = nullptr;
     static constexpr std::ptrdiff_t kAhead = 2;
-    static constexpr int kAheadFrom = 5, kAheadUpTo = 10;
+    static constexpr int kAheadFrom = 5, kAheadUpTo = 20;
     MoveList tail_;
     std::map<std::array<int, 3>, std::tuple<int, int, int>> base_;
 };
