@@ -259,7 +259,7 @@ private:
                                                        Choice{{n_ / 2, n_ / 2 + 1}, &both}};
                 for (const auto& [choice, pairs] : choices) {
                     const int gi = cycleGain(*pairs, pre);
-                    if (gi * static_cast<int>(S.size() + 3) > g * static_cast<int>(choice.size() + 3)) {
+                    if (gi * static_cast<int>(2 * S.size() + 3) > g * static_cast<int>(2 * choice.size() + 3)) {
                         S = choice;
                         g = gi;
                     }
@@ -289,12 +289,13 @@ private:
                 }
             }
             if (g <= 0) continue;
-            const int raw = static_cast<int>(setup.size()) + 2 * static_cast<int>(S.size()) + (shape >= 16 ? 10 : 6);
+            const int raw = static_cast<int>(setup.size()) + 2 * static_cast<int>(S.size()) + (shape >= 16 ? 5 : 3);
             // The set-up may cancel against the turns the last step ended with.
             if (best.gain > 0 && g * best.cost <= best.gain * (raw - kMerge)) continue;
             std::vector<PhysicalMove> ms = setup;
             const auto comm = commutator(edge, shape, S);
             ms.insert(ms.end(), comm.begin(), comm.end());
+            dropOuterTail(ms);
             const int cost = addedLength(ms);
             if (best.gain > 0 && g * best.cost <= best.gain * cost) continue;
             int exact = g;
@@ -304,7 +305,10 @@ private:
                 ws_.turn(after, ms);
                 exact = score(after) - score(col_);
             }
-            if (exact > 0 && (best.gain <= 0 || exact * best.cost > best.gain * cost)) best = {exact, cost, ms};
+            if (exact > 0 && (best.gain <= 0 || exact * best.cost > best.gain * cost)) {
+                best = {exact, cost, ms};
+                if (pool_ != nullptr) pool_->push_back(best);
+            }
         }
     }
 
@@ -318,6 +322,16 @@ private:
     static constexpr std::size_t kSingleSetups = 13;
     int deepLeft_ = 24;
 
+    // Turns of outer layers at the end of a step are left out: they move
+    // whole edges (no piece is paired or parted by them) and turn a face's
+    // centres in place, so the step pairs as many pieces without them. A
+    // commutator [slices, F1 F2 F1'] is thus made as slices, F1 F2 F1',
+    // slices back: the centres the slices carry away come back, the edges
+    // F1 F2 F1' moved stay where it left them, for the 3-cube stage.
+    void dropOuterTail(std::vector<PhysicalMove>& ms) const {
+        while (!ms.empty() && (ms.back().layer == 1 || ms.back().layer == n_)) ms.pop_back();
+    }
+
     // What the moves add to the solution, after those that cancel or merge
     // with the turns about one axis it ends with (by kMerge moves at most).
     static constexpr int kMerge = 4;
@@ -326,12 +340,32 @@ private:
         t.add(ms);
         return t.length() - tail_.length();
     }
-    void keepTail() {
-        const auto done = out_.moves();
+    void keepTail() { tail_ = lastAxis(out_); }
+    static MoveList lastAxis(const MoveList& ms) {
+        const auto done = ms.moves();
         std::size_t k = done.size();
         while (k > 0 && done[k - 1].axis == done.back().axis) --k;
-        tail_ = MoveList();
-        for (std::size_t i = k; i < done.size(); ++i) tail_.add(done[i]);
+        MoveList tail;
+        for (std::size_t i = k; i < done.size(); ++i) tail.add(done[i]);
+        return tail;
+    }
+
+    // The best step with at most one set-up turn once `first` is made.
+    Option bestAfter(const Option& first) {
+        const Colours saved = col_;
+        const MoveList savedTail = tail_;
+        ws_.turn(col_, first.moves);
+        MoveList t = tail_;
+        t.add(first.moves);
+        tail_ = lastAxis(t);
+        Option best;
+        auto now = [&](int i) { return col_[static_cast<std::size_t>(i)]; };
+        for (int edge = 0; edge < 12; ++edge)
+            if (edgeScore(edge, now) < edgeFull())
+                for (const auto& s : setups(edge, false)) consider(edge, s, best);
+        col_ = saved;
+        tail_ = savedTail;
+        return best;
     }
 
     // Turns made first (and not undone: they move whole edges): nothing, or
@@ -553,6 +587,7 @@ private:
                     }
                 }
         if (best.empty()) return;
+        dropOuterTail(best);
         out_.add(best);
         ws_.turn(col_, best);
     }
@@ -591,6 +626,7 @@ private:
             if (z < 0) return false;
         }
         if (!threeCycle(x, y, z, best)) return false;
+        dropOuterTail(best.moves);
         Colours after = col_;
         ws_.turn(after, best.moves);
         best.gain = score(after) - score(col_);
@@ -603,6 +639,8 @@ private:
             if (++guard > 40 * n_ * n_) return false;
             Option best;
             keepTail();
+            std::vector<Option> pool;
+            pool_ = &pool;
             auto now = [&](int i) { return col_[static_cast<std::size_t>(i)]; };
             int open = 0;
             for (int edge = 0; edge < 12; ++edge) open += edgeScore(edge, now) < edgeFull();
@@ -620,6 +658,23 @@ private:
                     break;
                 if (best.gain > 0) deepLeft_ -= open;
             }
+            if (best.gain > 0 && pool.size() > 1 && n_ >= kAheadFrom && n_ <= kAheadUpTo) {
+                // The last few that were the best in turn, each with the best
+                // step after it: the pair that pairs most for its moves.
+                std::vector<Option> last(pool.end() - std::min<std::ptrdiff_t>(kAhead, std::ssize(pool)), pool.end());
+                pool_ = nullptr;
+                long bg = 0, bc = 1;
+                for (const Option& o : last) {
+                    const Option next = score(col_) + o.gain < full() ? bestAfter(o) : Option{0, 0, {}};
+                    const long g = o.gain + std::max(next.gain, 0), c = o.cost + (next.gain > 0 ? next.cost : 0);
+                    if (g * bc > bg * c) {
+                        bg = g;
+                        bc = c;
+                        best = o;
+                    }
+                }
+            }
+            pool_ = nullptr;
             if (best.gain > 0) {
                 Colours after = col_;
                 ws_.turn(after, best.moves);
@@ -647,6 +702,13 @@ private:
     std::vector<Cycle> cache_;
     Colours work_;
     std::vector<int> gains_;
+    // The steps that were the best in turn while the current step is looked
+    // for. Cubes from 5 up weigh the last kAhead of them by the best step
+    // that follows each (a look two steps ahead, paid for from 7 up with
+    // fewer start turns).
+    std::vector<Option>* pool_ = nullptr;
+    static constexpr std::ptrdiff_t kAhead = 2;
+    static constexpr int kAheadFrom = 5, kAheadUpTo = 20;
     MoveList tail_;
     std::map<std::array<int, 3>, std::tuple<int, int, int>> base_;
 };
