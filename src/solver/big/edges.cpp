@@ -307,7 +307,7 @@ private:
             }
             if (exact > 0 && (best.gain <= 0 || exact * best.cost > best.gain * cost)) {
                 best = {exact, cost, ms};
-                if (pool_ != nullptr) pool_->push_back(best);
+                if (pooling_) pool_.push_back(best);
             }
         }
     }
@@ -639,8 +639,8 @@ private:
             if (++guard > 40 * n_ * n_) return false;
             Option best;
             keepTail();
-            std::vector<Option> pool;
-            pool_ = &pool;
+            pool_.clear();
+            pooling_ = n_ >= kAheadFrom;
             auto now = [&](int i) { return col_[static_cast<std::size_t>(i)]; };
             int open = 0;
             for (int edge = 0; edge < 12; ++edge) open += edgeScore(edge, now) < edgeFull();
@@ -658,11 +658,12 @@ private:
                     break;
                 if (best.gain > 0) deepLeft_ -= open;
             }
-            if (best.gain > 0 && pool.size() > 1 && n_ >= kAheadFrom && n_ <= kAheadUpTo) {
+            pooling_ = false;
+            if (best.gain > 0 && pool_.size() > 1) {
                 // The last few that were the best in turn, each with the best
                 // step after it: the pair that pairs most for its moves.
-                std::vector<Option> last(pool.end() - std::min<std::ptrdiff_t>(kAhead, std::ssize(pool)), pool.end());
-                pool_ = nullptr;
+                const std::vector<Option> last(pool_.end() - std::min<std::ptrdiff_t>(kAhead, std::ssize(pool_)),
+                                               pool_.end());
                 long bg = 0, bc = 1;
                 for (const Option& o : last) {
                     const Option next = score(col_) + o.gain < full() ? bestAfter(o) : Option{0, 0, {}};
@@ -674,7 +675,6 @@ private:
                     }
                 }
             }
-            pool_ = nullptr;
             if (best.gain > 0) {
                 Colours after = col_;
                 ws_.turn(after, best.moves);
@@ -706,9 +706,10 @@ private:
     // for. Cubes from 5 up weigh the last kAhead of them by the best step
     // that follows each (a look two steps ahead, paid for from 7 up with
     // fewer start turns).
-    std::vector<Option>* pool_ = nullptr;
+    std::vector<Option> pool_;
+    bool pooling_ = false;
     static constexpr std::ptrdiff_t kAhead = 2;
-    static constexpr int kAheadFrom = 5, kAheadUpTo = 20;
+    static constexpr int kAheadFrom = 5;
     MoveList tail_;
     std::map<std::array<int, 3>, std::tuple<int, int, int>> base_;
 };
