@@ -691,7 +691,7 @@ private:
         std::vector<PhysicalMove> ms;
         if (y != 0) addTurns(ms, faceTurn(y, 1, n_), j);
         const std::size_t setup = ms.size();
-        // From 7 up the last turn of z back is left out, as in blocks().
+        // From 6 up the last turn of z back is left out, as in blocks().
         const int open = merges_ ? 1 : 0;
         const auto comm = blockCommutator(a, S, T, q1, q2, zk);
         ms.insert(ms.end(), comm.begin(), comm.end() - open);
@@ -879,9 +879,10 @@ private:
     int tailAxis_ = -1;  // (their axis)
     int n_;
     int near_;
-    // Whether a step costs what it adds to the solution (7 and up) or all
-    // its moves (the 6-cube's ways are kept as they were).
-    bool merges_ = n_ >= 7;
+    // Whether a step costs what it adds to the solution (6 and up) or all
+    // its moves (the 4- and 5-cube's greedy ways, used where their search
+    // finds nothing, are kept as they were).
+    bool merges_ = n_ >= 6;
     int later_ = 0;  // see worthier
     int x_ = 1;
     std::array<bool, 7> built_{};
