@@ -111,7 +111,7 @@ Solution solveBig(const Cube& input, int n, const Budget& budget) {
     for (int f = 1; f <= 6; ++f) faces[static_cast<std::size_t>(r.target[static_cast<std::size_t>(f)])] = f;
     const std::vector<std::vector<PhysicalMove>> starts = {{},          {{1, n, 1}}, {{1, 1, 1}},
                                                            {{0, n, 1}}, {{2, n, 1}}, {{1, n, -1}}};
-    const std::size_t tries = n <= 6 ? starts.size() : n <= 9 ? 4 : n <= 10 ? 2 : n <= 15 ? 2 : 1;
+    const std::size_t tries = n <= 6 ? starts.size() : n <= 9 ? 4 : n <= 15 ? 2 : 1;
     // Whether the cube `built` turned by `ms` would need two edges swapped
     // as a 3-cube (even cubes only; odd ones cannot).
     const int swapLength = n % 2 == 0 ? static_cast<int>(edgeSwap(n).size()) : 0;

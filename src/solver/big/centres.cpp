@@ -184,34 +184,27 @@ private:
                 const int f = cs_.face(static_cast<int>(i));
                 k.gain += weight(f, c[i]) - weight(f, col_[i]);
             }
-        k.cost = merges_ ? std::max(1, addedLength(moves)) : static_cast<int>(moves.size());
+        k.cost = merges_ ? std::max(1, tail_.addedLength(moves)) : static_cast<int>(moves.size());
         k.moves = std::move(moves);
         return k;
     }
 
-    // What the moves add to the solution: their first turns may cancel or
-    // merge with the turns about one axis the solution ends with (a set-up
-    // that undoes the last step's last turn costs nothing and saves one).
-    int addedLength(const std::vector<PhysicalMove>& ms) const {
-        MoveList t = tail_;
-        t.add(ms);
-        return t.length() - tail_.length();
-    }
-    // What turning face y by j quarters, then face z by k, adds (0: no turn).
+    // What turning face y by j quarters, then face z by k, adds to the
+    // solution (0: no turn). Like every step's, the cost is what the moves
+    // add after their first turns cancel or merge with the turns about one
+    // axis the solution ends with: a set-up that undoes the last step's last
+    // turn costs nothing and saves one.
     int setUpCost(int y, int j, int z, int k) const {
         if (!merges_) return turnCost(j) + turnCost(k);
         std::vector<PhysicalMove> ms;
         if (y != 0) addTurns(ms, faceTurn(y, 1, n_), j);
         if (z != 0) addTurns(ms, faceTurn(z, 1, n_), k);
-        return addedLength(ms);
+        return tail_.addedLength(ms);
     }
     // Makes the moves, keeping the turns about one axis they end with.
     void add(const std::vector<PhysicalMove>& ms) {
         out_.add(ms);
-        for (const PhysicalMove& m : ms) {
-            if (m.axis != tailAxis_) tail_ = MoveList(), tailAxis_ = m.axis;
-            tail_.add(m);
-        }
+        tail_ = out_.lastAxis();
     }
 
     // Rows of pieces from a neighbour face swapped into this one: the slices
@@ -875,8 +868,7 @@ private:
     Colours& col_;
     const FaceColours& target_;
     MoveList& out_;
-    MoveList tail_;      // the turns about one axis the solution ends with
-    int tailAxis_ = -1;  // (their axis)
+    MoveList tail_;  // the turns about one axis the solution ends with
     int n_;
     int near_;
     // Whether a step costs what it adds to the solution (6 and up) or all

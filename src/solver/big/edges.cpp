@@ -296,7 +296,7 @@ private:
             const auto comm = commutator(edge, shape, S);
             ms.insert(ms.end(), comm.begin(), comm.end());
             dropOuterTail(ms);
-            const int cost = addedLength(ms);
+            const int cost = tail_.addedLength(ms);
             if (best.gain > 0 && g * best.cost <= best.gain * cost) continue;
             int exact = g;
             if (pairing_) {
@@ -312,9 +312,10 @@ private:
         }
     }
 
-    // The inner pairs of even cubes to 15 (two layers, cheap to look at) always
-    // look at two set-up turns too. Cubes up to 15 also look at them where the best with one
-    // costs this many moves a piece or more, for at most deepLeft_ edges in
+    // The inner pairs of even cubes to 15 (two layers, cheap to look at)
+    // always look at two set-up turns too. Cubes up to 15 also look at them
+    // where the best with one costs this many moves a piece or more, for at
+    // most deepLeft_ edges in
     // all (a count of work, so that a solve stays within its time: 24 to 9,
     // 60 from 10, where a step is dearer to look at but the time allows). The
     // set-ups of one turn: nothing and twelve single turns.
@@ -332,23 +333,11 @@ private:
         while (!ms.empty() && (ms.back().layer == 1 || ms.back().layer == n_)) ms.pop_back();
     }
 
-    // What the moves add to the solution, after those that cancel or merge
-    // with the turns about one axis it ends with (by kMerge moves at most).
+    // A step costs what it adds to the solution: its first turns may cancel
+    // or merge with the turns about one axis the solution ends with (tail_),
+    // by kMerge moves at most.
     static constexpr int kMerge = 4;
-    int addedLength(const std::vector<PhysicalMove>& ms) const {
-        MoveList t = tail_;
-        t.add(ms);
-        return t.length() - tail_.length();
-    }
-    void keepTail() { tail_ = lastAxis(out_); }
-    static MoveList lastAxis(const MoveList& ms) {
-        const auto done = ms.moves();
-        std::size_t k = done.size();
-        while (k > 0 && done[k - 1].axis == done.back().axis) --k;
-        MoveList tail;
-        for (std::size_t i = k; i < done.size(); ++i) tail.add(done[i]);
-        return tail;
-    }
+    void keepTail() { tail_ = out_.lastAxis(); }
 
     // The best step with at most one set-up turn once `first` is made.
     Option bestAfter(const Option& first) {
@@ -357,7 +346,7 @@ private:
         ws_.turn(col_, first.moves);
         MoveList t = tail_;
         t.add(first.moves);
-        tail_ = lastAxis(t);
+        tail_ = t.lastAxis();
         Option best;
         auto now = [&](int i) { return col_[static_cast<std::size_t>(i)]; };
         for (int edge = 0; edge < 12; ++edge)

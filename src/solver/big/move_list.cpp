@@ -1,5 +1,7 @@
 #include "solver/big/move_list.h"
 
+#include <iterator>
+
 namespace vx::solver::big {
 
 void MoveList::add(const PhysicalMove& m) {
@@ -27,6 +29,14 @@ int MoveList::length() const {
     int k = 0;
     for (const Step& s : steps_) k += s.quarters == 2 ? 2 : 1;
     return k;
+}
+
+MoveList MoveList::lastAxis() const {
+    auto first = steps_.end();
+    while (first != steps_.begin() && std::prev(first)->axis == steps_.back().axis) --first;
+    MoveList tail;
+    tail.steps_.assign(first, steps_.end());
+    return tail;
 }
 
 }  // namespace vx::solver::big

@@ -18,6 +18,15 @@ public:
     // Single-layer quarter turns, a half turn as two.
     std::vector<PhysicalMove> moves() const;
     int length() const;
+    // The turns about the axis the list ends with: those that turns added
+    // next may cancel or merge with.
+    MoveList lastAxis() const;
+    // What the moves would add to the length of this list.
+    int addedLength(const std::vector<PhysicalMove>& ms) const {
+        MoveList t = *this;
+        t.add(ms);
+        return t.length() - length();
+    }
 
 private:
     struct Step {
